@@ -1,0 +1,193 @@
+#include "platform/Text.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out;
+    out.resize(in.size() * 4 + 16);
+    char* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    bool ok = true;
+    while (inLeft > 0) {
+        size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        if (r == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                size_t used = out.size() - outLeft;
+                out.resize(out.size() * 2);
+                outPtr = out.data() + used;
+                outLeft = out.size() - used;
+                continue;
+            }
+            ok = false;  // EILSEQ or EINVAL: invalid or truncated input
+            break;
+        }
+        if (r != 0) {  // irreversible conversions count as failures
+            ok = false;
+            break;
+        }
+    }
+    if (ok && iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
+        ok = false;
+    iconv_close(cd);
+    if (!ok) return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::size_t utf8SeqLen(unsigned char c) {
+    if (c < 0x80) return 1;
+    if ((c & 0xE0) == 0xC0) return 2;
+    if ((c & 0xF0) == 0xE0) return 3;
+    if ((c & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+}  // namespace
+
+std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
+    return convert("UTF-8", "CP932", bytes);
+}
+
+std::optional<std::string> utf8ToCp932(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8);
+}
+
+std::vector<std::string> utf8Chars(std::string_view utf8) {
+    std::vector<std::string> chars;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t n = utf8SeqLen(static_cast<unsigned char>(utf8[i]));
+        if (i + n > utf8.size()) n = utf8.size() - i;
+        chars.emplace_back(utf8.substr(i, n));
+        i += n;
+    }
+    return chars;
+}
+
+std::size_t cp932Length(std::string_view utf8) {
+    std::size_t total = 0;
+    for (const auto& ch : utf8Chars(utf8)) {
+        if (ch.size() == 1) {
+            total += 1;
+            continue;
+        }
+        auto b = utf8ToCp932(ch);
+        total += b ? b->size() : 2;
+    }
+    return total;
+}
+
+std::size_t utf8PrefixBytes(std::string_view utf8, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; n < count && i < utf8.size(); ++n)
+        i += utf8SeqLen(static_cast<unsigned char>(utf8[i]));
+    return i < utf8.size() ? i : utf8.size();
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string cur;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) lines.push_back(cur);
+    return lines;
+}
+
+std::string joinLinesCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+ReadResult readCp932Lines(const std::string& path) {
+    ReadResult result;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        result.status = ReadStatus::Missing;
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    if (in.bad()) {
+        result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    auto text = cp932ToUtf8(buf.str());
+    if (!text) {
+        result.status = ReadStatus::NotCp932;
+        return result;
+    }
+    result.lines = splitLines(*text);
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string tmp = path + ".new";
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines) {
+    auto bytes = utf8ToCp932(joinLinesCrLf(lines));
+    if (!bytes) return false;
+    return writeFileAtomically(path, *bytes);
+}

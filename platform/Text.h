@@ -1,0 +1,45 @@
+#pragma once
+// Text on disk is CP932 (Windows' Shift-JIS) with CR LF line ends; inside the
+// program it is UTF-8. Convert only where a file is read or written.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// CP932 bytes to UTF-8; nullopt when the bytes are not valid CP932.
+std::optional<std::string> cp932ToUtf8(std::string_view bytes);
+// UTF-8 to CP932 bytes; nullopt when a character has no CP932 form or the
+// input is not valid UTF-8.
+std::optional<std::string> utf8ToCp932(std::string_view utf8);
+
+// Length of a UTF-8 text counted in CP932 bytes (a character without a CP932
+// form counts as 2, as the Windows replacement would).
+std::size_t cp932Length(std::string_view utf8);
+// Byte length in UTF-8 of the first `count` characters of `utf8`.
+std::size_t utf8PrefixBytes(std::string_view utf8, std::size_t count);
+// Splits a UTF-8 text into its characters (each a UTF-8 sequence).
+std::vector<std::string> utf8Chars(std::string_view utf8);
+
+// Splits text into lines at CR LF, LF or CR. A final line end does not make
+// an extra empty line.
+std::vector<std::string> splitLines(std::string_view text);
+// Joins lines, each followed by CR LF (the last too).
+std::string joinLinesCrLf(const std::vector<std::string>& lines);
+
+enum class ReadStatus { Ok, Missing, Unreadable, NotCp932 };
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    std::vector<std::string> lines;  // UTF-8, without line ends
+};
+// Reads a CP932 text file into UTF-8 lines.
+ReadResult readCp932Lines(const std::string& path);
+
+// Writes bytes to a new file beside `path` and renames it over `path`, so a
+// crash never leaves half a file. Returns false when the system refuses.
+bool writeFileAtomically(const std::string& path, std::string_view bytes);
+// Converts the lines to CP932, joins them with CR LF and writes atomically.
+// Returns false when a line has no CP932 form or the write is refused.
+bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines);
+
+bool fileExists(const std::string& path);

@@ -1,0 +1,35 @@
+#pragma once
+// The one way core code talks to the student: messages and questions. The
+// program installs a Qt implementation at start-up; tests install a scripted
+// one (ScriptedUi.h) that records every message and returns scripted answers.
+
+#include <string>
+
+enum class Answer { Yes, No, Cancel, Abort, Retry, Ignore };
+
+// Modal results of the special-solution choice.
+constexpr int kChoiceNoSolution = 3;   // "解なし"
+constexpr int kChoiceInfinitely = 8;   // "解は無数にある"
+
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+    // A plain modal message.
+    virtual void showMessage(const std::string& text) = 0;
+    // A box with the given caption and Yes/No buttons: true for Yes.
+    virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
+    // A box with the given caption and Yes/No/Cancel buttons.
+    virtual Answer askYesNoCancel(const std::string& caption, const std::string& text) = 0;
+    // A warning box with Abort/Retry/Ignore buttons.
+    virtual Answer askAbortRetryIgnore(const std::string& caption, const std::string& text) = 0;
+    // The special-solution choice: kChoiceNoSolution or kChoiceInfinitely.
+    virtual int chooseSpecialSolution() = 0;
+    // Ends the program with the given exit status after a fatal error.
+    virtual void terminate(int status) = 0;
+};
+
+// The installed port. Before anything is installed a silent port answers
+// No/Cancel and ignores messages, so no core call ever dereferences null.
+UiPort& ui();
+// Installs a port (not owned); nullptr restores the silent port.
+void setUi(UiPort* port);
