@@ -1,0 +1,22 @@
+#pragma once
+// The program's folders, set at start-up.
+
+#include <string>
+
+struct Paths {
+    // The current directory at start-up with "/" appended: the question file,
+    // the help document and the matrix folder "DATA" are looked up there.
+    std::string progFolder;
+    // The per-user settings folder ($XDG_CONFIG_HOME, else ~/.config) with "/"
+    // appended; the record file lives there. Created when missing.
+    std::string recFolder;
+};
+
+extern Paths paths;
+
+// progFolder from the current directory.
+void setProgFolder(Paths& p);
+// recFolder from the environment, creating the folder when missing.
+void setRecFolder(Paths& p);
+// recFolder + "gridora.rec".
+std::string recordFilePath(const Paths& p);
