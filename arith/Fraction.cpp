@@ -16,10 +16,13 @@ namespace {
 // still does not fit raises the overflow flag instead of wrapping.
 using Wide = __int128;
 
-Wide wideAbs(Wide v) { return v < 0 ? -v : v; }
+Wide wideAbs(Wide v) {
+    return v < 0 ? -v : v;
+}
 
 Wide wideGcd(Wide a, Wide b) {
-    if (a == 0 || b == 0) return 0;
+    if (a == 0 || b == 0)
+        return 0;
     a = wideAbs(a);
     b = wideAbs(b);
     while (b != 0) {
@@ -30,7 +33,9 @@ Wide wideGcd(Wide a, Wide b) {
     return a;
 }
 
-bool fits(Wide v) { return v >= INT32_MIN && v <= INT32_MAX; }
+bool fits(Wide v) {
+    return v >= INT32_MIN && v <= INT32_MAX;
+}
 
 Fraction narrow(Wide d, Wide n, char kind) {
     Wide g = wideGcd(n, d);
@@ -38,6 +43,11 @@ Fraction narrow(Wide d, Wide n, char kind) {
         n /= g;
         d /= g;
     }
+    // A zero keeps its denominator unreduced (0/5 stays 0/5), but a zero is
+    // exact whatever the denominator: one that no longer fits becomes 0/1
+    // instead of refusing a correct result.
+    if (n == 0 && !fits(d))
+        d = d < 0 ? -1 : 1;
     if (!fits(n) || !fits(d)) {
         numberState.overflow = true;
         return Fraction{1, 0, kind};
@@ -55,7 +65,8 @@ void reduceWide(Wide& d, Wide& n) {
 }
 
 Fraction multiplyWide(Wide ad, Wide an, Wide bd, Wide bn, char kind) {
-    if (kind == '|') kind = '/';
+    if (kind == '|')
+        kind = '/';
     reduceWide(ad, an);
     reduceWide(bd, bn);
     return narrow(ad * bd, an * bn, kind);
@@ -97,8 +108,8 @@ Fraction reduceFraction(int32_t denominator, int32_t numerator, char kind) {
 Fraction addFractions(const Fraction& a, const Fraction& b) {
     Wide g = wideGcd(a.denominator, b.denominator);
     if (g == 0) {
-        ui().showMessage("x=" + std::to_string(a.denominator) + ",y=" +
-                         std::to_string(b.denominator) + "GCDが０です");
+        ui().showMessage("x=" + std::to_string(a.denominator) +
+                         ",y=" + std::to_string(b.denominator) + "GCDが０です");
         return Fraction{1, 0, a.kind};
     }
     Wide l = Wide(a.denominator) * Wide(b.denominator) / g;
@@ -109,8 +120,8 @@ Fraction addFractions(const Fraction& a, const Fraction& b) {
 Fraction subtractFractions(const Fraction& a, const Fraction& b) {
     Wide g = wideGcd(a.denominator, b.denominator);
     if (g == 0) {
-        ui().showMessage("x=" + std::to_string(a.denominator) + ",y=" +
-                         std::to_string(b.denominator) + "GCDが０です");
+        ui().showMessage("x=" + std::to_string(a.denominator) +
+                         ",y=" + std::to_string(b.denominator) + "GCDが０です");
         return Fraction{1, 0, a.kind};
     }
     Wide l = Wide(a.denominator) * Wide(b.denominator) / g;
@@ -143,7 +154,8 @@ Fraction absFraction(const Fraction& a) {
 }
 
 bool equalValues(const Fraction& a, const Fraction& b) {
-    if (a.numerator == 0 && b.numerator == 0) return true;
+    if (a.numerator == 0 && b.numerator == 0)
+        return true;
     return a.numerator == b.numerator && a.denominator == b.denominator;
 }
 

@@ -14,7 +14,7 @@ struct Fraction {
 
 // Program-wide state of the number readers and the arithmetic.
 struct NumberState {
-    int32_t parseError = 0;       // code of the last failed parse, 0 when it succeeded
+    int32_t parseError = 0;        // code of the last failed parse, 0 when it succeeded
     bool hasDecimalPoint = false;  // the last parsed equation line contained "."
     // Raised when a result did not fit in 32 bits. The operation that started
     // the arithmetic clears it first and refuses its result when it is set.

@@ -1,15 +1,402 @@
 #include "arith/NumberText.h"
 
+#include <cstdint>
 #include <string>
 
+#include "arith/Equation.h"
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+
+namespace {
+
+constexpr const char* kBunNo = "分の";  // 4 bytes in CP932, 6 in UTF-8
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Bytes of the UTF-8 character that starts with `lead` (1 for a stray byte).
+std::size_t utf8Length(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+// CP932 length, without the conversion for plain ASCII text.
+std::size_t byteLength(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return cp932Length(text);
+    return text.size();
+}
+
+// A run of decimal digits starting at `start`, at most 6 taken.
+struct DigitRun {
+    std::string digits;  // the digits taken, or "0" when none could be used
+    int64_t value = 0;
+    std::size_t next = 0;  // index of the first byte not taken
+    bool failed = false;   // six digits: parseError 999 was set
+};
+
+DigitRun readDigits(const std::string& text, std::size_t start) {
+    DigitRun run;
+    std::size_t i = start;
+    while (i < text.size() && isDigit(text[i]) && run.digits.size() < 6)
+        run.digits += text[i++];
+    run.next = i;
+    if (run.digits.size() == 6) {
+        ui().showMessage(run.digits + kTooManyDigitsMessage);
+        numberState.parseError = kErrTooManyDigits;
+        run.failed = true;
+        run.digits = "0";
+        return run;
+    }
+    if (run.digits.empty()) {
+        ui().showMessage(kBadNumberMessage);
+        run.digits = "0";
+        return run;
+    }
+    for (char c : run.digits)
+        run.value = run.value * 10 + (c - '0');
+    return run;
+}
+
+int64_t digitsValue(const std::string& digits) {
+    int64_t v = 0;
+    for (char c : digits)
+        v = v * 10 + (c - '0');
+    return v;
+}
+
+int64_t powerOfTen(std::size_t n) {
+    int64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// Slot of an unknown letter in a canonical row, -1 for any other character.
+int letterSlot(char c) {
+    switch (c) {
+        case 'x':
+            return 0;
+        case 'y':
+            return 1;
+        case 'z':
+            return 2;
+        case 'w':
+            return 3;
+        default:
+            return -1;
+    }
+}
+
+// Puts a term into the slot of a canonical row that its kind names: an
+// unknown's letter, the equals sign or the constant ('/'). Everything else,
+// and a letter beyond the question's unknowns, has no slot and is dropped.
+void storeTerm(EquationRow& row, int unknownCount, const Fraction& term) {
+    int slot = letterSlot(term.kind);
+    if (slot >= 0) {
+        if (slot < unknownCount)
+            row.terms[slot] = term;
+    } else if (term.kind == '=') {
+        row.terms[unknownCount] = term;
+    } else if (term.kind == '/') {
+        row.terms[unknownCount + 1] = term;
+    }
+}
+
+// Checks a panel text against the panel grammar with `separator` as the
+// fraction mark ("分の" or "/").
+bool panelTextValid(const std::string& text, const std::string& separator) {
+    std::size_t i = 0;
+    if (!text.empty() && text[0] == '-')
+        i = 1;
+    int points = 0;
+    int separators = 0;
+    while (i < text.size()) {
+        if (isDigit(text[i])) {
+            ++i;
+        } else if (text[i] == '.') {
+            ++points;
+            ++i;
+        } else if (text.compare(i, separator.size(), separator) == 0) {
+            ++separators;
+            i += separator.size();
+        } else {
+            return false;
+        }
+    }
+    return points <= 1 && separators <= 1 && !(points == 1 && separators == 1);
+}
+
+// The conversion shared by the two panel readers. `separator` is "分の"
+// (denominator first) or "/" (numerator first); the rest of the text has
+// passed the grammar check, so every piece is plain ASCII digits.
+Fraction parsePanel(const std::string& text, const std::string& separator, bool denominatorFirst,
+                    const char* invalidMessage) {
+    const Fraction invalid{0, 0, '/'};
+    if (text.empty())
+        return Zero;
+    if (!panelTextValid(text, separator)) {
+        ui().showMessage(text + invalidMessage);
+        return invalid;
+    }
+    int64_t sign = 1;
+    std::string rest = text;
+    if (rest[0] == '-') {
+        sign = -1;
+        rest.erase(0, 1);
+    }
+    std::size_t point = rest.find('.');
+    if (point != std::string::npos) {
+        std::string whole = rest.substr(0, point);
+        std::string part = rest.substr(point + 1, 20);
+        if (whole.size() + part.size() >= 7) {
+            ui().showMessage(text + kPanelDecimalTooLongMessage);
+            return invalid;
+        }
+        int64_t denominator = powerOfTen(part.size());
+        int64_t numerator = (digitsValue(whole) * denominator + digitsValue(part)) * sign;
+        return reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator),
+                              '/');
+    }
+    std::size_t mark = rest.find(separator);
+    if (mark != std::string::npos) {
+        std::string before = rest.substr(0, mark);
+        std::string after = rest.substr(mark + separator.size(), 10);
+        if (before.empty() || after.empty()) {
+            ui().showMessage(text + kPanelBadFractionMessage);
+            return invalid;
+        }
+        if (before.size() > 4 || after.size() > 4) {
+            ui().showMessage(text + kPanelTooManyDigitsMessage);
+            return invalid;
+        }
+        const std::string& denominatorText = denominatorFirst ? before : after;
+        const std::string& numeratorText = denominatorFirst ? after : before;
+        int64_t denominator = digitsValue(denominatorText);
+        if (denominator == 0) {
+            ui().showMessage(kPanelZeroDenominatorMessage);
+            return invalid;
+        }
+        return Fraction{static_cast<int32_t>(denominator),
+                        static_cast<int32_t>(digitsValue(numeratorText) * sign), '/'};
+    }
+    if (rest.empty())
+        return invalid;  // "-" alone
+    if (rest.size() >= 5) {
+        ui().showMessage(text + kPanelTooManyDigitsMessage);
+        return invalid;
+    }
+    return Fraction{1, static_cast<int32_t>(digitsValue(rest) * sign), '/'};
+}
+
+}  // namespace
+
+Fraction parseNumber(const std::string& text, std::size_t& pos) {
+    DigitRun whole = readDigits(text, pos);
+    // The position ends on the last byte taken; with nothing taken it stays.
+    auto settle = [&pos](std::size_t next, std::size_t start) {
+        if (next > start)
+            pos = next - 1;
+    };
+    settle(whole.next, pos);
+    if (whole.failed)
+        return Zero;
+
+    int64_t numerator = whole.value;
+    int64_t denominator = 1;
+    char kind = '/';
+    std::size_t after = whole.next;
+    if (after < text.size() && text[after] == '.') {
+        pos = after;
+        DigitRun part = readDigits(text, after + 1);
+        settle(part.next, after + 1);
+        if (part.failed)
+            return Zero;
+        std::string digits = std::to_string(whole.value) + part.digits;
+        if (digits.size() >= 6) {
+            ui().showMessage(kDecimalTooLongMessage);
+            numberState.parseError = kErrDecimalTooLong;
+            return Zero;
+        }
+        denominator = powerOfTen(part.digits.size());
+        numerator = digitsValue(part.digits) + whole.value * denominator;
+    } else if (after < text.size() && (text[after] == '/' || text[after] == '|')) {
+        kind = text[after];
+        pos = after;
+        DigitRun below = readDigits(text, after + 1);
+        settle(below.next, after + 1);
+        if (below.failed)
+            return Zero;
+        denominator = below.value;
+    }
+    if (denominator == 0) {
+        numberState.parseError = kErrZeroDenominator;
+        return Zero;
+    }
+    return reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator), kind);
+}
+
+bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount) {
+    if (byteLength(text) > kMaxEquationBytes) {
+        numberState.parseError = kErrTooLong;
+        return false;
+    }
+    // A canonical row needs unknownCount + 2 slots in its 20 terms.
+    if (unknownCount < 1 || unknownCount + 2 > kTermsPerRow) {
+        numberState.parseError = kErrTooFewTerms;
+        return false;
+    }
+    numberState.hasDecimalPoint = text.find('.') != std::string::npos;
+    numberState.parseError = 0;
+
+    static constexpr char kLetters[] = {'x', 'y', 'z', 'w'};
+    row.terms = {};
+    row.count = 0;
+    for (int i = 0; i < unknownCount; ++i)
+        row.terms[row.count++] = Fraction{1, 0, i < 4 ? kLetters[i] : '?'};
+    row.terms[row.count++] = Fraction{1, 0, '='};
+    row.terms[row.count++] = Fraction{1, 0, '/'};
+
+    Fraction current = One;
+    int sign = 1;
+    char previous = '=';  // brackets and "=" also count as "="
+    bool pending = false;
+    auto storePending = [&] {
+        if (pending)
+            storeTerm(row, unknownCount, current);
+        pending = false;
+    };
+
+    for (std::size_t i = 0; i < text.size() && numberState.parseError == 0; ++i) {
+        char c = text[i];
+        if (isDigit(c)) {
+            Fraction number = parseNumber(text, i);
+            if (numberState.parseError != 0)
+                return false;
+            number.numerator *= sign;
+            sign = 1;
+            current = number;
+            pending = true;
+            previous = text[i];
+        } else if (isAsciiLetter(c)) {
+            if (previous == '+') {
+                current = One;
+            } else if (previous == '-') {
+                current = Fraction{1, -1, '/'};
+            }
+            current.kind = c;
+            storeTerm(row, unknownCount, current);
+            pending = false;
+            previous = c;
+        } else if (c == '(' || c == '[' || c == '{' || c == '=') {
+            if (previous == '-') {
+                current = Fraction{1, -1, '/'};
+                pending = true;
+            }
+            storePending();
+            storeTerm(row, unknownCount, Fraction{1, 0, c});
+            sign = 1;
+            previous = '=';
+        } else if (c == ')' || c == ']' || c == '}') {
+            storePending();
+            previous = '=';
+        } else if (c == '*') {
+            previous = '*';
+        } else if (c == '+') {
+            if (previous == '+' || previous == '-') {
+                numberState.parseError = kErrPlusAfterSign;
+                return false;
+            }
+            sign = 1;
+            storePending();
+            previous = '+';
+        } else if (c == '-') {
+            if (previous == '+' || previous == '-') {
+                numberState.parseError = kErrMinusAfterSign;
+                return false;
+            }
+            sign = -1;
+            if (i != 0 && previous != '=')
+                storePending();
+            previous = '-';
+        } else if (c == ' ') {
+            // A space separates nothing and is not remembered.
+        } else {
+            std::size_t n = utf8Length(static_cast<unsigned char>(c));
+            ui().showMessage(text.substr(i, n));
+            numberState.parseError = kErrBadCharacter;
+            return false;
+        }
+    }
+    if (pending) {
+        current.kind = '/';  // a number typed with "|" too
+        storeTerm(row, unknownCount, current);
+    }
+    if (row.count <= 2) {
+        numberState.parseError = kErrTooFewTerms;
+        return false;
+    }
+    return true;
+}
+
+bool keypadTextValid(const std::string& text) {
+    return panelTextValid(text, kBunNo);
+}
+
+bool slashTextValid(const std::string& text) {
+    return panelTextValid(text, "/");
+}
+
+Fraction parseKeypadNumber(const std::string& text) {
+    return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage);
+}
+
+Fraction parseSlashNumber(const std::string& text) {
+    return parsePanel(text, "/", false, kSlashTextInvalidMessage);
+}
+
 std::string formatFraction(const Fraction& f) {
-    if (f.numerator == 0) return "0";
+    if (f.numerator == 0)
+        return "0";
     long long n = f.numerator;
     long long d = f.denominator;
     if (d < 0) {  // the sign is always written on the numerator
         n = -n;
         d = -d;
     }
-    if (d == 1) return std::to_string(n);
+    if (d == 1)
+        return std::to_string(n);
     return std::to_string(n) + "/" + std::to_string(d);
+}
+
+std::string formatDecimal(const Fraction& f) {
+    if (f.numerator == 0 || f.denominator == 1 || f.denominator == -1 || f.denominator == 0)
+        return "";
+    int64_t v = f.numerator < 0 ? -int64_t(f.numerator) : int64_t(f.numerator);
+    int64_t d = f.denominator < 0 ? -int64_t(f.denominator) : int64_t(f.denominator);
+    int64_t whole = v / d;
+    int64_t r = v % d;
+    std::string digits;
+    while (r > 0 && r < 32768 && digits.size() < 4) {
+        digits += static_cast<char>('0' + r * 10 / d);
+        r = r * 10 % d;
+    }
+    if (r != 0)
+        return "";
+    std::string out = std::to_string(whole);
+    if (!digits.empty())
+        out += "." + digits;
+    return out;
 }

@@ -15,10 +15,47 @@ Fraction parseNumber(const std::string& text, std::size_t& pos);
 // Sets numberState.parseError and numberState.hasDecimalPoint.
 bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount);
 // A number-panel text (digits, ".", a leading "-", "分の"). Never fails:
-// problems are reported by message and give 0/0.
+// problems are reported by message and give 0/0. A text outside the panel
+// grammar (see keypadTextValid) is refused with the panel text followed by
+// kKeypadTextInvalidMessage before anything is converted.
 Fraction parseKeypadNumber(const std::string& text);
-// The matrix input cells' variant: numerator "/" denominator.
+// The matrix input cells' variant: numerator "/" denominator. A text outside
+// its grammar (slashTextValid) gives the text followed by kSlashTextInvalidMessage.
 Fraction parseSlashNumber(const std::string& text);
+
+// Whether a number-panel text keeps to the panel grammar: after at most one
+// leading "-", only digits, at most one "." and at most one "分の", never both
+// "." and "分の". The empty text and "-" alone are inside the grammar (they read
+// as 0/1 and 0/0). Windows and the drill may check this before converting.
+bool keypadTextValid(const std::string& text);
+// The same for matrix cells, with "/" in place of "分の".
+bool slashTextValid(const std::string& text);
+
+// Appended to the panel text when a panel text is outside its grammar.
+constexpr const char* kKeypadTextInvalidMessage =
+    " ←数の書き方がまちがっています（数字と、小数点か「分の」のどちらか１つだけが使えます）";
+constexpr const char* kSlashTextInvalidMessage =
+    " ←数の書き方がまちがっています（数字と、小数点か「/」のどちらか１つだけが使えます）";
+
+// The fixed texts of the number readers.
+constexpr const char* kTooManyDigitsMessage = "：エラー！数字は５桁以下です";  // after the digits
+constexpr const char* kBadNumberMessage = "エラー！数字の表現が不正です";
+constexpr const char* kDecimalTooLongMessage = "整数部と小数部の合計桁数は５以内です";
+constexpr const char* kPanelDecimalTooLongMessage = " ←小数の長さが長すぎます";
+constexpr const char* kPanelBadFractionMessage = " ←分数の表現があやまりです";
+constexpr const char* kPanelTooManyDigitsMessage = " ←数値は４桁以下にしてください";
+constexpr const char* kPanelZeroDenominatorMessage = "分母が０です";
+
+// parseError codes.
+constexpr int kErrTooLong = 111;         // equation longer than 50 bytes
+constexpr int kErrTooFewTerms = 112;     // finished row has 2 terms or fewer
+constexpr int kErrMinusAfterSign = 178;  // "-" right after "+" or "-"
+constexpr int kErrPlusAfterSign = 179;   // "+" right after "+" or "-"
+constexpr int kErrBadCharacter = 191;    // a character outside the grammar (shown)
+constexpr int kErrZeroDenominator = 998;
+constexpr int kErrTooManyDigits = 999;
+constexpr int kErrDecimalTooLong = 1111;
+constexpr int kMaxEquationBytes = 50;
 
 // "0", an integer, or numerator "/" denominator with the sign on the numerator.
 std::string formatFraction(const Fraction& f);
