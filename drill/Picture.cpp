@@ -1,5 +1,7 @@
 #include "drill/Picture.h"
 
+#include "arith/TermLayout.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -133,13 +135,6 @@ Size bitmapSize(Bitmap b) {
     return {25, 100};
 }
 
-bool holdsFraction(const EquationRow& row) {
-    for (int i = 0; i < row.count && i < kTermsPerRow; ++i)
-        if (row.terms[i].kind != '=' && row.terms[i].denominator != 1)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 int entryWidth(const Fraction& value) {
@@ -210,7 +205,7 @@ EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layou
     int n = static_cast<int>(rows.size());
     int fractions = 0;
     for (const auto& row : rows)
-        if (holdsFraction(row))
+        if (rowHoldsFraction(row))
             ++fractions;
     e.rows = std::move(rows);
     e.hasDecimalPoint = hasDecimalPoint;

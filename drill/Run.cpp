@@ -78,11 +78,10 @@ std::vector<EquationRow> buildAnswerBlock() {
     for (int r = 0; r < n; ++r) {
         const EquationRow& src = equationList.rows[equationList.index(drillState.curStep, r)];
         EquationRow& dst = equationList.rows[equationList.index(kScratchStep, r)];
-        dst.count = 0;
+        emptyRow(dst);
         for (int i = 0; i < src.count && i < kTermsPerRow; ++i) {
             const Fraction& t = src.terms[i];
-            if (t.kind == '/' || t.kind == '=' || t.numerator != 0)
-                dst.terms[dst.count++] = t;
+            if (t.kind == '/' || t.kind == '=' || t.numerator != 0) appendTerm(dst, t);
         }
         rows.push_back(dst);
     }
