@@ -28,7 +28,7 @@
 
 namespace {
 
-const QColor kTeal(0, 192, 192);
+const QColor kFrameTeal(0, 192, 192);
 
 QSize screenSize() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -65,13 +65,13 @@ TfrmMain::TfrmMain() {
     clientLayout->setContentsMargins(0, 0, 0, 0);
     mdiArea = new QMdiArea(client);
     mdiArea->setObjectName("mdiArea");
-    mdiArea->setBackground(kTeal);
+    mdiArea->setBackground(kFrameTeal);
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     clientLayout->addWidget(mdiArea);
     setCentralWidget(client);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kTeal);
+    pal.setColor(QPalette::Window, kFrameTeal);
     setPalette(pal);
 
     const QSize screen = screenSize();
