@@ -4,6 +4,8 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmStart.h"
 #include "app/TfrmVersion.h"
+#include "arith/TfrmSentaku.h"
+#include "drill/TfrmMainDrillPanel.h"
 #include "drill/TfrmPage.h"
 
 // The program-wide window instances. A window deleted with the frame sets
@@ -18,9 +20,11 @@ QPointer<TfrmVersion> frmVersion;
 // its commands in shellHooks from its constructor. The children frmStart and
 // frmPage are made by TfrmMain::formShow.
 void createWindows() {
-    frmMain = new TfrmMain;  // the main form
+    frmMain = new TfrmMain;     // the main form
+    createDrillPanel(frmMain);  // the drill's controls on pnlMain
     // TfrmMath has its place here but nothing shows or uses it: not built.
-    // TfrmSentaku (special-solution choice) comes here.
+    frmSentaku = new TfrmSentaku(frmMain);
+    QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     frmVersion = new TfrmVersion(frmMain);
     // Then, in this order: TfrmMondai, TfrmPrintS, TfrmEditQues, TfrmKiroku,
     // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput, TfrmDentaku, TfrmSetsumei.

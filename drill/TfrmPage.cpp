@@ -1,12 +1,343 @@
 #include "drill/TfrmPage.h"
 
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/TfrmMain.h"
+#include "drill/Drill.h"
+#include "drill/PicturePainter.h"
+#include "drill/QtDrillSync.h"
+
+namespace {
+
+const QColor kSheetGrey(200, 204, 208);  // shows between the pictures
+const QColor kCaptionBlue(0, 0, 128);
+const QColor kAnswerGroup(0, 64, 96);
+const QColor kLime(0, 255, 0);
+
+constexpr int kStarCount = 24;
+constexpr int kStarRowHeight = 14;
+constexpr int kAnswerPictureHeight = 140;  // room for four answer lines beside the bracket
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QSize screenSize() {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return QSize(1024, 768);
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+QLabel* starRow(const char* name, QWidget* parent) {
+    QString stars;
+    for (int i = 0; i < kStarCount; ++i)
+        stars += QStringLiteral("★");
+    auto* label = new QLabel(stars, parent);
+    label->setObjectName(name);
+    QFont font = pictureTextFont();
+    font.setPixelSize(11);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kLime);
+    label->setPalette(pal);
+    return label;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+TfrmPageImage::TfrmPageImage(int number, std::function<const Picture*()> source, QSize size,
+                             QWidget* parent)
+    : QWidget(parent), number_(number), source_(std::move(source)) {
+    setFixedSize(size);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+}
+
+bool TfrmPageImage::sync() {
+    const Picture* p = source_ ? source_() : nullptr;
+    const unsigned revision = p ? p->revision : 0;
+    const std::size_t count = p ? p->items.size() : 0;
+    if (rendered_ && p == shown_ && revision == revision_ && count == itemCount_)
+        return false;
+    if (p) {
+        image_ = renderPicture(*p, size());
+    } else {
+        image_ = QImage(size(), QImage::Format_RGB32);
+        image_.fill(Qt::white);
+    }
+    shown_ = p;
+    revision_ = revision;
+    itemCount_ = count;
+    rendered_ = true;
+    update();
+    return true;
+}
+
+void TfrmPageImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void TfrmPageImage::mouseMoveEvent(QMouseEvent* event) {
+    if (number_ > 0) {
+        const QPoint at = event->position().toPoint();
+        imageMouseMove(number_, at.x(), at.y());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (number_ <= 0)
+        return;
+    MouseButton button = MouseButton::Left;
+    if (event->button() == Qt::RightButton)
+        button = MouseButton::Right;
+    else if (event->button() == Qt::MiddleButton)
+        button = MouseButton::Middle;
+    const int step = drillState.curStep;
+    if (imageMouseUp(number_, button) == ReleaseResult::OpenStepListing && frmPage &&
+        frmPage->openStepListing)
+        frmPage->openStepListing(step);
+}
+
+// ---------------------------------------------------------------------------
+
 TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
     setObjectName("frmPage");
     setWindowTitle(QStringLiteral("　　連立方程式"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setFocusPolicy(Qt::ClickFocus);
+    setBackground(this, Qt::white);
+
+    lblCaption = new QLabel(windowTitle(), this);
+    lblCaption->setObjectName("lblCaption");
+    lblCaption->setTextFormat(Qt::PlainText);
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    lblCaption->setFont(captionFont);
+    lblCaption->setContentsMargins(6, 2, 6, 2);
+    setBackground(lblCaption, kCaptionBlue);
+    QPalette captionPal = lblCaption->palette();
+    captionPal.setColor(QPalette::WindowText, Qt::white);
+    lblCaption->setPalette(captionPal);
+
+    sbxSheet = new QScrollArea(this);
+    sbxSheet->setObjectName("sbxSheet");
+    sbxSheet->setFrameShape(QFrame::NoFrame);
+    sbxSheet->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    sbxSheet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sbxSheet->setWidgetResizable(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lblCaption);
+    layout->addWidget(sbxSheet, 1);
+
+    pnlSheet = new QWidget;
+    pnlSheet->setObjectName("pnlSheet");
+    setBackground(pnlSheet, kSheetGrey);
+
+    // The page separators come first: their height is part of the layout.
+    edtPage2 = new QLineEdit(QStringLiteral("Page2"), pnlSheet);
+    edtPage2->setObjectName("edtPage2");
+    edtPage3 = new QLineEdit(QStringLiteral("Page3"), pnlSheet);
+    edtPage3->setObjectName("edtPage3");
+    for (QLineEdit* e : {edtPage2, edtPage3}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+    }
+
+    const QSize screen = screenSize();
+    const int panelWidth = frmMain && frmMain->pnlMain ? frmMain->pnlMain->width() : kPanelWidth;
+    setupWorksheet(screen.width(), screen.height(), panelWidth, edtPage2->sizeHint().height());
+
+    buildPages();
+    buildAnswerGroup();
+    buildHolders();
+    sbxSheet->setWidget(pnlSheet);
+
+    connect(sbxSheet->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [](int value) { noteScrollPosition(value); });
+
+    watchDrillModel();
+    syncFromModel();
 }
 
-void TfrmPage::scrollToTop() {}
+void TfrmPage::buildPages() {
+    const WorksheetLayout& l = worksheetLayout;
+    const QSize pictureSize(l.imageWidth, l.pictureHeight);
+    images.assign(l.imageCount + 1, nullptr);
+    for (int k = 1; k <= l.imageCount; ++k) {
+        auto* image = new TfrmPageImage(
+            k, [k] { return static_cast<const Picture*>(worksheetPictures.image(k)); }, pictureSize,
+            pnlSheet);
+        image->setObjectName(QStringLiteral("Image%1").arg(k));
+        image->move(l.imagePos[k].x, l.imagePos[k].y);
+        images[k] = image;
+    }
+    const int sheetWidth = 2 * l.imageWidth + 18;
+    edtPage2->setGeometry(l.edtPage2.x, l.edtPage2.y, sheetWidth, l.edtPageHeight);
+    edtPage3->setGeometry(l.edtPage3.x, l.edtPage3.y, sheetWidth, l.edtPageHeight);
+    pnlSheet->setMinimumSize(sheetWidth, l.contentHeight);
+
+    lblMess = new QLabel(pnlSheet);
+    lblMess->setObjectName("lblMess");
+    lblMess->setFixedWidth(l.imageWidth);
+    lblMess->hide();
+}
+
+void TfrmPage::buildAnswerGroup() {
+    const WorksheetLayout& l = worksheetLayout;
+    grbKai = new QGroupBox(QStringLiteral("解"), pnlSheet);
+    grbKai->setObjectName("grbKai");
+    setBackground(grbKai, kAnswerGroup);
+    QPalette pal = grbKai->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    grbKai->setPalette(pal);
+
+    auto* column = new QVBoxLayout(grbKai);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(2);
+    lblStarX = starRow("lblStarX", grbKai);
+    imgBOXX = new TfrmPageImage(
+        0, [] { return static_cast<const Picture*>(&worksheetPictures.imgBOXX); },
+        QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
+    imgBOXX->setObjectName("imgBOXX");
+    // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
+    imgBOXY = new TfrmPageImage(
+        0, [] { return static_cast<const Picture*>(&worksheetPictures.imgBOXY); },
+        QSize(l.imageWidth - 8, 1), grbKai);
+    imgBOXY->setObjectName("imgBOXY");
+    imgBOXY->hide();
+    lblStarY = starRow("lblStarY", grbKai);
+    column->addWidget(lblStarX);
+    column->addWidget(imgBOXX);
+    column->addWidget(imgBOXY);
+    column->addWidget(lblStarY);
+
+    const int over = 5 * l.rowsPerColumn;
+    const PixelPoint at = over <= l.imageCount ? l.imagePos[over] : PixelPoint{8, 0};
+    const int height = grbKai->sizeHint().height();
+    grbKai->setGeometry(at.x, at.y, l.imageWidth, height);
+    grbKai->hide();
+    // The group reaches below the last page: the sheet grows to hold it.
+    pnlSheet->setMinimumHeight(std::max(l.contentHeight, at.y + height + 8));
+}
+
+QLabel* TfrmPage::holder(const char* name, Bitmap which) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    const QSize size = worksheetBitmapSize(which);
+    label->setFixedSize(size);
+    label->setPixmap(worksheetBitmap(which, size));
+    label->setScaledContents(true);
+    label->hide();
+    return label;
+}
+
+QListWidget* TfrmPage::hiddenList(const char* name) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(name);
+    list->hide();
+    list->viewport()->installEventFilter(this);
+    return list;
+}
+
+void TfrmPage::buildHolders() {
+    imgKakkoL = holder("imgKakkoL", Bitmap::KakkoL);
+    imgKakkoR = holder("imgKakkoR", Bitmap::KakkoR);
+    imgKakkoSS = holder("imgKakkoSS", Bitmap::KakkoSS);
+    imgKakkoMS = holder("imgKakkoMS", Bitmap::KakkoMS);
+    imgKakkoLS = holder("imgKakkoLS", Bitmap::KakkoLS);
+    imgKotaeKakko = holder("imgKotaeKakko", Bitmap::KotaeKakko);
+    lstExt = hiddenList("lstExt");
+    lstDump = hiddenList("lstDump");
+    lstQues = hiddenList("lstQues");
+}
+
+bool TfrmPage::eventFilter(QObject* watched, QEvent* event) {
+    // lstDump and lstQues have no role: a click hides them.
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (QListWidget* list : {lstDump, lstQues})
+            if (list && watched == list->viewport())
+                list->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmPage::scrollToTop() {
+    ::scrollToTop();
+}
+
+TfrmPageImage* TfrmPage::imageWidget(int k) const {
+    if (k < 1 || k >= static_cast<int>(images.size()))
+        return nullptr;
+    return images[k];
+}
+
+QRect TfrmPage::imageScreenRect(int k) const {
+    const TfrmPageImage* image = imageWidget(k);
+    if (!image)
+        return QRect();
+    return QRect(image->mapToGlobal(QPoint(0, 0)), image->size());
+}
+
+void TfrmPage::syncFromModel() {
+    const DrillView view = drillView();
+    const QString caption = q(view.caption);
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+        lblCaption->setText(caption);
+    }
+    for (TfrmPageImage* image : images)
+        if (image)
+            image->sync();
+    imgBOXX->sync();
+    imgBOXY->sync();
+    if (grbKai->isVisible() != view.grbKaiVisible) {
+        grbKai->setVisible(view.grbKaiVisible);
+        if (view.grbKaiVisible)
+            grbKai->raise();
+    }
+    lblMess->setText(q(view.opLabel));
+
+    QStringList equations;
+    for (const std::string& text : drillState.lstExt)
+        equations << q(text);
+    QStringList listed;
+    for (int i = 0; i < lstExt->count(); ++i)
+        listed << lstExt->item(i)->text();
+    if (listed != equations) {
+        lstExt->clear();
+        lstExt->addItems(equations);
+    }
+
+    if (view.scrollRequests != scrollRequestsSeen_) {
+        scrollRequestsSeen_ = view.scrollRequests;
+        QScrollBar* bar = sbxSheet->verticalScrollBar();
+        bar->setValue(view.scrollPos);
+        noteScrollPosition(bar->value());
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The drill model's change notification in its Qt form: after every change
+// the drill's windows (the worksheet and the drill panel) read the model
+// again and show it.
+
+class QKeyEvent;
+struct KeyEvent;
+
+// Installs the model's observer (once; later calls do nothing more).
+void watchDrillModel();
+// Shows the model's state in every drill window that exists.
+void syncDrillWindows();
+
+// A key of the keyboard as the drill's key routing takes it: digits and
+// letters by their ASCII code, Return and Enter, Esc, Delete and the
+// modifiers by their own codes, other keys that type ASCII by that code; the
+// typed text, Shift, and whether the key is on the numeric keypad.
+KeyEvent drillKeyEvent(const QKeyEvent& event);

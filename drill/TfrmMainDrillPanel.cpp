@@ -1,0 +1,398 @@
+#include "drill/TfrmMainDrillPanel.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/ShellHooks.h"
+#include "app/TfrmMain.h"
+#include "arith/TfrmSentaku.h"
+#include "drill/Drill.h"
+#include "drill/GlyphPainter.h"
+#include "drill/QtDrillSync.h"
+#include "drill/TfrmPage.h"
+#include "platform/QtDialogs.h"
+
+QPointer<TfrmMainDrillPanel> drillPanel;
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kLime(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kKeyFace(0, 72, 72);  // dark face that carries the yellow and lime captions
+const QSize kGlyphSize(22, 22);
+
+constexpr const char* kDigitCaptions[10] = {"０", "１", "２", "３", "４",
+                                            "５", "６", "7",  "８", "９"};
+constexpr const char* kRowCaptions[4] = {"①", "②", "③", "④"};
+
+QColor qColour(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+void fillColour(QWidget* w, const QColor& colour) {
+    QPalette pal = w->palette();
+    if (pal.color(QPalette::Window) == colour && w->autoFillBackground())
+        return;
+    w->setAutoFillBackground(true);
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+void captionColour(QPushButton* b, const QColor& colour, const QColor& face = QColor()) {
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Active, QPalette::ButtonText, colour);
+    pal.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, colour.darker(170));
+    if (face.isValid())
+        pal.setColor(QPalette::Button, face);
+    b->setPalette(pal);
+}
+
+// Heights a button may take: at least `low` (an 800 x 600 screen), at most
+// `high`; the panel shares what it has between them.
+void heights(QWidget* w, int low, int high) {
+    w->setMinimumHeight(low);
+    w->setMaximumHeight(high);
+    w->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+}
+
+QFont sized(QFont font, int pixels, bool bold = false) {
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// Where the special-solution window goes: beside the picture after the
+// current step (two after it when the step is 3 or 8), kept on the screen.
+QRect sentakuAnchor() {
+    if (!frmPage)
+        return QRect();
+    const int s = drillState.curStep;
+    QRect rect = frmPage->imageScreenRect(s == 3 || s == 8 ? s + 2 : s + 1);
+    if (rect.isEmpty() || !frmSentaku)
+        return rect;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return rect;
+    const QRect area = screen->availableGeometry();
+    const int height = frmSentaku->frameGeometry().height();
+    if (rect.top() + 70 + height > area.bottom())
+        rect.moveTop(area.bottom() - height - 70);
+    if (rect.top() + 70 < area.top())
+        rect.moveTop(area.top() - 70);
+    return rect;
+}
+
+int chooseSpecialSolution() {
+    if (!frmSentaku) {
+        frmSentaku = new TfrmSentaku(frmMain);
+        QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
+    }
+    frmSentaku->stepImageRect = sentakuAnchor;
+    return runSentaku();
+}
+
+}  // namespace
+
+TfrmMainDrillPanel::TfrmMainDrillPanel(TfrmMain* frame)
+    : QWidget(frame ? frame->pnlDrill : nullptr) {
+    setObjectName("pnlDrillControls");
+    if (frame && frame->pnlDrill) {
+        auto* host = new QVBoxLayout(frame->pnlDrill);
+        host->setContentsMargins(0, 0, 0, 0);
+        host->addWidget(this);
+    }
+
+    for (int i = 0; i < 4; ++i) {
+        btnGyou[i] = button(qPrintable(QStringLiteral("btnGyou%1").arg(i + 1)),
+                            QString::fromUtf8(kRowCaptions[i]), this);
+        btnGyou[i]->setFont(sized(font(), 20, true));
+        heights(btnGyou[i], 30, 44);
+        connect(btnGyou[i], &QPushButton::clicked, this,
+                [this, i] { act([i] { btnGyouClick(i + 1); }); });
+    }
+
+    btnJikkou = button("btnJikkou", QStringLiteral("実行"), this);
+    btnJikkou->setIcon(glyphIcon(Glyph::Run, kGlyphSize));
+    btnTeisei = button("btnTeisei", QStringLiteral("訂正"), this);
+    btnTeisei->setIcon(glyphIcon(Glyph::Correct, kGlyphSize));
+    for (QPushButton* b : {btnJikkou, btnTeisei}) {
+        b->setFont(sized(font(), 15, true));
+        b->setIconSize(kGlyphSize);
+        heights(b, 32, 46);
+    }
+    connect(btnJikkou, &QPushButton::clicked, this, [this] { act(btnJikkouClick); });
+    connect(btnTeisei, &QPushButton::clicked, this, [this] { act([] { correctEntry(false); }); });
+
+    btnNext = button("btnNext", QStringLiteral("次の問題 "), this);
+    btnNext->setIcon(glyphIcon(Glyph::NextQ, QSize(26, 26)));
+    btnNext->setIconSize(QSize(26, 26));
+    btnNext->setFont(sized(font(), 15, true));
+    heights(btnNext, 32, 46);
+    connect(btnNext, &QPushButton::clicked, this, &TfrmMainDrillPanel::btnNextClick);
+
+    btnScrollUp = button("btnScrollUp", QString(), this);
+    btnScrollUp->setIcon(glyphIcon(Glyph::ScrollUp, kGlyphSize));
+    btnScrollUp->setToolTip(QStringLiteral("ワークシートを先へ送る"));
+    btnScrollDown = button("btnScrollDown", QString(), this);
+    btnScrollDown->setIcon(glyphIcon(Glyph::ScrollDown, kGlyphSize));
+    btnScrollDown->setToolTip(QStringLiteral("ワークシートを前へ戻す"));
+    for (QPushButton* b : {btnScrollUp, btnScrollDown}) {
+        b->setIconSize(kGlyphSize);
+        heights(b, 26, 34);
+    }
+    connect(btnScrollUp, &QPushButton::clicked, this, [this] { act(btnScrollUpClick); });
+    connect(btnScrollDown, &QPushButton::clicked, this, [this] { act(btnScrollDownClick); });
+
+    btnKihon = button("btnKihon", QStringLiteral("逆行列で解く"), this);
+    heights(btnKihon, 26, 34);
+    connect(btnKihon, &QPushButton::clicked, this, &TfrmMainDrillPanel::btnKihonClick);
+
+    timBlink = new QTimer(this);
+    timBlink->setObjectName("timBlink");
+    timBlink->setInterval(1000);
+    connect(timBlink, &QTimer::timeout, this, &TfrmMainDrillPanel::timBlinkTimer);
+
+    auto* rows = new QHBoxLayout;
+    rows->setSpacing(3);
+    for (QPushButton* b : btnGyou)
+        rows->addWidget(b);
+
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(4);
+    groups->addWidget(buildOperationGroup(), 0);
+    groups->addWidget(buildNumberGroup(), 1);
+
+    auto* run = new QHBoxLayout;
+    run->setSpacing(4);
+    run->addWidget(btnJikkou);
+    run->addWidget(btnTeisei);
+
+    auto* scroll = new QHBoxLayout;
+    scroll->setSpacing(4);
+    scroll->addWidget(btnScrollUp);
+    scroll->addWidget(btnScrollDown);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(5);
+    column->addLayout(rows, 3);
+    column->addLayout(groups, 14);
+    column->addLayout(run, 3);
+    column->addWidget(btnNext, 3);
+    column->addLayout(scroll, 2);
+    column->addWidget(btnKihon, 2);
+    column->addStretch(1);
+
+    drillPanel = this;
+    shellHooks.routeKey = [this](QKeyEvent* e) { return previewKey(e); };
+    shellHooks.applyFocusRule = [] {
+        applyFocusRule();
+        syncDrillWindows();
+    };
+    shellHooks.questionStarted = [] { syncDrillWindows(); };
+    shellHooks.nextQuestion = [this] { btnNextClick(); };
+    qtUi().specialSolutionChooser = chooseSpecialSolution;
+
+    watchDrillModel();
+    syncFromModel();
+}
+
+QPushButton* TfrmMainDrillPanel::button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+QWidget* TfrmMainDrillPanel::buildOperationGroup() {
+    grbSousa = new QGroupBox(this);
+    grbSousa->setObjectName("grbSousa");
+    auto* column = new QVBoxLayout(grbSousa);
+    column->setContentsMargins(5, 5, 5, 5);
+    column->setSpacing(4);
+    struct Op {
+        QPushButton** slot;
+        const char* name;
+        Glyph glyph;
+        int code;
+        const char* hint;
+    };
+    const Op ops[] = {
+        {&btnWaru, "btnWaru", Glyph::Divide, kOpDivide, "わる"},
+        {&btnHiku, "btnHiku", Glyph::Subtract, kOpSubtract, "ひく"},
+        {&btnTasu, "btnTasu", Glyph::Add, kOpAdd, "たす"},
+        {&btnKake, "btnKake", Glyph::Multiply, kOpMultiply, "かける"},
+    };
+    for (const Op& op : ops) {
+        QPushButton* b = button(op.name, QString(), grbSousa);
+        b->setIcon(glyphIcon(op.glyph, kGlyphSize));
+        b->setIconSize(kGlyphSize);
+        b->setToolTip(QString::fromUtf8(op.hint));
+        heights(b, 26, 40);
+        const int code = op.code;
+        connect(b, &QPushButton::clicked, this,
+                [this, code] { act([code] { pressOperator(code); }); });
+        column->addWidget(b);
+        *op.slot = b;
+    }
+    btnKoukan = button("btnKoukan", QStringLiteral("交換"), grbSousa);
+    btnKoukan->setFont(sized(font(), 13, true));
+    captionColour(btnKoukan, QColor(0, 0, 255));
+    heights(btnKoukan, 26, 40);
+    connect(btnKoukan, &QPushButton::clicked, this,
+            [this] { act([] { pressOperator(kOpSwap); }); });
+    column->addWidget(btnKoukan);
+    grbSousa->setFixedWidth(56);
+    return grbSousa;
+}
+
+QWidget* TfrmMainDrillPanel::buildNumberGroup() {
+    grbNumber = new QGroupBox(this);
+    grbNumber->setObjectName("grbNumber");
+    auto* column = new QVBoxLayout(grbNumber);
+    column->setContentsMargins(5, 5, 5, 5);
+    column->setSpacing(4);
+
+    pnlNumber = new QLabel(grbNumber);
+    pnlNumber->setObjectName("pnlNumber");
+    pnlNumber->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlNumber->setTextFormat(Qt::PlainText);
+    pnlNumber->setFont(sized(font(), 16, true));
+    pnlNumber->setContentsMargins(4, 0, 4, 0);
+    pnlNumber->setAutoFillBackground(true);
+    QPalette pal = pnlNumber->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, Qt::black);
+        pal.setColor(group, QPalette::WindowText, kAqua);
+    }
+    pnlNumber->setPalette(pal);
+    heights(pnlNumber, 24, 34);
+    column->addWidget(pnlNumber);
+
+    auto* keys = new QGridLayout;
+    keys->setSpacing(3);
+    const QFont keyFont = sized(font(), 15, true);
+    for (int d = 0; d <= 9; ++d) {
+        QPushButton* b = button(qPrintable(QStringLiteral("btn%1").arg(d)),
+                                QString::fromUtf8(kDigitCaptions[d]), grbNumber);
+        b->setFont(keyFont);
+        heights(b, 24, 40);
+        const std::string digit(1, static_cast<char>('0' + d));
+        connect(b, &QPushButton::clicked, this,
+                [this, digit] { act([digit] { typeNumber(digit); }); });
+        btnDigit[d] = b;
+    }
+    // 7 8 9 / 4 5 6 / 1 2 3 / 0 . -
+    for (int d = 1; d <= 9; ++d)
+        keys->addWidget(btnDigit[d], 2 - (d - 1) / 3, (d - 1) % 3);
+    keys->addWidget(btnDigit[0], 3, 0);
+
+    btnDecimal = button("btnDecimal", QStringLiteral("．"), grbNumber);
+    btnMinus = button("btnMinus", QStringLiteral("－"), grbNumber);
+    for (QPushButton* b : {btnDecimal, btnMinus}) {
+        b->setFont(keyFont);
+        heights(b, 24, 40);
+    }
+    connect(btnDecimal, &QPushButton::clicked, this, [this] { act([] { typeNumber("."); }); });
+    connect(btnMinus, &QPushButton::clicked, this, [this] { act(btnMinusClick); });
+    keys->addWidget(btnDecimal, 3, 1);
+    keys->addWidget(btnMinus, 3, 2);
+
+    btnBunsu = button("btnBunsu", QStringLiteral("分の"), grbNumber);
+    btnBunsu->setFont(sized(font(), 14, true));
+    btnBunsu->setToolTip(QStringLiteral("分数: ３分の２ は ２／３"));
+    captionColour(btnBunsu, kYellow, kKeyFace);
+    connect(btnBunsu, &QPushButton::clicked, this, [this] { act([] { typeNumber("分の"); }); });
+    btnClear = button("btnClear", QStringLiteral("CL"), grbNumber);
+    btnClear->setFont(sized(font(), 14, true));
+    btnClear->setToolTip(QStringLiteral("クリアする"));
+    btnClear->setIcon(glyphIcon(Glyph::Clear, QSize(16, 16)));
+    btnClear->setIconSize(QSize(16, 16));
+    captionColour(btnClear, kLime, kKeyFace);
+    connect(btnClear, &QPushButton::clicked, this, [this] { act([] { typeNumber("CL"); }); });
+    for (QPushButton* b : {btnBunsu, btnClear})
+        heights(b, 24, 40);
+    keys->addWidget(btnBunsu, 4, 0, 1, 2);
+    keys->addWidget(btnClear, 4, 2);
+
+    column->addLayout(keys, 1);
+    return grbNumber;
+}
+
+void TfrmMainDrillPanel::act(const std::function<void()>& call) {
+    call();
+    applyFocusRule();
+    syncDrillWindows();
+}
+
+void TfrmMainDrillPanel::btnNextClick() {
+    act(nextQuestion);
+}
+
+void TfrmMainDrillPanel::btnKihonClick() {
+    if (solveByInverse)
+        solveByInverse();
+}
+
+void TfrmMainDrillPanel::timBlinkTimer() {
+    ::timBlinkTimer();
+}
+
+bool TfrmMainDrillPanel::previewKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (focused && focused != btnNext && focused != btnJikkou && focused->isEnabled() &&
+            focused->isVisible()) {
+            focused->click();
+            return true;
+        }
+    }
+    return routeKey(drillKeyEvent(*event));
+}
+
+void TfrmMainDrillPanel::syncFromModel() {
+    const DrillView view = drillView();
+    for (int i = 0; i < 4; ++i)
+        btnGyou[i]->setEnabled(view.rowButtonEnabled[i]);
+    fillColour(grbSousa, qColour(view.operationGroupColour));
+    grbNumber->setEnabled(view.numberGroupEnabled);
+    fillColour(grbNumber, qColour(view.numberGroupColour));
+    const QString number = QString::fromStdString(view.numberText);
+    if (pnlNumber->text() != number)
+        pnlNumber->setText(number);
+    btnJikkou->setEnabled(view.jikkouEnabled);
+    btnNext->setEnabled(view.nextEnabled);
+
+    if (view.blinkRunning && !timBlink->isActive())
+        timBlink->start();
+    else if (!view.blinkRunning && timBlink->isActive())
+        timBlink->stop();
+    const int glyph = view.nextGlyph == NextGlyph::R ? 1 : 0;
+    if (glyph != glyphShown_) {
+        glyphShown_ = glyph;
+        btnNext->setIcon(glyphIcon(glyph ? Glyph::NextR : Glyph::NextQ, btnNext->iconSize()));
+    }
+
+    if (view.focusRequests != focusRequestsSeen_) {
+        focusRequestsSeen_ = view.focusRequests;
+        QPushButton* target = view.focus == FocusTarget::Jikkou ? btnJikkou
+                              : view.focus == FocusTarget::Next ? btnNext
+                                                                : nullptr;
+        if (target && target->isEnabled() && target->isVisible())
+            target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void createDrillPanel(TfrmMain* frame) {
+    new TfrmMainDrillPanel(frame);
+}
