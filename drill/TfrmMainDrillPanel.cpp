@@ -199,7 +199,12 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(TfrmMain* frame)
         applyFocusRule();
         syncDrillWindows();
     };
-    shellHooks.questionStarted = [] { syncDrillWindows(); };
+    // Whoever listened for set-up questions before keeps listening.
+    shellHooks.questionStarted = [previous = shellHooks.questionStarted] {
+        if (previous)
+            previous();
+        syncDrillWindows();
+    };
     shellHooks.nextQuestion = [this] { btnNextClick(); };
     qtUi().specialSolutionChooser = chooseSpecialSolution;
 
