@@ -101,6 +101,9 @@ TfrmMain::TfrmMain() {
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
+    // The children go after this destructor; their last activation signals
+    // must not reach a frame that is already half gone.
+    disconnect(mdiArea, nullptr, this, nullptr);
 }
 
 void TfrmMain::buildPanel() {
