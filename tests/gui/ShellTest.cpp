@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
@@ -302,6 +303,10 @@ TEST_F(ShellTest, HelpOpensTheDocumentFromTheProgramFolder) {
     frmMain->mnuOnePoint->trigger();
     EXPECT_EQ(help->browser->source().fragment(), "230");
     EXPECT_TRUE(help->browser->toPlainText().contains("ワンポイント"));
+    QTest::qWait(20);
+    EXPECT_GT(help->browser->verticalScrollBar()->value(), 0);  // the topic, far down
+    frmMain->mnuHowTo->trigger();  // and back to the contents at the top
+    EXPECT_EQ(help->browser->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(ui.log.empty());
 }
 
