@@ -388,10 +388,11 @@ struct Sequence {
             if (mayChange)
                 continue;
             bool same = x.count == y.count && x.extra == y.extra;
+            const Fraction* a = x.terms.data();
+            const Fraction* b = y.terms.data();
             for (int k = 0; same && k < kTermsPerRow; ++k)
-                same = x.terms[k].numerator == y.terms[k].numerator &&
-                       x.terms[k].denominator == y.terms[k].denominator &&
-                       x.terms[k].kind == y.terms[k].kind;
+                same = a[k].numerator == b[k].numerator && a[k].denominator == b[k].denominator &&
+                       a[k].kind == b[k].kind;
             if (!same)
                 fail("row " + std::to_string(i) + " changed");
         }
