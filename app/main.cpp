@@ -1,10 +1,52 @@
+// Tabulon 行列と連立方程式: start-up.
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/ShellPainter.h"
+#include "app/StartUp.h"
+#include "app/TfrmMain.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtStartup.h"
+
+namespace {
+
+// Shows an exception that escapes an event handler, then ends the program.
+class TabulonApplication final : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            showException(e.what());
+        } catch (...) {
+            showException("不明な例外");
+        }
+        return false;
+    }
+
+    static void showException(const char* what) {
+        QMessageBox::critical(nullptr, kAppTitle, QString::fromUtf8(what));
+        qtUi().terminate(1);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Tabulon 数学Ｃ／行列と連立方程式"));
-    w.show();
-    return app.exec();
+    TabulonApplication app(argc, argv);
+    app.setApplicationName(kAppTitle);
+    app.setWindowIcon(programIcon());
+    setUpJapaneseDesktop(app);
+    setUi(&qtUi());
+    try {
+        createWindows();
+        frmMain->show();  // the first showing runs the start-up steps
+        return app.exec();
+    } catch (const std::exception& e) {
+        TabulonApplication::showException(e.what());
+    }
+    return 1;
 }

@@ -2,11 +2,20 @@
 // The question file's text and the unit tables the splitter builds from it.
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 constexpr int kMaxUnits = 30;
 constexpr int kMaxQuestions = 5;
+
+// The question file shipped with the program, looked up in progFolder.
+constexpr const char* kQuestionFileName = "RAver.sim";
+// Appended to the path of a question file that does not split.
+constexpr const char* kInvalidQuestionsSuffix = ":問題が不正です";
+// A question file larger than this is refused without being read.
+constexpr long long kMaxQuestionFileBytes = 8LL * 1024 * 1024;
 
 struct QuestionBank {
     // The question text, one entry per line (the question editor's memo).
@@ -27,9 +36,41 @@ struct QuestionBank {
 // The program-wide question bank.
 extern QuestionBank questionBank;
 
+// What a question file that cannot be read does to the program.
+enum class LoadFailure {
+    Fatal,   // the fatal-error routine: the program ends (start-up)
+    Message  // a message naming the file; the program goes on (a file chosen to open)
+};
+
 // Reads the file at `path` into bank.lines and sets quesFilePath. A missing or
 // unreadable file goes through the fatal-error routine; a file that is not
 // valid CP932 is reported by message and leaves the lines empty.
-bool loadQuestionFile(QuestionBank& bank, const std::string& path);
+bool loadQuestionFile(QuestionBank& bank, const std::string& path,
+                      LoadFailure onFailure = LoadFailure::Fatal);
 // Builds the unit tables from bank.lines; returns success.
 bool splitUnits(QuestionBank& bank);
+// loadQuestionFile, then splitUnits; when the split succeeds the drill starts
+// again from question 1 of unit 1. Returns whether the split succeeded.
+bool openQuestionFile(QuestionBank& bank, const std::string& path,
+                      LoadFailure onFailure = LoadFailure::Fatal);
+// Puts the lines kept in quesBackup back and splits them again.
+void restoreQuestionBackup(QuestionBank& bank);
+
+// Start-up: loads progFolder + "RAver.sim" (fatal when missing or unreadable)
+// and splits it. A text that does not split is reported with the path followed
+// by ":問題が不正です". Returns whether the units are ready for the drill.
+bool loadStartupQuestions(QuestionBank& bank, const std::string& progFolder);
+
+// The windows the menu item 開く(&O) works with.
+struct OpenCommandWindows {
+    // The save procedure of the question editor; true when the text was written.
+    std::function<bool()> saveQuestionFile;
+    // The open dialog, preset to the given path; nullopt when cancelled.
+    std::function<std::optional<std::string>(const std::string& preset)> chooseFile;
+    // The unit switching steps of the frame (problem choice, then set-up).
+    std::function<void()> switchUnit;
+};
+// The open procedure of 開く(&O). Returns whether another question file is now
+// in use; on failure the text, the tables and quesFilePath are those of the
+// previous file again.
+bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows);

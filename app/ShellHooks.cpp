@@ -1,0 +1,3 @@
+#include "app/ShellHooks.h"
+
+ShellHooks shellHooks;

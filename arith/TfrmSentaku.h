@@ -1,0 +1,52 @@
+#pragma once
+// The special-solution choice "特殊な解": the student declares that a system
+// has infinitely many solutions (modal result 8) or none (modal result 3).
+// The window has no title-bar buttons and ignores Esc and the window
+// system's close request: its two buttons are the only way to answer.
+
+#include <QDialog>
+#include <QRect>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+class TfrmSentaku : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfrmSentaku(QWidget* parent = nullptr);
+
+    // Places the window beside the drill's step picture whose on-screen
+    // rectangle is `stepImage`: its top 70 pixels below the picture's top,
+    // its right edge 20 pixels beyond the picture's right end. An empty
+    // rectangle leaves the window where it is.
+    void placeBeside(const QRect& stepImage);
+
+    // Asked on every showing for the on-screen rectangle of the step picture
+    // to place the window beside (the worksheet installs it); unset, or an
+    // empty rectangle, leaves the window where it is.
+    std::function<QRect()> stepImageRect;
+
+    QLineEdit* Edit1;
+    QPushButton* btnMusu;
+    QPushButton* btnKainashi;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void FormShow();
+    void btnMusuClick();
+    void btnKainashiClick();
+};
+
+// The program-wide instance, created at start-up (or by runSentaku).
+extern TfrmSentaku* frmSentaku;
+
+// Shows frmSentaku modally (creating it when there is none yet) and returns
+// its modal result: 3 for "解なし", 8 for "解は無数にある". This is the Qt
+// answer to UiPort::chooseSpecialSolution. (Only a close ordered by the
+// program itself, never by the student, can end it with 0.)
+int runSentaku();

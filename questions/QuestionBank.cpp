@@ -1,0 +1,183 @@
+#include "questions/QuestionBank.h"
+
+#include <sys/stat.h>
+
+#include "drill/Drill.h"
+#include "platform/Fatal.h"
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+
+QuestionBank questionBank;
+
+std::string QuestionBank::question(int unit, int k) const {
+    if (unit < 1 || unit > kMaxUnits)
+        return {};
+    if (k < 1 || k > kMaxQuestions || k > quesCount[unit])
+        return {};
+    return quesLine[unit][k];
+}
+
+namespace {
+
+// Something of any kind at `path`: a folder of that name exists too, it just
+// cannot be read as a file.
+bool anythingAt(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+long long fileSize(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+void clearTables(QuestionBank& bank) {
+    bank.unitName.fill(std::string());
+    bank.quesCount.fill(0);
+    for (auto& unit : bank.quesLine)
+        unit.fill(std::string());
+}
+
+// After a successful read or split, the drill begins again at unit 1.
+bool splitAndRestart(QuestionBank& bank) {
+    if (!splitUnits(bank))
+        return false;
+    startQuestion(true);
+    return true;
+}
+
+}  // namespace
+
+bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
+    const bool fatal = onFailure == LoadFailure::Fatal;
+    if (!anythingAt(path)) {
+        if (fatal)
+            fatalError(path + ":FileNot Exists");
+        else
+            ui().showMessage(path + " が見つかりません");
+        bank.quesFilePath = path;
+        return false;
+    }
+    bank.lines.clear();
+    bank.quesFilePath = path;
+    // No question file comes near this size; refusing it keeps a stray binary
+    // file from filling the memory.
+    if (fileSize(path) > kMaxQuestionFileBytes) {
+        ui().showMessage(path + " は問題ファイルとしては大きすぎるため読み込めません");
+        return false;
+    }
+    ReadResult read = readCp932Lines(path);
+    switch (read.status) {
+        case ReadStatus::Ok:
+            bank.lines = std::move(read.lines);
+            return true;
+        case ReadStatus::NotCp932:
+            ui().showMessage(path + " はシフトJIS（CP932）のテキストではないため読み込めません");
+            return false;
+        case ReadStatus::Missing:
+        case ReadStatus::Unreadable:
+            break;
+    }
+    if (fatal)
+        fatalError(path + ":File Can't Load");
+    else
+        ui().showMessage(path + " を読み込めません");
+    return false;
+}
+
+bool splitUnits(QuestionBank& bank) {
+    clearTables(bank);
+    if (bank.lines.empty())
+        return false;
+    int unit = 0;    // number of the last "<<" line
+    int inUnit = 0;  // question lines of the open unit so far
+    int closed = 0;  // units closed by ">>"
+    bool open = false;
+    for (const std::string& line : bank.lines) {
+        if (line.starts_with("<<")) {
+            // A unit needs its questions and its ">>" before the next one opens.
+            if (inUnit != 0 || open)
+                return false;
+            if (unit == kMaxUnits)
+                return false;  // the tables hold 30 units
+            ++unit;
+            bank.unitName[unit] = line.substr(2);
+            open = true;
+        } else if (line == ">>") {
+            if (inUnit == 0)
+                return false;
+            ++closed;
+            bank.quesCount[unit] = inUnit;
+            inUnit = 0;
+            open = false;
+        } else {
+            // A question line outside a unit (before the first "<<" or after a
+            // ">>") has no unit to go to.
+            if (!open)
+                return false;
+            if (inUnit == kMaxQuestions) {
+                ui().showMessage("問題は" + std::to_string(kMaxQuestions) + "問以下です");
+                return false;
+            }
+            ++inUnit;
+            bank.quesLine[unit][inUnit] = line;
+        }
+    }
+    if (open)
+        return false;  // the last unit was never closed
+    bank.unitTotal = closed;
+    return true;
+}
+
+bool openQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
+    if (!loadQuestionFile(bank, path, onFailure))
+        return false;
+    return splitAndRestart(bank);
+}
+
+void restoreQuestionBackup(QuestionBank& bank) {
+    bank.lines = bank.quesBackup;
+    splitUnits(bank);
+}
+
+bool loadStartupQuestions(QuestionBank& bank, const std::string& progFolder) {
+    const std::string path = progFolder + kQuestionFileName;
+    if (!loadQuestionFile(bank, path, LoadFailure::Fatal))
+        return false;
+    if (!splitUnits(bank)) {
+        ui().showMessage(path + kInvalidQuestionsSuffix);
+        return false;
+    }
+    return true;
+}
+
+bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
+    bank.quesBackup = bank.lines;
+    if (!bank.quesSaved && ui().askYesNo("確認", "ファイルを保存しますか") &&
+        windows.saveQuestionFile)
+        windows.saveQuestionFile();
+    if (!windows.chooseFile)
+        return false;
+    std::optional<std::string> chosen = windows.chooseFile(bank.quesFilePath);
+    if (!chosen || chosen->empty())
+        return false;
+
+    // The path in use goes back with the text when the new file fails, so a
+    // later save never writes the previous questions over the rejected file.
+    const std::string previousPath = bank.quesFilePath;
+    const bool read = loadQuestionFile(bank, *chosen, LoadFailure::Message);
+    if (read && splitAndRestart(bank)) {
+        if (windows.switchUnit)
+            windows.switchUnit();
+        bank.quesSaved = true;
+        return true;
+    }
+    // A file that could not be read has already been reported by name.
+    if (read)
+        ui().showMessage(*chosen + kInvalidQuestionsSuffix);
+    restoreQuestionBackup(bank);
+    bank.quesFilePath = previousPath;
+    return false;
+}

@@ -1,0 +1,129 @@
+#include "records/RecordFile.h"
+
+#include <climits>
+#include <cstdio>
+#include <utility>
+
+#include "platform/Profile.h"
+#include "platform/UiPort.h"
+
+namespace {
+
+std::tm localNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm when{};
+    localtime_r(&now, &when);
+    return when;
+}
+
+std::function<std::tm()>& recordClock() {
+    static std::function<std::tm()> clock = localNow;
+    return clock;
+}
+
+// Shows why the record file was not written.
+void reportRefusal(const std::string& path, ProfileStatus status) {
+    if (status == ProfileStatus::NotCp932)
+        ui().showMessage(path + " は Shift-JIS のテキストではないため書き込めません");
+    else
+        ui().showMessage(path + " に書き込めません");
+}
+
+}  // namespace
+
+std::string formatRecordDate(const std::tm& when) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%d年%02d月%02d日%02d:%02d", when.tm_year + 1900,
+                  when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min);
+    return buf;
+}
+
+void setRecordClock(std::function<std::tm()> clock) {
+    recordClock() = clock ? std::move(clock) : std::function<std::tm()>(localNow);
+}
+
+bool recordSolved(const std::string& path, const std::string& unitName, int number) {
+    ProfileFile file(path);
+    // A file that cannot be read faithfully is refused before anything else,
+    // so its records are never replaced by a count started afresh.
+    if (file.status() == ProfileStatus::NotCp932 || file.status() == ProfileStatus::Unreadable) {
+        reportRefusal(path, file.status());
+        return false;
+    }
+    const std::string key = std::to_string(number);
+    int32_t count = file.intValue(unitName, key, 0);
+    // A count at the top of the range stays there instead of wrapping.
+    long long next = static_cast<long long>(count) + 1;
+    if (next > INT32_MAX)
+        next = INT32_MAX;
+    ProfileStatus status = file.setValue(unitName, key, std::to_string(next));
+    if (status == ProfileStatus::Ok)
+        status = file.setValue(unitName, "DATE", formatRecordDate(recordClock()()));
+    // The count and the date go to disk together or not at all.
+    if (status == ProfileStatus::Ok)
+        status = file.save();
+    if (status != ProfileStatus::Ok) {
+        reportRefusal(path, status);
+        return false;
+    }
+    return true;
+}
+
+std::string readRecordDate(const std::string& path, const std::string& unitName) {
+    return readProfileString(path, unitName, "DATE", "");
+}
+
+std::string readRecordCountText(const std::string& path, const std::string& unitName, int number) {
+    return readProfileString(path, unitName, std::to_string(number), "0");
+}
+
+std::optional<int> strictRecordCount(const std::string& text) {
+    std::size_t i = 0;
+    std::size_t end = text.size();
+    while (i < end && text[i] == ' ')
+        ++i;
+    while (end > i && text[end - 1] == ' ')
+        --end;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (end - i > 2 && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == end)
+        return std::nullopt;
+    long long value = 0;
+    for (; i < end; ++i) {
+        char c = text[i];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > static_cast<long long>(INT32_MAX) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+bool eraseUnitRecords(const std::string& path, const std::string& unitName) {
+    ProfileStatus status = eraseProfileSection(path, unitName);
+    if (status != ProfileStatus::Ok) {
+        reportRefusal(path, status);
+        return false;
+    }
+    return true;
+}
