@@ -138,7 +138,8 @@ struct Picture {
     void drawOpLabel(const OpLabelItem& label);
 
     bool empty() const { return items.empty(); }
-    // The last step matrix drawn on this picture, or nullptr.
+    // The last step matrix drawn on this picture, or nullptr. Pointers into a
+    // picture hold only until the picture changes.
     const StepMatrixItem* matrix() const;
     // Rows whose band currently shows (drawn an odd number of times).
     std::vector<int> litBands() const;

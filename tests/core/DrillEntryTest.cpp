@@ -198,9 +198,9 @@ TEST_F(DrillTest, CorrectionWithSomethingComposedKeepsTheStep) {
 
 TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    const StepMatrixItem* m = pic(2).matrix();
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->firstLineTop, 25);
+    ASSERT_NE(pic(2).matrix(), nullptr);
+    const StepMatrixItem m = *pic(2).matrix();  // the picture changes below
+    EXPECT_EQ(m.firstLineTop, 25);
     imageMouseMove(1, 60, 60);  // not the current picture
     EXPECT_EQ(drillState.litRow, -1);
     imageMouseMove(2, 60, 25 + 30 + 5);
@@ -216,9 +216,9 @@ TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     EXPECT_EQ(drillState.pickedRow, 0);
     imageMouseMove(2, 60, 25 + 60);
     EXPECT_EQ(drillState.litRow, -1);
-    imageMouseMove(2, m->drawnWidth + 19, 30);
+    imageMouseMove(2, m.drawnWidth + 19, 30);
     EXPECT_EQ(drillState.litRow, 0);
-    imageMouseMove(2, m->drawnWidth + 20, 30);
+    imageMouseMove(2, m.drawnWidth + 20, 30);
     EXPECT_EQ(drillState.litRow, -1);
     // Hovering only toggles bands: the picture does not grow without end.
     for (int i = 0; i < 50; ++i)
