@@ -226,6 +226,18 @@ TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     EXPECT_LE(pic(2).items.size(), 5u);
 }
 
+TEST_F(DrillTest, SettingUpAgainForgetsTheOldBand) {
+    ASSERT_TRUE(start("x+y=5;x-y=1"));
+    btnGyouClick(2);
+    ASSERT_EQ(drillState.litRow, 1);
+    // A unit change sets the question up again on cleared pictures.
+    ASSERT_TRUE(startQuestion(false));
+    EXPECT_EQ(drillState.litRow, -1);
+    EXPECT_FALSE(drillState.rowClickLock);
+    imageMouseMove(2, 60, 30);
+    EXPECT_EQ(pic(2).litBands(), std::vector<int>{0});
+}
+
 TEST_F(DrillTest, ClickSelectsThePickedRowAndLocksTheHighlight) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     EXPECT_EQ(imageMouseUp(1, MouseButton::Left), ReleaseResult::Ignored);
