@@ -1,6 +1,7 @@
 #include "platform/Profile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <fstream>
@@ -261,6 +262,10 @@ ProfileStatus ProfileFile::save() {
     auto bytes = utf8ToCp932(joinLinesCrLf(lines()));
     if (!bytes)
         return ProfileStatus::Unstorable;
+    // Replacing needs only the folder's permission; a file marked read-only
+    // must still refuse the write, as it would when written in place.
+    if (loadStatus == ProfileStatus::Ok && ::access(filePath.c_str(), W_OK) != 0)
+        return ProfileStatus::WriteRefused;
     if (!writeFileAtomically(filePath, *bytes))
         return ProfileStatus::WriteRefused;
     loadStatus = ProfileStatus::Ok;

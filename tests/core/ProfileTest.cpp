@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -196,6 +197,15 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheDiskAsItWas) {
     // The replacement cannot be created beside an existing file.
     putBytes("[A]\r\nk=1\r\n");
     fs::create_directory(path + ".new");
+    EXPECT_EQ(writeProfileString(path, "A", "k", "2"), ProfileStatus::WriteRefused);
+    EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
+}
+
+TEST_F(ProfileTest, ReadOnlyFileIsNotReplaced) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write a read-only file";
+    putBytes("[A]\r\nk=1\r\n");
+    fs::permissions(path, fs::perms::owner_read);
     EXPECT_EQ(writeProfileString(path, "A", "k", "2"), ProfileStatus::WriteRefused);
     EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
 }

@@ -1,0 +1,418 @@
+#include "matrix/Matrix.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/UiPort.h"
+
+MatrixSet matrices;
+
+namespace {
+
+const Fraction kZeroSum{1, 0, '/'};  // where every sum starts
+
+// Runs a piece of arithmetic with the overflow flag cleared, so that the piece
+// can tell whether it overflowed itself; on leaving, a flag that was raised
+// before stays raised.
+class OverflowScope {
+  public:
+    OverflowScope() : before_(numberState.overflow) { numberState.overflow = false; }
+    ~OverflowScope() { numberState.overflow = numberState.overflow || before_; }
+    OverflowScope(const OverflowScope&) = delete;
+    OverflowScope& operator=(const OverflowScope&) = delete;
+    bool overflowed() const { return numberState.overflow; }
+
+  private:
+    bool before_;
+};
+
+// The sign goes on the numerator; -INT32_MIN does not fit.
+Fraction negated(Fraction f) {
+    if (f.numerator == INT32_MIN) {
+        numberState.overflow = true;
+        return f;
+    }
+    f.numerator = -f.numerator;
+    return f;
+}
+
+Fraction product3(const Fraction& a, const Fraction& b, const Fraction& c) {
+    return multiplyFractions(multiplyFractions(a, b), c);
+}
+
+using Square3 = std::array<std::array<Fraction, 3>, 3>;
+
+// The cyclic-diagonal rule: for each start column p the product down the
+// diagonal minus the product up the anti-diagonal starting at 2 − p, with
+// column indices taken modulo 3.
+Fraction det3(const Square3& m) {
+    Fraction sum = kZeroSum;
+    for (int p = 0; p < 3; ++p) {
+        int q = 2 - p;
+        Fraction down = product3(m[0][p], m[1][(p + 1) % 3], m[2][(p + 2) % 3]);
+        Fraction up = product3(m[0][q], m[1][(q + 2) % 3], m[2][(q + 1) % 3]);
+        sum = addFractions(sum, subtractFractions(down, up));
+    }
+    return sum;
+}
+
+Fraction det2(const Fraction& a, const Fraction& b, const Fraction& c, const Fraction& d) {
+    return subtractFractions(multiplyFractions(a, d), multiplyFractions(b, c));
+}
+
+// The 3 × 3 minor of a 4 × 4 matrix without row r and column c.
+Square3 minor4(const Matrix& m, int r, int c) {
+    Square3 out{};
+    for (int i = 0, oi = 0; i < 4; ++i) {
+        if (i == r)
+            continue;
+        for (int j = 0, oj = 0; j < 4; ++j) {
+            if (j == c)
+                continue;
+            out[oi][oj++] = m.at(i, j);
+        }
+        ++oi;
+    }
+    return out;
+}
+
+// The determinant of the 2 × 2 minor of a 3 × 3 matrix without row r and column c.
+Fraction minorDet3(const Matrix& m, int r, int c) {
+    int ri[2], ci[2];
+    for (int i = 0, k = 0; i < 3; ++i)
+        if (i != r)
+            ri[k++] = i;
+    for (int j = 0, k = 0; j < 3; ++j)
+        if (j != c)
+            ci[k++] = j;
+    return det2(m.at(ri[0], ci[0]), m.at(ri[0], ci[1]), m.at(ri[1], ci[0]), m.at(ri[1], ci[1]));
+}
+
+Square3 asSquare3(const Matrix& m) {
+    Square3 out{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            out[i][j] = m.at(i, j);
+    return out;
+}
+
+void showOverflow() {
+    ui().showMessage(kOverflowMessage);
+}
+
+// c ← a ± b after expanding both into scratch copies.
+bool combine(const Matrix& a, const Matrix& b, Matrix& c, bool subtract) {
+    numberState.overflow = false;
+    if (a.rows != b.rows || a.cols != b.cols) {
+        ui().showMessage(subtract ? kSubtractSizeMessage : kAddSizeMessage);
+        return false;
+    }
+    Matrix p = a;
+    if (!expandCoefficient(p)) {
+        showOverflow();
+        return false;
+    }
+    Matrix q = b;
+    if (!expandCoefficient(q)) {
+        showOverflow();
+        return false;
+    }
+    Matrix work = c;
+    for (int i = 0; i < p.rows; ++i)
+        for (int j = 0; j < p.cols; ++j)
+            work.at(i, j) = subtract ? subtractFractions(p.at(i, j), q.at(i, j))
+                                     : addFractions(p.at(i, j), q.at(i, j));
+    work.rows = p.rows;
+    work.cols = q.cols;
+    work.coefficient = One;
+    if (numberState.overflow) {
+        showOverflow();
+        return false;
+    }
+    c = work;
+    return true;
+}
+
+}  // namespace
+
+int32_t cellLimit(int rows) {
+    return rows <= 3 ? 1000 : 100;
+}
+
+void setIdentity(Matrix& m, int n) {
+    n = std::clamp(n, 0, kMatrixMaxSize);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            m.at(i, j) = i == j ? One : Zero;
+    m.rows = n;
+    m.cols = n;
+    m.coefficient = One;
+}
+
+void emptyMatrix(Matrix& m) {
+    m.rows = 0;
+    m.cols = 0;
+}
+
+bool copyMatrix(const Matrix& source, Matrix& target) {
+    if (source.empty()) {
+        ui().showMessage(kCopyEmptyMessage);
+        return false;
+    }
+    for (int i = 0; i < source.rows; ++i)
+        for (int j = 0; j < source.cols; ++j)
+            target.at(i, j) = source.at(i, j);
+    target.coefficient = source.coefficient;
+    target.rows = source.rows;
+    target.cols = source.cols;
+    return true;
+}
+
+bool expandCoefficient(Matrix& m) {
+    OverflowScope scope;
+    Matrix work = m;
+    int64_t largest = 0;  // one running maximum over |numerator| and |denominator|
+    for (int i = 0; i < m.rows; ++i) {
+        for (int j = 0; j < m.cols; ++j) {
+            Fraction f = multiplyFractions(m.at(i, j), m.coefficient);
+            work.at(i, j) = f;
+            largest = std::max(
+                {largest, std::abs(int64_t{f.numerator}), std::abs(int64_t{f.denominator})});
+        }
+    }
+    work.coefficient = One;
+    if (scope.overflowed())
+        return false;
+    m = work;
+    return largest < cellLimit(m.rows);
+}
+
+bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t) {
+    OverflowScope scope;
+    Matrix work = t;
+    for (int i = 0; i < l.rows; ++i) {
+        for (int j = 0; j < r.cols; ++j) {
+            Fraction sum = kZeroSum;
+            for (int k = 0; k < l.cols; ++k)
+                sum = addFractions(sum, multiplyFractions(l.at(i, k), r.at(k, j)));
+            work.at(i, j) = sum;
+        }
+    }
+    work.rows = l.rows;
+    work.cols = r.cols;
+    work.coefficient = multiplyFractions(l.coefficient, r.coefficient);
+    bool inRange = expandCoefficient(work);
+    if (scope.overflowed())
+        return false;
+    t = work;
+    return inRange;
+}
+
+Fraction determinant(const Matrix& m) {
+    switch (m.rows) {
+        case 2:
+            return det2(m.at(0, 0), m.at(0, 1), m.at(1, 0), m.at(1, 1));
+        case 3:
+            return det3(asSquare3(m));
+        case 4: {
+            Fraction sum = kZeroSum;
+            for (int j = 0; j < 4; ++j) {
+                Fraction term = multiplyFractions(m.at(0, j), det3(minor4(m, 0, j)));
+                if (j % 2 == 1)
+                    term = negated(term);
+                sum = addFractions(sum, term);
+            }
+            return sum;
+        }
+        default:  // 1 × 1 is never asked for; its value would be the cell
+            return m.rows == 1 ? m.at(0, 0) : kZeroSum;
+    }
+}
+
+bool addMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+    return combine(a, b, c, false);
+}
+
+bool subtractMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+    return combine(a, b, c, true);
+}
+
+bool productMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+    numberState.overflow = false;
+    if (a.cols != b.rows) {
+        ui().showMessage(kProductSizeMessage);
+        return false;
+    }
+    if (!multiplyMatrices(a, b, c)) {
+        showOverflow();
+        return false;
+    }
+    return true;
+}
+
+InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d) {
+    InverseOutcome out;
+    numberState.overflow = false;
+    if (!x.square()) {
+        ui().showMessage(kInverseNotSquareMessage);
+        return out;
+    }
+    const int n = x.rows;
+    if (n < 2)
+        return out;
+    Matrix p = x;
+    if (!expandCoefficient(p)) {
+        showOverflow();
+        return out;
+    }
+    Fraction delta = determinant(p);
+    if (numberState.overflow) {
+        showOverflow();
+        return out;
+    }
+    out.hasDelta = true;
+    out.delta = delta;
+    if (delta.numerator == 0) {
+        ui().showMessage(n == 2 ? kDeltaZero2Message : kDeltaZeroMessage);
+        return out;
+    }
+
+    Matrix work = c;
+    if (n == 2) {
+        work.at(0, 0) = p.at(1, 1);
+        work.at(0, 1) = negated(p.at(0, 1));
+        work.at(1, 0) = negated(p.at(1, 0));
+        work.at(1, 1) = p.at(0, 0);
+    } else {
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                Fraction cofactor = n == 3 ? minorDet3(p, i, j) : det3(minor4(p, i, j));
+                if ((i + j) % 2 == 1)
+                    cofactor = negated(cofactor);
+                work.at(j, i) = cofactor;
+            }
+        }
+    }
+    work.rows = n;
+    work.cols = n;
+    work.coefficient = divideFractions(One, delta);
+    if (numberState.overflow) {
+        showOverflow();
+        return out;
+    }
+    c = work;
+    if (n == 4) {
+        emptyMatrix(d);
+        out.emptiedD = true;
+    }
+    out.success = true;
+    return out;
+}
+
+bool powerMatrix(const Matrix& x, int n, bool expandFirst, Matrix& c) {
+    numberState.overflow = false;
+    if (x.empty() || n < 2)
+        return false;
+    if (!x.square()) {
+        ui().showMessage(kPowerNotSquareMessage);
+        return false;
+    }
+    Matrix p = x;
+    Matrix q = x;
+    if (expandFirst && !expandCoefficient(p)) {
+        showOverflow();
+        return false;
+    }
+    // The products are made in a scratch result, so that an overflow part way
+    // leaves c as it was; a product out of range is kept in c.
+    Matrix work = c;
+    for (int i = 2; i <= n; ++i) {
+        bool inRange = multiplyMatrices(p, q, work);
+        if (numberState.overflow) {
+            showOverflow();
+            return false;
+        }
+        if (!inRange) {
+            c = work;
+            showOverflow();
+            return false;
+        }
+        q = work;
+    }
+    c = work;
+    return true;
+}
+
+bool factorOut(Matrix& m, const Fraction& k) {
+    numberState.overflow = false;
+    if (k.numerator == 0) {
+        ui().showMessage(kFactorZeroMessage);
+        return false;
+    }
+    Matrix work = m;
+    expandCoefficient(work);  // the range does not matter here
+    for (int i = 0; i < work.rows; ++i)
+        for (int j = 0; j < work.cols; ++j)
+            work.at(i, j) = divideFractions(work.at(i, j), k);
+    work.coefficient = k;
+    if (numberState.overflow) {
+        showOverflow();
+        return false;
+    }
+    m = work;
+    return true;
+}
+
+bool enterCoefficient(Matrix& m, const Fraction& value) {
+    if (value.numerator == 0 && !ui().askYesNo(kConfirmCaption, kCoefficientZeroQuestion))
+        return false;
+    m.coefficient = value;
+    // A zero typed as "nothing usable" (0/0) is stored as a plain 0: a zero
+    // denominator is never a number.
+    if (m.coefficient.denominator == 0)
+        m.coefficient.denominator = 1;
+    return true;
+}
+
+void resetCoefficient(Matrix& m) {
+    m.coefficient = One;
+}
+
+bool multiplyInCoefficient(Matrix& m) {
+    numberState.overflow = false;
+    expandCoefficient(m);  // the range does not matter here
+    if (numberState.overflow) {
+        showOverflow();
+        return false;
+    }
+    return true;
+}
+
+bool swapMatrices(Matrix& a, Matrix& b) {
+    Matrix t;
+    if (!copyMatrix(a, t))
+        return false;
+    if (!copyMatrix(b, a))
+        return false;
+    copyMatrix(t, b);
+    return true;
+}
+
+void loadSystemMatrices(const EquationList& list, Matrix& a, Matrix& b) {
+    const int n = list.unknownCount;
+    if (n < 1 || n > kMatrixMaxSize)
+        return;
+    a.rows = n;
+    a.cols = n;
+    a.coefficient = One;
+    b.rows = n;
+    b.cols = 1;
+    b.coefficient = One;
+    for (int i = 0; i < n; ++i) {
+        const EquationRow& line = list.rows[i + 1];
+        for (int j = 0; j < n; ++j)
+            a.at(i, j) = line.terms[j];
+        b.at(i, 0) = line.terms[n + 1];
+    }
+}

@@ -1,0 +1,63 @@
+#include "matrix/MatrixGrid.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+
+#include "arith/NumberText.h"
+#include "platform/UiPort.h"
+
+MatrixGrid makeGrid(int rows, int cols) {
+    return MatrixGrid(static_cast<std::size_t>(std::max(rows, 0)),
+                      std::vector<std::string>(static_cast<std::size_t>(std::max(cols, 0))));
+}
+
+int gridRows(const MatrixGrid& grid) {
+    return static_cast<int>(grid.size());
+}
+
+int gridCols(const MatrixGrid& grid) {
+    return grid.empty() ? 0 : static_cast<int>(grid.front().size());
+}
+
+void fillRandom(MatrixGrid& grid, int n) {
+    // Computed in 64 bits so that no typed range can overflow 2n + 1.
+    const int64_t range = std::llabs(static_cast<long long>(n));
+    const int64_t span = 2 * range + 1;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    for (auto& row : grid) {
+        for (auto& cell : row) {
+            int64_t value = std::rand() % span - range;
+            cell = formatFraction(makeFraction(static_cast<int32_t>(value), 1, '/'));
+        }
+    }
+}
+
+bool fillIdentity(MatrixGrid& grid) {
+    const int n = gridRows(grid);
+    for (const auto& row : grid) {
+        if (static_cast<int>(row.size()) != n) {
+            ui().showMessage(kSquareGridMessage);
+            return false;
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            grid[i][j] = i == j ? "1" : "0";
+    return true;
+}
+
+void clearGrid(MatrixGrid& grid) {
+    for (auto& row : grid)
+        for (auto& cell : row)
+            cell = "0";
+}
+
+void writeMatrixToGrid(const Matrix& m, MatrixGrid& grid) {
+    for (int i = 0; i < m.rows && i < gridRows(grid); ++i) {
+        auto& row = grid[i];
+        for (int j = 0; j < m.cols && j < static_cast<int>(row.size()); ++j)
+            row[j] = formatFraction(m.at(i, j));
+    }
+}

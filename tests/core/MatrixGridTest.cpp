@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "matrix/MatrixGrid.h"
+#include "platform/ScriptedUi.h"
+
+namespace {
+
+struct MatrixGridTest : ::testing::Test {
+    ScriptedUi ui;
+};
+
+std::set<std::string> textsOf(const MatrixGrid& grid) {
+    std::set<std::string> texts;
+    for (const auto& row : grid)
+        texts.insert(row.begin(), row.end());
+    return texts;
+}
+
+TEST_F(MatrixGridTest, RandomIntegersStayWithinTheRange) {
+    MatrixGrid grid = makeGrid(4, 4);
+    const std::set<std::string> one{"-1", "0", "1"};
+    for (int round = 0; round < 20; ++round) {
+        fillRandom(grid, 1);
+        for (const auto& t : textsOf(grid))
+            EXPECT_TRUE(one.count(t)) << t;
+    }
+    std::set<std::string> seen;
+    for (int round = 0; round < 20; ++round) {
+        fillRandom(grid, -5);  // taken as 5
+        for (const auto& t : textsOf(grid)) {
+            int v = std::stoi(t);
+            EXPECT_TRUE(v >= -5 && v <= 5) << t;
+            EXPECT_EQ(std::to_string(v), t);  // plain integer text, "0" for zero
+            seen.insert(t);
+        }
+    }
+    EXPECT_GT(seen.size(), 3u);
+    fillRandom(grid, 0);
+    EXPECT_EQ(textsOf(grid), std::set<std::string>{"0"});
+}
+
+TEST_F(MatrixGridTest, IdentityNeedsASquareGrid) {
+    MatrixGrid grid{{"a", "b", "c"}, {"d", "e", "f"}};
+    const MatrixGrid before = grid;
+    EXPECT_FALSE(fillIdentity(grid));
+    EXPECT_EQ(grid, before);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{kSquareGridMessage});
+
+    grid = makeGrid(3, 3);
+    ASSERT_TRUE(fillIdentity(grid));
+    EXPECT_EQ(grid, (MatrixGrid{{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}}));
+}
+
+TEST_F(MatrixGridTest, ClearAndStoredCells) {
+    MatrixGrid grid{{"x", ""}, {"1/2", "y"}};
+    clearGrid(grid);
+    EXPECT_EQ(grid, (MatrixGrid{{"0", "0"}, {"0", "0"}}));
+
+    Matrix m;
+    m.rows = 1;
+    m.cols = 2;
+    m.coefficient = Fraction{1, 2, '/'};  // not shown
+    m.at(0, 0) = Fraction{6, 4, '/'};
+    m.at(0, 1) = Fraction{-4, 3, '/'};
+    grid = {{"", "", "keep"}, {"keep", "keep", "keep"}};
+    writeMatrixToGrid(m, grid);
+    EXPECT_EQ(grid, (MatrixGrid{{"4/6", "-3/4", "keep"}, {"keep", "keep", "keep"}}));
+}
+
+}  // namespace
