@@ -1,4 +1,281 @@
 #include "drill/Drill.h"
 
-// Placeholder until the drill's model lands: no question is ever set up.
-bool startQuestion(bool) { return false; }
+#include <string>
+#include <vector>
+
+#include "arith/Equation.h"
+#include "arith/Fraction.h"
+#include "arith/NumberText.h"
+#include "drill/WorksheetOps.h"
+#include "platform/UiPort.h"
+#include "questions/QuestionBank.h"
+
+namespace {
+
+constexpr const char* kCaptionTitle = "　　連立方程式";
+
+std::vector<std::string> splitAtSemicolons(const std::string& line) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    while (true) {
+        auto semi = line.find(';', start);
+        parts.push_back(line.substr(start, semi - start));
+        if (semi == std::string::npos)
+            break;
+        start = semi + 1;
+    }
+    return parts;
+}
+
+// Image1: the question's equations beside the brace, and the title line.
+void drawTask(int layoutValue) {
+    Picture* p = sheet::picture(1);
+    if (!p)
+        return;
+    const int n = drillState.unknownCount;
+    std::vector<EquationRow> rows(equationList.rows.begin() + 1, equationList.rows.begin() + 1 + n);
+    p->add(makeEquations(std::move(rows), kRgbBlack, layoutValue, 0, braceFor(n),
+                         numberState.hasDecimalPoint));
+    p->add(textLine(1, std::to_string(drillState.curUnit) + "(" +
+                           std::to_string(drillState.curQues[drillState.curUnit]) +
+                           ")つぎの連立方程式を解きなさい"));
+}
+
+// Image2: the coefficient matrix of the question.
+void drawQuestionMatrix() {
+    drillState.curStep = 2;
+    sheet::drawStepPicture(2);
+}
+
+void writeMatrixCaption() {
+    if (Picture* p = sheet::picture(2))
+        p->add(CaptionItem{0, 5, "係数の行列を作ると"});
+}
+
+bool validUnit(int unit) {
+    return unit >= 1 && unit <= kMaxUnits;
+}
+
+}  // namespace
+
+void setupWorksheet(int screenWidth, int screenHeight, int pnlMainWidth, int edtPageHeight) {
+    worksheetLayout =
+        computeWorksheetLayout(screenWidth, screenHeight, pnlMainWidth, edtPageHeight);
+    worksheetPictures.resize(worksheetLayout.imageCount);
+    notifyDrillChanged();
+}
+
+void clearWorksheet() {
+    const int imageCount = worksheetLayout.imageCount;
+    for (int i = 1; i <= imageCount && i < kListRows; ++i) {
+        EquationRow& row = equationList.rows[i];
+        row.count = 0;
+        row.extra[0] = 0;
+        row.text.clear();
+        sheet::clearPicture(i);
+    }
+    worksheetPictures.imgBOXX.clear();
+    worksheetPictures.imgBOXY.clear();
+
+    drillState.curStep = 0;
+    drillState.solvedCode = 0;
+    drillState.questionReady = false;
+    // The bands went with the pictures.
+    drillState.litRow = -1;
+    drillState.rowClickLock = false;
+
+    entryState.row1Line = 0;
+    entryState.row2Line = 0;
+    entryState.numberText.clear();
+    entryState.opLabel.clear();
+    sheet::clearPicture(drillState.curStep + 1);
+
+    drillState.caption = std::string(kCaptionTitle) + drillState.starMarks;
+    drillState.nextEnabled = true;
+    drillState.grbKaiVisible = false;
+
+    entryState.entryPhase = 0;
+    entryState.lastEntry = 0;
+    entryState.pendingOp = '?';
+    entryState.jikkouEnabled = false;
+    notifyDrillChanged();
+}
+
+bool loadQuestion(int unit, int number) {
+    std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
+    std::vector<std::string> parts = splitAtSemicolons(line);
+    drillState.lstExt = parts;
+
+    bool wellFormed = parts.size() >= 2 && parts.size() <= 4;
+    for (const auto& part : parts)
+        if (part.empty())
+            wellFormed = false;
+    if (!wellFormed) {
+        sheet::say(line + "：問題が不正です");
+        return false;
+    }
+
+    const int n = static_cast<int>(parts.size());
+    drillState.unknownCount = n;
+    equationList.unknownCount = n;
+    drillState.curStep = 1;
+    for (int i = 1; i <= n; ++i) {
+        if (!parseEquationLine(parts[i - 1], equationList.rows[i], n)) {
+            sheet::say(line + "：問題が不正です");
+            return false;
+        }
+    }
+    drillState.curStep = 2;
+    return true;
+}
+
+bool startQuestion(bool reset) {
+    if (reset) {
+        drillState.curUnit = 1;
+        drillState.curQues = DrillState::allOnes();
+    }
+    sheet::stopBlink();
+    clearWorksheet();
+    if (!loadQuestion(drillState.curUnit, drillState.curQues[drillState.curUnit])) {
+        notifyDrillChanged();
+        return false;
+    }
+    drillState.questionReady = true;
+
+    static constexpr int kTaskLayout[] = {40, 40, 40, 30, 15};
+    const int n = drillState.unknownCount;
+    drawTask(kTaskLayout[n]);
+    drawQuestionMatrix();
+
+    drillState.solvedCode = solvedTest();
+    if (questionSolved()) {
+        sheet::say("すでに解がでています");
+        showAnswer(drillState.solvedCode);
+    } else {
+        writeMatrixCaption();
+    }
+    notifyDrillChanged();
+    return true;
+}
+
+void nextQuestion() {
+    sheet::stopBlink();
+    if (questionSolved()) {
+        drillState.solvedCode = 0;
+    } else {
+        notifyDrillChanged();
+        if (!ui().askYesNo("確認", "まだ解が出ていませんが次の問題に進みますか")) {
+            sheet::unhighlightLitRow();
+            notifyDrillChanged();
+            return;
+        }
+    }
+
+    const int unit = drillState.curUnit;
+    int& number = drillState.curQues[validUnit(unit) ? unit : 0];
+    int count = validUnit(unit) ? questionBank.quesCount[unit] : 0;
+    if (number < count) {
+        ++number;
+    } else {
+        sheet::say("最初の問題に帰ります");
+        number = 1;
+    }
+
+    clearWorksheet();
+    if (loadQuestion(unit, number)) {
+        drillState.questionReady = true;
+        drawTask(firstLineTopFor(drillState.unknownCount));
+        drawQuestionMatrix();
+        writeMatrixCaption();
+    }
+    drillState.litRow = -1;
+    notifyDrillChanged();
+}
+
+void btnScrollUpClick() {
+    int step = worksheetLayout.rowsPerColumn * worksheetLayout.imageHeight;
+    if (drillState.scrollPos != 0)
+        step += worksheetLayout.edtPageHeight;
+    int bottom = worksheetLayout.contentHeight;
+    int target = drillState.scrollPos + step;
+    sheet::scrollTo(target > bottom ? bottom : target);
+    notifyDrillChanged();
+}
+
+void btnScrollDownClick() {
+    int step = worksheetLayout.rowsPerColumn * worksheetLayout.imageHeight;
+    sheet::scrollTo(drillState.scrollPos - step);
+    notifyDrillChanged();
+}
+
+void scrollToTop() {
+    sheet::scrollTo(0);
+    notifyDrillChanged();
+}
+
+void noteScrollPosition(int position) {
+    drillState.scrollPos = position;
+}
+
+void imageMouseMove(int image, int x, int y) {
+    if (image != drillState.curStep || drillState.rowClickLock || drillState.blinkRunning ||
+        !drillState.questionReady || questionSolved())
+        return;
+    const Picture* p = sheet::picture(image);
+    const StepMatrixItem* m = p ? p->matrix() : nullptr;
+    if (!m)
+        return;
+    const int top = m->firstLineTop;
+    const int n = drillState.unknownCount;
+    bool over =
+        top < y && y < n * kMatrixRowHeight + top && kMatrixLeft < x && x < m->drawnWidth + 20;
+    if (over) {
+        int r = (y - top) / kMatrixRowHeight;
+        if (r == drillState.litRow)
+            return;
+        sheet::unhighlightLitRow();
+        sheet::highlightRow(r);
+        drillState.litRow = r;
+    } else {
+        if (drillState.litRow < 0)
+            return;
+        sheet::unhighlightLitRow();
+    }
+    notifyDrillChanged();
+}
+
+ReleaseResult imageMouseUp(int image, MouseButton button) {
+    if (image != drillState.curStep || !drillState.questionReady)
+        return ReleaseResult::Ignored;
+    if (button == MouseButton::Right)
+        return ReleaseResult::OpenStepListing;
+    if (questionSolved())
+        return ReleaseResult::Ignored;
+    selectRow(drillState.curStep, drillState.pickedRow);
+    drillState.rowClickLock = true;
+    notifyDrillChanged();
+    return ReleaseResult::RowSelected;
+}
+
+void btnGyouClick(int row) {
+    if (row < 1 || row > 4 || !drillView().rowButtonEnabled[row - 1])
+        return;
+    // The band follows the row only when the entry takes it; otherwise the
+    // highlight keeps showing the row already chosen.
+    int phase = entryState.entryPhase;
+    if (phase == 0 || phase == 2) {
+        sheet::unhighlightLitRow();
+        sheet::highlightRow(row - 1);
+        drillState.litRow = row - 1;
+    }
+    selectRow(drillState.curStep, row - 1);
+    drillState.rowClickLock = true;
+    notifyDrillChanged();
+}
+
+NextGlyph timBlinkTimer() {
+    drillState.nextGlyph = drillState.blinkPhase ? NextGlyph::R : NextGlyph::Q;
+    drillState.blinkPhase = !drillState.blinkPhase;
+    notifyDrillChanged();
+    return drillState.nextGlyph;
+}

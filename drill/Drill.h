@@ -1,8 +1,51 @@
 #pragma once
-// The simultaneous-equation drill's model. (Filled in by the drill's own work;
-// the shell relies on the functions declared here.)
+// The simultaneous-equation drill's model: setting up questions on the
+// worksheet, going on to the next question, scrolling, picking rows with the
+// mouse or the row buttons, and the blinking of 次の問題. Composing an
+// operation is in Entry.h, running and judging it in Run.h, what the windows
+// show in DrillView.h and the pictures in Picture.h.
+
+#include "drill/DrillState.h"
+#include "drill/DrillView.h"
+#include "drill/Entry.h"
+#include "drill/Picture.h"
+#include "drill/Run.h"
+
+// Lays the worksheet out for the screen and the drill panel's width (called
+// when the worksheet window is created) and empties every picture.
+void setupWorksheet(int screenWidth, int screenHeight, int pnlMainWidth,
+                    int edtPageHeight = kDefaultEdtPageHeight);
 
 // Sets up the current question of the current unit on the worksheet; with
 // reset, first unit 1 and question 1 of every unit. Returns whether a question
 // is now on the worksheet.
 bool startQuestion(bool reset);
+// Turns question `number` of `unit` into the rows of step 2. A line with an
+// empty part, fewer than 2 or more than 4 equations, or an equation that does
+// not parse is reported as the line followed by "：問題が不正です".
+bool loadQuestion(int unit, int number);
+// Empties every picture and resets the drill to nothing composed.
+void clearWorksheet();
+// 次の問題: btnNext and the menu item 次の問題(&N).
+void nextQuestion();
+
+// Scrolling. The model keeps the worksheet's vertical scroll position and
+// raises scrollRequests when it moves it; the window applies the value and
+// reports back what its scroll bar made of it (noteScrollPosition), also when
+// the student drags the bar.
+void btnScrollUpClick();
+void btnScrollDownClick();
+void scrollToTop();
+void noteScrollPosition(int position);
+
+// The mouse over step picture `image` (1-based): moving, and releasing a
+// button. Returns what the release did.
+enum class MouseButton { Left, Right, Middle };
+enum class ReleaseResult { Ignored, RowSelected, OpenStepListing };
+void imageMouseMove(int image, int x, int y);
+ReleaseResult imageMouseUp(int image, MouseButton button);
+// Row buttons btnGyou1 … btnGyou4 (row 1 … 4).
+void btnGyouClick(int row);
+
+// One tick of timBlink: the glyph btnNext shows now.
+NextGlyph timBlinkTimer();

@@ -1,0 +1,378 @@
+#include "drill/Entry.h"
+
+#include <string>
+
+#include "drill/Drill.h"
+#include "drill/Run.h"
+#include "drill/WorksheetOps.h"
+#include "platform/Text.h"
+
+namespace {
+
+constexpr const char* kWrongOperation = "操作が誤りです。例①＋②，①÷２，④代入①";
+// How many bytes CL deletes from the first "(" of the label.
+constexpr std::size_t kClearBytes = 20;
+
+struct OperatorInfo {
+    char ch;
+    const char* text;
+};
+constexpr OperatorInfo kOperators[] = {
+    {'*', "×"},    {'/', "÷"},    {'+', "＋"},     {'-', "－"}, {'^', "　［交換］　"},
+    {'S', "整理"}, {'I', "移項"}, {'K', "かっこ"},
+};
+
+bool validCode(int code) {
+    return code >= 0 && code <= 7;
+}
+
+// Removes, from byte `start` of `text`, whole characters until at least
+// `bytes` CP932 bytes are gone: a character that the count would cut in half
+// goes with the deleted part.
+std::string deleteCp932Bytes(const std::string& text, std::size_t start, std::size_t bytes) {
+    std::size_t removed = 0;
+    std::size_t end = start;
+    for (const auto& ch : utf8Chars(std::string_view(text).substr(start))) {
+        if (removed >= bytes)
+            break;
+        removed += cp932Length(ch);
+        end += ch.size();
+    }
+    return text.substr(0, start) + text.substr(end);
+}
+
+void takeRow(int& line, std::string& text, int newLine, int row) {
+    line = newLine;
+    text = std::to_string(row + 1);
+    entryState.lastRowLine = newLine;
+}
+
+// Whether the drill takes composing input now: a question is on the
+// worksheet and it is not solved yet.
+bool composing() {
+    return drillState.questionReady && !questionSolved();
+}
+
+}  // namespace
+
+char operatorChar(int code) {
+    return validCode(code) ? kOperators[code].ch : '?';
+}
+
+const char* operatorText(int code) {
+    return validCode(code) ? kOperators[code].text : "";
+}
+
+bool numberGroupEnabled() {
+    return entryState.entryPhase == 2 || entryState.entryPhase == 4;
+}
+
+void applyFocusRule() {
+    if (entryState.jikkouEnabled)
+        drillState.focus = FocusTarget::Jikkou;
+    else if (drillState.nextEnabled)
+        drillState.focus = FocusTarget::Next;
+    else
+        drillState.focus = FocusTarget::None;
+    ++drillState.focusRequests;
+}
+
+void selectRow(int step, int row) {
+    if (!composing() || row < 0 || row >= drillState.unknownCount)
+        return;
+    const int line = (step - 2) * drillState.unknownCount + row + 1;
+    switch (entryState.entryPhase) {
+        case 0:
+            takeRow(entryState.row1Line, entryState.row1Text, line, row);
+            entryState.entryPhase = 1;
+            break;
+        case 1:
+            return;  // waiting for an operator
+        case 2:
+            takeRow(entryState.row2Line, entryState.row2Text, line, row);
+            entryState.entryPhase = 3;
+            entryState.jikkouEnabled = true;
+            break;
+        default:
+            sheet::say("C操作が誤りです");
+            notifyDrillChanged();
+            return;
+    }
+    std::string text = "第" + std::to_string(row + 1) + "行";
+    if (entryState.lastEntry == 0)
+        sheet::setOpLabel(text);
+    else
+        sheet::appendOpLabel(text);
+    entryState.lastEntry = 1;
+    applyFocusRule();
+    notifyDrillChanged();
+}
+
+void pressOperator(int code) {
+    if (!validCode(code))
+        return;
+    if (code == kOpSwap) {
+        if (entryState.lastEntry == 2 || entryState.lastEntry == 3) {
+            sheet::say(kWrongOperation);
+            notifyDrillChanged();
+            return;
+        }
+        if (entryState.row1Line < 1) {
+            sheet::say("式が指定されていません");
+            correctEntry(false);
+            return;
+        }
+    }
+    const int phase = entryState.entryPhase;
+    if (phase != 1 && phase != 3) {
+        sheet::say(kWrongOperation);
+        notifyDrillChanged();
+        return;
+    }
+    const char ch = operatorChar(code);
+    entryState.pendingOp = ch;
+    if (phase == 1)
+        entryState.firstOp = ch;
+    else
+        entryState.secondOp = ch;
+    sheet::appendOpLabel(operatorText(code));
+    entryState.entryPhase = phase + 1;
+    entryState.lastEntry = 2;
+    entryState.jikkouEnabled = true;
+    drillState.rowClickLock = false;
+    applyFocusRule();
+    notifyDrillChanged();
+}
+
+void typeNumber(const std::string& text) {
+    if (!numberGroupEnabled() || text.empty())
+        return;
+    if (text == "CL") {
+        const std::string& label = entryState.opLabel;
+        auto paren = label.find('(');
+        if (paren != std::string::npos) {
+            sheet::setOpLabel(deleteCp932Bytes(label, paren, kClearBytes));
+        } else if (!entryState.numberText.empty()) {
+            auto at = label.rfind(entryState.numberText);
+            if (at != std::string::npos)
+                sheet::setOpLabel(label.substr(0, at));
+        }
+        entryState.numberText.clear();
+    } else if (text == "-") {
+        entryState.numberText = "-";
+        sheet::appendOpLabel("(-");
+    } else {
+        sheet::appendOpLabel(text);
+        entryState.numberText += text;
+        entryState.jikkouEnabled = true;
+    }
+    entryState.lastEntry = 3;
+    applyFocusRule();
+    notifyDrillChanged();
+}
+
+void btnMinusClick() {
+    if (!numberGroupEnabled())
+        return;
+    if (!entryState.numberText.empty()) {
+        sheet::say("－の位置が間違っています");
+        notifyDrillChanged();
+        return;
+    }
+    typeNumber("-");
+}
+
+void correctEntry(bool clearCurrentPicture) {
+    drillState.rowClickLock = false;
+    if (entryState.lastEntry != 0) {
+        sheet::unhighlightLitRow();
+    } else if (drillState.curStep >= 3 && !questionSolved()) {
+        // Nothing composed: take the last step back. Pictures 1 and 2 stay.
+        sheet::setOpLabel("");
+        if (drillState.curStep > 2 && drillState.curStep <= worksheetLayout.imageCount)
+            sheet::clearPicture(drillState.curStep);
+        drillState.litRow = -1;
+        --drillState.curStep;
+    }
+    if (clearCurrentPicture)
+        sheet::clearPicture(drillState.curStep);
+
+    entryState.numberText.clear();
+    sheet::setOpLabel("");
+    entryState.lastEntry = 0;
+    entryState.entryPhase = 0;
+    entryState.row1Line = 0;
+    entryState.row2Line = 0;
+    entryState.pendingOp = '?';
+    entryState.jikkouEnabled = false;
+    drillState.rowClickLock = false;
+    applyFocusRule();
+    notifyDrillChanged();
+}
+
+void resetEntry() {
+    entryState.entryPhase = 0;
+    entryState.lastEntry = 0;
+    entryState.jikkouEnabled = false;
+    entryState.numberText.clear();
+    applyFocusRule();
+    notifyDrillChanged();
+}
+
+namespace {
+
+// The character a key gives when it comes down with Shift held: the digit of
+// a digit key (top row or keypad; "!" "@" "\"" "#" "$" are Shift+1 … 4 on US
+// and Japanese keyboards), the letter of a letter key, else nothing: a
+// modifier alone and the other keys type through key press only.
+char shiftedKeyChar(const KeyEvent& e) {
+    if (e.key >= '0' && e.key <= '9')
+        return static_cast<char>(e.key);
+    switch (e.key) {
+        case '!':
+            return '1';
+        case '@':
+        case '"':
+            return '2';
+        case '#':
+            return '3';
+        case '$':
+            return '4';
+        default:
+            break;
+    }
+    if (e.key >= 'A' && e.key <= 'Z')
+        return static_cast<char>(e.key);
+    if (e.key >= 'a' && e.key <= 'z')
+        return static_cast<char>(e.key - 'a' + 'A');
+    return 0;
+}
+
+int operatorForKey(char c) {
+    switch (c) {
+        case '*':
+            return kOpMultiply;
+        case '/':
+            return kOpDivide;
+        case '+':
+            return kOpAdd;
+        case '-':
+            return kOpSubtract;
+        case 'D':
+        case 'd':
+            return kOpSwap;
+        case 'S':
+        case 's':
+            return kOpTidy;
+        case 'I':
+        case 'i':
+            return kOpTranspose;
+        case 'K':
+        case 'k':
+            return kOpBrackets;
+        default:
+            return -1;
+    }
+}
+
+// The phase table for a key that came down with Shift.
+bool handleShiftedKeyDown(char c) {
+    switch (entryState.entryPhase) {
+        case 1: {
+            int code = operatorForKey(c);
+            if (code < 0)
+                return false;
+            pressOperator(code);
+            return true;
+        }
+        case 2:
+            if (c >= '1' && c <= '0' + drillState.unknownCount) {
+                selectRow(drillState.curStep, c - '1');
+                return true;
+            }
+            return false;
+        case 3:
+            if (c == '*' || c == '/') {
+                pressOperator(c == '*' ? kOpMultiply : kOpDivide);
+                return true;
+            }
+            return false;
+        default:
+            // Phase 4 takes the typed character from key press, once.
+            return false;
+    }
+}
+
+// The phase table for a typed character.
+bool handleKeyPress(const std::string& text) {
+    if (text.empty())
+        return false;
+    const unsigned char first = static_cast<unsigned char>(text[0]);
+    if (first < 0x20 || first == 0x7F)
+        return false;  // control keys type nothing
+    const bool single = text.size() == 1;
+    const char c = single ? text[0] : 0;
+    switch (entryState.entryPhase) {
+        case 1: {
+            int code = single ? operatorForKey(c) : -1;
+            if (code < 0)
+                return false;
+            pressOperator(code);
+            return true;
+        }
+        case 2:
+            if (!single)
+                return false;
+            if ((c >= '0' && c <= '9') || c == '-' || c == '.') {
+                typeNumber(text);
+                return true;
+            }
+            if (c == 'B' || c == 'b') {
+                typeNumber("分の");
+                return true;
+            }
+            return false;
+        case 3:
+            if (c == '*' || c == '/') {
+                pressOperator(c == '*' ? kOpMultiply : kOpDivide);
+                return true;
+            }
+            return false;
+        case 4:
+            typeNumber(text);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool routeKey(const KeyEvent& e) {
+    bool taken = false;
+    if (e.key == keys::kEnter) {
+        // Enter runs what is composed; on a solved question it goes on to the
+        // next one; otherwise it does nothing.
+        if (entryState.jikkouEnabled)
+            btnJikkouClick();
+        else if (drillState.questionReady && questionSolved() && drillState.nextEnabled)
+            nextQuestion();
+        taken = true;
+    } else if (e.shift) {
+        if (char c = shiftedKeyChar(e))
+            taken = handleShiftedKeyDown(c);
+    } else if (e.key == keys::kEscape) {
+        correctEntry(false);
+        taken = true;
+    } else if (e.key == keys::kDelete) {
+        if (numberGroupEnabled()) {
+            typeNumber("CL");
+            taken = true;
+        }
+    }
+    if (e.key != keys::kEnter && e.key != keys::kEscape && handleKeyPress(e.text))
+        taken = true;
+    applyFocusRule();
+    notifyDrillChanged();
+    return taken;
+}

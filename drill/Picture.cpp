@@ -1,0 +1,225 @@
+#include "drill/Picture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "arith/TermLayout.h"
+
+WorksheetPictures worksheetPictures;
+
+void Picture::clear() {
+    items.clear();
+    ++revision;
+}
+
+void Picture::add(PictureItem item) {
+    items.push_back(std::move(item));
+    ++revision;
+}
+
+void Picture::toggleBand(const BandItem& band) {
+    if (!items.empty()) {
+        const BandItem* last = std::get_if<BandItem>(&items.back());
+        if (last && *last == band) {
+            items.pop_back();
+            ++revision;
+            return;
+        }
+    }
+    add(band);
+}
+
+void Picture::drawOpLabel(const OpLabelItem& label) {
+    if (!items.empty()) {
+        OpLabelItem* last = std::get_if<OpLabelItem>(&items.back());
+        if (last && last->y == label.y) {
+            *last = label;
+            ++revision;
+            return;
+        }
+    }
+    add(label);
+}
+
+const StepMatrixItem* Picture::matrix() const {
+    for (auto it = items.rbegin(); it != items.rend(); ++it)
+        if (const auto* m = std::get_if<StepMatrixItem>(&*it))
+            return m;
+    return nullptr;
+}
+
+std::vector<int> Picture::litBands() const {
+    std::vector<BandItem> shown;
+    for (const auto& item : items) {
+        const auto* band = std::get_if<BandItem>(&item);
+        if (!band)
+            continue;
+        auto found = std::find(shown.begin(), shown.end(), *band);
+        if (found != shown.end())
+            shown.erase(found);
+        else
+            shown.push_back(*band);
+    }
+    std::vector<int> rows;
+    for (const auto& b : shown)
+        rows.push_back(b.row);
+    return rows;
+}
+
+Picture* WorksheetPictures::image(int k) {
+    if (k < 1 || k > count())
+        return nullptr;
+    return &images[k];
+}
+
+const Picture* WorksheetPictures::image(int k) const {
+    if (k < 1 || k > count())
+        return nullptr;
+    return &images[k];
+}
+
+void WorksheetPictures::resize(int imageCount) {
+    images.assign(imageCount + 1, Picture{});
+    imgBOXX = Picture{};
+    imgBOXY = Picture{};
+}
+
+int firstLineTopFor(int unknownCount) {
+    switch (unknownCount) {
+        case 2:
+            return 25;
+        case 3:
+            return 20;
+        case 4:
+            return 15;
+        default:
+            return 20;
+    }
+}
+
+Bitmap braceFor(int unknownCount) {
+    if (unknownCount <= 2)
+        return Bitmap::KakkoSS;
+    if (unknownCount == 3)
+        return Bitmap::KakkoMS;
+    return Bitmap::KakkoLS;
+}
+
+namespace {
+
+int digits(long long v) {
+    return static_cast<int>(std::to_string(std::llabs(v)).size());
+}
+
+struct Size {
+    int x;
+    int y;
+};
+
+Size bitmapSize(Bitmap b) {
+    switch (b) {
+        case Bitmap::KakkoL:
+        case Bitmap::KakkoR:
+            return {25, 100};
+        case Bitmap::KakkoSS:
+            return {25, 60};
+        case Bitmap::KakkoMS:
+            return {25, 90};
+        case Bitmap::KakkoLS:
+            return {25, 121};
+        case Bitmap::KotaeKakko:
+            return {70, 100};
+    }
+    return {25, 100};
+}
+
+}  // namespace
+
+int entryWidth(const Fraction& value) {
+    long long n = value.numerator;
+    long long d = value.denominator;
+    if (d < 0) {  // the sign is written on the numerator
+        n = -n;
+        d = -d;
+    }
+    if (n == 0)
+        return kEntryCharWidth;  // "0"
+    int chars = n < 0 ? 1 : 0;
+    chars += d == 1 ? digits(n) : std::max(digits(n), digits(d));
+    return kEntryCharWidth * chars;
+}
+
+StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
+    const int n = list.unknownCount;
+    StepMatrixItem m;
+    m.step = step;
+    m.firstLineTop = firstLineTopFor(n);
+    for (int r = 0; r < n; ++r) {
+        int line = list.index(step, r);
+        const EquationRow& row = list.rows[line];
+        std::vector<MatrixEntry> entries;
+        int matched = 0;
+        for (int j = 0; j < n; ++j) {
+            const Fraction& v = row.terms[j];
+            Rgb colour = kRgbBlack;
+            if (j == r && equalValues(v, One)) {
+                colour = kRgbRed;
+                ++matched;
+            } else if (j != r && v.numerator == 0) {
+                colour = kRgbBlue;
+                ++matched;
+            }
+            int x = kMatrixLeft + kMatrixColumnStep * j;
+            entries.push_back({v, colour, x, entryWidth(v)});
+        }
+        const Fraction& c = row.terms[n + 1];
+        int x = kMatrixLeft + kMatrixColumnStep * (n + 1);
+        entries.push_back({c, matched == n ? kRgbRed : kRgbBlack, x, entryWidth(c)});
+        m.drawnWidth = x + entryWidth(c);
+        m.rows.push_back(std::move(entries));
+    }
+    return m;
+}
+
+BracketItem leftBracket(const StepMatrixItem& m) {
+    int h = static_cast<int>(m.rows.size()) * kMatrixRowHeight;
+    return {Bitmap::KakkoL, {0, m.firstLineTop, 25, m.firstLineTop + h}};
+}
+
+BracketItem rightBracket(const StepMatrixItem& m) {
+    int h = static_cast<int>(m.rows.size()) * kMatrixRowHeight;
+    int x = m.drawnWidth + 10;
+    return {Bitmap::KakkoR, {x, m.firstLineTop, x + 25, m.firstLineTop + h}};
+}
+
+BandItem bandFor(const StepMatrixItem& m, int r) {
+    int top = m.rowTop(r);
+    return {r, {kMatrixLeft, top, m.drawnWidth + 20, top + kMatrixRowHeight - 1}};
+}
+
+EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layoutValue,
+                            int leftOffset, Bitmap brace, bool hasDecimalPoint) {
+    EquationsItem e;
+    int n = static_cast<int>(rows.size());
+    int fractions = 0;
+    for (const auto& row : rows)
+        if (rowHoldsFraction(row))
+            ++fractions;
+    e.rows = std::move(rows);
+    e.hasDecimalPoint = hasDecimalPoint;
+    e.secondFont = n == 4 && fractions > 1;
+    e.colour = colour;
+    e.layoutValue = layoutValue;
+    e.brace = brace;
+    Size size = bitmapSize(brace);
+    int top = n == 2 ? 25 : 20;
+    e.braceRect = {leftOffset, top, leftOffset + size.x, top + size.y};
+    e.firstColumn = (e.braceRect.right + 5) / 16 + 2;
+    return e;
+}
+
+TextLineItem textLine(int k, std::string text, Rgb colour, bool bold) {
+    return {k, 16 * k - 14, std::move(text), colour, bold};
+}

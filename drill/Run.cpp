@@ -1,0 +1,264 @@
+#include "drill/Run.h"
+
+#include <string>
+#include <vector>
+
+#include "arith/Equation.h"
+#include "arith/Fraction.h"
+#include "drill/DrillState.h"
+#include "drill/Entry.h"
+#include "drill/WorksheetOps.h"
+#include "platform/Paths.h"
+#include "platform/UiPort.h"
+#include "questions/QuestionBank.h"
+#include "records/RecordFile.h"
+
+namespace {
+
+constexpr const char* kWrongOperation = "操作が誤りです。例①＋②，①÷２，④代入①";
+
+bool isOneOf(char c, const char* set) {
+    for (; *set; ++set)
+        if (c == *set)
+            return true;
+    return false;
+}
+
+StepSelection selection(int step) {
+    StepSelection sel;
+    sel.step = step;
+    sel.lastRowLine = entryState.lastRowLine;
+    sel.row1Text = entryState.row1Text;
+    sel.row2Text = entryState.row2Text;
+    sel.secondIsRow = entryState.lastEntry == 1;
+    sel.compound = entryState.entryPhase == 4;
+    sel.firstOp = entryState.firstOp;
+    sel.secondOp = entryState.secondOp;
+    sel.compoundRun = drillState.compoundRun;
+    sel.numberText = entryState.numberText;
+    return sel;
+}
+
+// The first stage of row ± row × constant: the scaled second row goes into
+// line 0. Returns false when the run is over (refused or overflowed).
+bool runCompoundStage() {
+    if (!isOneOf(entryState.firstOp, "+-") || !isOneOf(entryState.secondOp, "*/")) {
+        sheet::say("行１＋行２×定数　の形にしてください");
+        return false;
+    }
+    if (entryState.lastEntry == 2) {
+        sheet::say(kWrongOperation);
+        return false;
+    }
+    drillState.compoundRun = true;
+    const int lastRowLine = entryState.lastRowLine;
+    entryState.lastRowLine = entryState.row2Line;
+    StepOutcome out = executeStep(equationList, selection(drillState.curStep), kScratchStep,
+                                  entryState.secondOp, 0);
+    drillState.compoundRun = false;
+    if (out.overflow) {  // refused; what is composed stays for correction
+        entryState.lastRowLine = lastRowLine;
+        return false;
+    }
+    if (!out.accepted) {
+        correctEntry(false);
+        return false;
+    }
+    entryState.lastEntry = 1;
+    entryState.row2Line = 0;  // line 0 now holds the scaled row
+    entryState.pendingOp = entryState.firstOp;
+    return true;
+}
+
+// The answer form of a unique solution in block 28: each row keeps its
+// numbers, its equals sign and its non-zero coefficients (x = 3).
+std::vector<EquationRow> buildAnswerBlock() {
+    const int n = drillState.unknownCount;
+    std::vector<EquationRow> rows;
+    for (int r = 0; r < n; ++r) {
+        const EquationRow& src = equationList.rows[equationList.index(drillState.curStep, r)];
+        EquationRow& dst = equationList.rows[equationList.index(kScratchStep, r)];
+        emptyRow(dst);
+        for (int i = 0; i < src.count && i < kTermsPerRow; ++i) {
+            const Fraction& t = src.terms[i];
+            if (t.kind == '/' || t.kind == '=' || t.numerator != 0)
+                appendTerm(dst, t);
+        }
+        rows.push_back(dst);
+    }
+    return rows;
+}
+
+}  // namespace
+
+int solvedTest() {
+    const int n = drillState.unknownCount;
+    int equal = 0;
+    for (int r = 0; r < n; ++r) {
+        const EquationRow& row = equationList.rows[equationList.index(drillState.curStep, r)];
+        int zeros = 0;
+        for (int j = 0; j < n; ++j) {
+            const Fraction& v = row.terms[j];
+            if (v.numerator == 0)
+                ++zeros;
+            if (equalValues(v, j == r ? One : Zero))
+                ++equal;
+        }
+        if (zeros == n) {
+            // The constant: the term after the equals sign.
+            Fraction constant = row.terms[n + 1];
+            for (int i = 0; i + 1 < row.count && i + 1 < kTermsPerRow; ++i)
+                if (row.terms[i].kind == '=') {
+                    constant = row.terms[i + 1];
+                    break;
+                }
+            return constant.numerator == 0 ? -1 : -2;
+        }
+    }
+    return equal;
+}
+
+void judgeSpecial() {
+    while (true) {
+        const int code = drillState.solvedCode;
+        if (code != -1 && code != -2) {
+            showAnswer(code);
+            return;
+        }
+        notifyDrillChanged();
+        const int choice = ui().chooseSpecialSolution();
+        if (choice != kChoiceNoSolution && choice != kChoiceInfinitely)
+            return;
+        if (code == -2) {
+            if (choice == kChoiceNoSolution) {
+                showAnswer(-2);
+                return;
+            }
+            sheet::say("解が無数？？もう一度考えてみましょう");
+        } else {
+            if (choice == kChoiceInfinitely) {
+                showAnswer(-1);
+                return;
+            }
+            sheet::say("解なし？？もう一度考えてみましょう");
+        }
+    }
+}
+
+void showAnswer(int code) {
+    const int n = drillState.unknownCount;
+    const int imageCount = worksheetLayout.imageCount;
+    // Where the answer goes when the step is on the last picture.
+    Picture& group = worksheetPictures.imgBOXX;
+    bool inGroup = false;
+
+    if (code == -1 || code == -2) {
+        const char* text = code == -2 ? "【答】　解なし" : "【答】解は無数にある";
+        if (drillState.curStep <= imageCount - 1) {
+            sheet::drawTextLine(drillState.curStep + 1, 5, text, kRgbRed);
+            ++drillState.curStep;
+        } else {
+            group.clear();
+            group.add(textLine(5, text, kRgbRed));
+            inGroup = true;
+        }
+    } else {
+        std::vector<EquationRow> rows = buildAnswerBlock();
+        const int oldStep = drillState.curStep;
+        ++drillState.curStep;
+        if (oldStep < imageCount) {
+            if (Picture* p = sheet::picture(drillState.curStep)) {
+                p->add(makeEquations(std::move(rows), kRgbBlack, firstLineTopFor(n), 20,
+                                     braceFor(n), numberState.hasDecimalPoint));
+                p->add(textLine(5, " 答"));
+            }
+        } else {
+            group.clear();
+            group.add(makeEquations(std::move(rows), kRgbBlue, firstLineTopFor(n), 50,
+                                    Bitmap::KotaeKakko, numberState.hasDecimalPoint));
+            inGroup = true;
+        }
+    }
+    if (inGroup) {
+        group.add(textLine(1, "解が出ました"));
+        drillState.grbKaiVisible = true;
+    } else {
+        sheet::drawTextLine(drillState.curStep, 1, "解が出ました", kRgbBlack);
+    }
+
+    // A record that cannot be written has been reported; the question is
+    // still solved on the worksheet.
+    const int unit = drillState.curUnit;
+    if (unit >= 1 && unit <= kMaxUnits) {
+        notifyDrillChanged();
+        recordSolved(recordFilePath(paths), questionBank.unitName[unit], drillState.curQues[unit]);
+    }
+
+    sheet::startBlink();
+    drillState.nextEnabled = true;
+    drillState.starMarks += "★";
+    drillState.caption = "　　連立方程式" + drillState.starMarks;
+    notifyDrillChanged();
+}
+
+void btnJikkouClick() {
+    if (!entryState.jikkouEnabled || !drillState.questionReady)
+        return;
+    if (questionSolved()) {
+        sheet::say(kAlreadySolvedMessage);
+        notifyDrillChanged();
+        return;
+    }
+    const int imageCount = worksheetLayout.imageCount;
+    if (drillState.curStep >= imageCount) {
+        sheet::say(kNoPictureLeftMessage);
+        notifyDrillChanged();
+        return;
+    }
+
+    if (drillState.curStep == 2 * worksheetLayout.rowsPerColumn - 1)
+        sheet::scrollTo(drillState.scrollPos + worksheetLayout.sheetHeight / 3);
+    sheet::unhighlightLitRow();
+
+    // What is composed, as it was: an overflow leaves it for correction.
+    const EntryState composed = entryState;
+    if (entryState.entryPhase == 4) {
+        if (!runCompoundStage()) {
+            notifyDrillChanged();
+            return;
+        }
+    } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
+               isOneOf(entryState.pendingOp, "*+-/^")) {
+        sheet::say(kWrongOperation);
+        notifyDrillChanged();
+        return;
+    }
+
+    ++drillState.curStep;
+    StepOutcome out = executeStep(equationList, selection(drillState.curStep), entryState.row1Line,
+                                  entryState.pendingOp, entryState.row2Line);
+    if (out.overflow) {
+        // Nothing was written; what is composed stays for correction.
+        --drillState.curStep;
+        entryState = composed;
+        notifyDrillChanged();
+        return;
+    }
+    if (!out.accepted) {
+        correctEntry(true);
+        --drillState.curStep;
+        notifyDrillChanged();
+        return;
+    }
+
+    sheet::drawStepPicture(drillState.curStep);
+    drillState.solvedCode = solvedTest();
+    sheet::drawTextLine(drillState.curStep, 1, out.narrative, kRgbBlack);
+    if (questionSolved()) {
+        judgeSpecial();
+    } else if (drillState.curStep >= imageCount) {
+        sheet::say("残念ですが" + std::to_string(imageCount - 2) + "回の操作では解けませんでした");
+    }
+    drillState.rowClickLock = false;
+    resetEntry();
+}

@@ -1,0 +1,106 @@
+#include "drill/WorksheetOps.h"
+
+#include <utility>
+
+#include "arith/Equation.h"
+#include "drill/DrillState.h"
+#include "platform/UiPort.h"
+
+namespace sheet {
+
+Picture* picture(int k) {
+    if (worksheetPictures.count() != worksheetLayout.imageCount)
+        worksheetPictures.resize(worksheetLayout.imageCount);
+    return worksheetPictures.image(k);
+}
+
+void clearPicture(int k) {
+    if (Picture* p = picture(k))
+        p->clear();
+}
+
+void drawStepPicture(int k) {
+    Picture* p = picture(k);
+    if (!p)
+        return;
+    p->clear();
+    StepMatrixItem m = makeStepMatrix(equationList, k);
+    BracketItem left = leftBracket(m);
+    BracketItem right = rightBracket(m);
+    p->add(std::move(m));
+    p->add(left);
+    p->add(right);
+}
+
+void drawTextLine(int k, int line, const std::string& text, Rgb colour) {
+    if (Picture* p = picture(k))
+        p->add(textLine(line, text, colour));
+}
+
+namespace {
+
+void toggleBand(int r) {
+    Picture* p = picture(drillState.curStep);
+    if (!p)
+        return;
+    const StepMatrixItem* m = p->matrix();
+    if (!m)
+        return;
+    p->toggleBand(bandFor(*m, r));
+}
+
+void drawLabel(bool clearFirst) {
+    Picture* p = picture(drillState.curStep + 1);
+    if (!p)
+        return;
+    if (clearFirst)
+        p->clear();
+    if (entryState.opLabel.empty())
+        return;  // an empty text draws nothing
+    p->drawOpLabel({worksheetLayout.pictureHeight / 3, entryState.opLabel});
+}
+
+}  // namespace
+
+void highlightRow(int r) {
+    drillState.pickedRow = r;
+    toggleBand(r);
+}
+
+void unhighlightLitRow() {
+    if (drillState.litRow >= 0)
+        toggleBand(drillState.litRow);
+    drillState.litRow = -1;
+}
+
+void setOpLabel(const std::string& text) {
+    entryState.opLabel = text;
+    drawLabel(true);
+}
+
+void appendOpLabel(const std::string& text) {
+    entryState.opLabel += text;
+    drawLabel(false);
+}
+
+void startBlink() {
+    drillState.blinkRunning = true;
+}
+
+void stopBlink() {
+    drillState.blinkRunning = false;
+    drillState.blinkPhase = false;
+    drillState.nextGlyph = NextGlyph::Q;
+}
+
+void say(const std::string& text) {
+    notifyDrillChanged();
+    ui().showMessage(text);
+}
+
+void scrollTo(int position) {
+    drillState.scrollPos = position < 0 ? 0 : position;
+    ++drillState.scrollRequests;
+}
+
+}  // namespace sheet
