@@ -119,6 +119,17 @@ class Step {
 
     bool stepReady() const { return stepInList(list_, sel_.step); }
     bool rowReady(int line) const { return line >= 1 && line < kListRows; }
+    // Why transpose, bracket removal or tidy cannot work on `line`, or nullptr:
+    // they need a step in the list and a row with a label.
+    const char* singleRowRefusal(int line) const {
+        if (!stepReady())
+            return kStepOutOfRangeMessage;
+        if (!rowReady(line))
+            return kRowOutOfRangeMessage;
+        if (rowLabel(line).empty())
+            return kNoLabelMessage;
+        return nullptr;
+    }
 
     // Starts the new block and returns the emptied target row for `line`.
     EquationRow& beginBlock(int line) {
@@ -321,12 +332,8 @@ StepOutcome Step::swap(int firstRow, int secondRow) {
 }
 
 StepOutcome Step::transpose(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (holdsTerm(source, isBracket))
         return refuse(kRemoveBracketsFirstMessage);
@@ -365,12 +372,8 @@ StepOutcome Step::transpose(int line) {
 }
 
 StepOutcome Step::removeBrackets(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (!holdsTerm(source, isOpening))
         return refuse(kNoBracketsMessage);
@@ -407,12 +410,8 @@ StepOutcome Step::removeBrackets(int line) {
 }
 
 StepOutcome Step::tidy(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (holdsTerm(source, isBracket))
         return refuse(kRemoveBracketsFirstMessage);
