@@ -19,6 +19,7 @@
 #include "app/ShellPainter.h"
 #include "app/TfrmStart.h"
 #include "app/TfrmVersion.h"
+#include "arith/Equation.h"
 #include "drill/Drill.h"
 #include "drill/TfrmPage.h"
 #include "platform/Paths.h"
@@ -58,6 +59,12 @@ TfrmMain::TfrmMain() {
     blankPicture = QImage(300, 300, QImage::Format_RGB32);
     blankPicture.fill(Qt::white);
     questionBank.quesBackup.clear();
+    // Line 0 of the equation list is the scratch row of compound operations:
+    // it starts as four zero terms.
+    equationList.rows[0] = EquationRow{};
+    for (int i = 0; i < 4; ++i)
+        equationList.rows[0].terms[i] = Zero;
+    equationList.rows[0].count = 4;
 
     auto* client = new QWidget(this);
     client->setObjectName("pnlClient");
@@ -101,6 +108,9 @@ TfrmMain::TfrmMain() {
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
+    // The children go after this destructor; their last activation signals
+    // must not reach a frame that is already half gone.
+    disconnect(mdiArea, nullptr, this, nullptr);
 }
 
 void TfrmMain::buildPanel() {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/ShellHooks.h"
 #include "app/ShellPainter.h"
@@ -84,7 +85,8 @@ void TfrmStart::resizeEvent(QResizeEvent*) {
 // the place name sits 10 pixels under it, and the four buttons in a row below.
 void TfrmStart::placeControls() {
     const int w = width(), h = height();
-    const int buttonH = 52, buttonW = 176, gap = 18, pictH = 26;
+    const int buttonH = 52, gap = 18, pictH = 26;
+    const int buttonW = std::clamp((w - 40 - 3 * gap) / 4, 100, 176);
     int titleW = std::min(620, w - 60);
     int titleH = std::min(titleW * 52 / 100, h - 2 * (buttonH + pictH + 60));
     titleH = std::max(titleH, 60);

@@ -14,6 +14,7 @@ constexpr const char* kLabels[kLabelCount] = {"①", "②", "③", "④", "⑤",
                                               "⑩", "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱"};
 
 const Fraction kEquals{1, 0, '='};
+constexpr int kMaxUnknowns = 4;  // "x", "y", "z", "w"
 
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -77,6 +78,8 @@ class Snapshot {
             if (saved_[i].line == line)
                 return;
         const EquationRow& row = list_.rows[line];
+        if (used_ == static_cast<int>(saved_.size()))
+            return;  // run() keeps within a block
         saved_[used_++] = SavedRow{line, row.terms, row.count, row.extra};
     }
     void keepBlock(int step) {
@@ -94,7 +97,7 @@ class Snapshot {
 
   private:
     EquationList& list_;
-    std::array<SavedRow, kTermsPerRow> saved_{};  // a block is at most 18 rows
+    std::array<SavedRow, kMaxUnknowns + 1> saved_{};  // a block and row 0
     int used_ = 0;
 };
 
@@ -116,6 +119,17 @@ class Step {
 
     bool stepReady() const { return stepInList(list_, sel_.step); }
     bool rowReady(int line) const { return line >= 1 && line < kListRows; }
+    // Why transpose, bracket removal or tidy cannot work on `line`, or nullptr:
+    // they need a step in the list and a row with a label.
+    const char* singleRowRefusal(int line) const {
+        if (!stepReady())
+            return kStepOutOfRangeMessage;
+        if (!rowReady(line))
+            return kRowOutOfRangeMessage;
+        if (rowLabel(line).empty())
+            return kNoLabelMessage;
+        return nullptr;
+    }
 
     // Starts the new block and returns the emptied target row for `line`.
     EquationRow& beginBlock(int line) {
@@ -170,7 +184,7 @@ StepOutcome Step::finish(const std::string& narrative, bool storeNarrative) {
 StepOutcome Step::run(int firstRow, char op, int secondRow) {
     numberState.overflow = false;
     constant_ = parseKeypadNumber(sel_.numberText);
-    if (uc_ < 1 || uc_ + 2 > kTermsPerRow)
+    if (uc_ < 1 || uc_ > kMaxUnknowns)
         return refuse(kStepOutOfRangeMessage);
     if (sel_.compoundRun && (op == '*' || op == '/'))
         return scaleIntoScratch(op);
@@ -318,12 +332,8 @@ StepOutcome Step::swap(int firstRow, int secondRow) {
 }
 
 StepOutcome Step::transpose(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (holdsTerm(source, isBracket))
         return refuse(kRemoveBracketsFirstMessage);
@@ -362,12 +372,8 @@ StepOutcome Step::transpose(int line) {
 }
 
 StepOutcome Step::removeBrackets(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (!holdsTerm(source, isOpening))
         return refuse(kNoBracketsMessage);
@@ -404,12 +410,8 @@ StepOutcome Step::removeBrackets(int line) {
 }
 
 StepOutcome Step::tidy(int line) {
-    if (!stepReady())
-        return refuse(kStepOutOfRangeMessage);
-    if (!rowReady(line))
-        return refuse(kRowOutOfRangeMessage);
-    if (rowLabel(line).empty())
-        return refuse(kNoLabelMessage);
+    if (const char* refusal = singleRowRefusal(line))
+        return refuse(refusal);
     const EquationRow source = list_.rows[line];
     if (holdsTerm(source, isBracket))
         return refuse(kRemoveBracketsFirstMessage);

@@ -105,7 +105,10 @@ Fraction reduceFraction(int32_t denominator, int32_t numerator, char kind) {
     return narrow(denominator, numerator, kind);
 }
 
-Fraction addFractions(const Fraction& a, const Fraction& b) {
+namespace {
+
+// a + sign × b over the least common multiple of the denominators.
+Fraction sumFractions(const Fraction& a, const Fraction& b, int sign) {
     Wide g = wideGcd(a.denominator, b.denominator);
     if (g == 0) {
         ui().showMessage("x=" + std::to_string(a.denominator) +
@@ -113,20 +116,18 @@ Fraction addFractions(const Fraction& a, const Fraction& b) {
         return Fraction{1, 0, a.kind};
     }
     Wide l = Wide(a.denominator) * Wide(b.denominator) / g;
-    Wide n = Wide(a.numerator) * l / a.denominator + Wide(b.numerator) * l / b.denominator;
+    Wide n = Wide(a.numerator) * l / a.denominator + sign * (Wide(b.numerator) * l / b.denominator);
     return narrow(l, n, a.kind);
 }
 
+}  // namespace
+
+Fraction addFractions(const Fraction& a, const Fraction& b) {
+    return sumFractions(a, b, 1);
+}
+
 Fraction subtractFractions(const Fraction& a, const Fraction& b) {
-    Wide g = wideGcd(a.denominator, b.denominator);
-    if (g == 0) {
-        ui().showMessage("x=" + std::to_string(a.denominator) +
-                         ",y=" + std::to_string(b.denominator) + "GCDが０です");
-        return Fraction{1, 0, a.kind};
-    }
-    Wide l = Wide(a.denominator) * Wide(b.denominator) / g;
-    Wide n = Wide(a.numerator) * l / a.denominator - Wide(b.numerator) * l / b.denominator;
-    return narrow(l, n, a.kind);
+    return sumFractions(a, b, -1);
 }
 
 Fraction multiplyFractions(const Fraction& a, const Fraction& b) {

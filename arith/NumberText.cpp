@@ -57,12 +57,12 @@ DigitRun readDigits(const std::string& text, std::size_t start) {
         ui().showMessage(run.digits + kTooManyDigitsMessage);
         numberState.parseError = kErrTooManyDigits;
         run.failed = true;
-        run.digits = "0";
+        run.digits.assign(1, '0');  // read as the number 0
         return run;
     }
     if (run.digits.empty()) {
         ui().showMessage(kBadNumberMessage);
-        run.digits = "0";
+        run.digits.assign(1, '0');  // read as the number 0
         return run;
     }
     for (char c : run.digits)

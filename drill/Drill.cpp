@@ -34,7 +34,7 @@ void drawTask(int layoutValue) {
         return;
     const int n = drillState.unknownCount;
     std::vector<EquationRow> rows(equationList.rows.begin() + 1, equationList.rows.begin() + 1 + n);
-    p->add(makeEquations(std::move(rows), kBlack, layoutValue, 0, braceFor(n),
+    p->add(makeEquations(std::move(rows), kRgbBlack, layoutValue, 0, braceFor(n),
                          numberState.hasDecimalPoint));
     p->add(textLine(1, std::to_string(drillState.curUnit) + "(" +
                            std::to_string(drillState.curQues[drillState.curUnit]) +

@@ -8,8 +8,8 @@ DrillView drillView() {
     for (int i = 0; i < 4; ++i)
         v.rowButtonEnabled[i] = composing && i < drillState.unknownCount;
     v.numberGroupEnabled = numberGroupEnabled();
-    v.numberGroupColour = v.numberGroupEnabled ? kTeal : kGrey;
-    v.operationGroupColour = kTeal;
+    v.numberGroupColour = v.numberGroupEnabled ? kRgbTeal : kRgbGrey;
+    v.operationGroupColour = kRgbTeal;
     v.jikkouEnabled = entryState.jikkouEnabled;
     v.nextEnabled = drillState.nextEnabled;
     v.focus = drillState.focus;

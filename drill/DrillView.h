@@ -12,8 +12,8 @@
 struct DrillView {
     std::array<bool, 4> rowButtonEnabled{};  // btnGyou1 … btnGyou4
     bool numberGroupEnabled = false;         // grbNumber and its keys
-    Rgb numberGroupColour = kGrey;           // teal when enabled, grey when not
-    Rgb operationGroupColour = kTeal;        // grbSousa: never disabled
+    Rgb numberGroupColour = kRgbGrey;        // teal when enabled, grey when not
+    Rgb operationGroupColour = kRgbTeal;     // grbSousa: never disabled
     bool jikkouEnabled = false;              // btnJikkou
     bool nextEnabled = true;                 // btnNext
     // Where the focus rule sent the focus, and a counter raised each time it

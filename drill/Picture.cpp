@@ -1,11 +1,11 @@
 #include "drill/Picture.h"
 
-#include "arith/TermLayout.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
+
+#include "arith/TermLayout.h"
 
 WorksheetPictures worksheetPictures;
 
@@ -163,12 +163,12 @@ StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
         int matched = 0;
         for (int j = 0; j < n; ++j) {
             const Fraction& v = row.terms[j];
-            Rgb colour = kBlack;
+            Rgb colour = kRgbBlack;
             if (j == r && equalValues(v, One)) {
-                colour = kRed;
+                colour = kRgbRed;
                 ++matched;
             } else if (j != r && v.numerator == 0) {
-                colour = kBlue;
+                colour = kRgbBlue;
                 ++matched;
             }
             int x = kMatrixLeft + kMatrixColumnStep * j;
@@ -176,7 +176,7 @@ StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
         }
         const Fraction& c = row.terms[n + 1];
         int x = kMatrixLeft + kMatrixColumnStep * (n + 1);
-        entries.push_back({c, matched == n ? kRed : kBlack, x, entryWidth(c)});
+        entries.push_back({c, matched == n ? kRgbRed : kRgbBlack, x, entryWidth(c)});
         m.drawnWidth = x + entryWidth(c);
         m.rows.push_back(std::move(entries));
     }

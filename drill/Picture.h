@@ -20,11 +20,11 @@ struct Rgb {
     uint8_t b = 0;
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kTeal{0, 128, 128};
-inline constexpr Rgb kGrey{128, 128, 128};
+inline constexpr Rgb kRgbBlack{0, 0, 0};
+inline constexpr Rgb kRgbRed{255, 0, 0};
+inline constexpr Rgb kRgbBlue{0, 0, 255};
+inline constexpr Rgb kRgbTeal{0, 128, 128};
+inline constexpr Rgb kRgbGrey{128, 128, 128};
 
 struct PixelRect {
     int left = 0;
@@ -79,7 +79,7 @@ struct EquationsItem {
     std::vector<EquationRow> rows;  // copies, as they were when drawn
     bool hasDecimalPoint = false;   // numbers with a finite decimal form are written as decimals
     bool secondFont = false;        // 4 unknowns and more than one row holding a fraction
-    Rgb colour = kBlack;
+    Rgb colour = kRgbBlack;
     int layoutValue = 0;
     int firstColumn = 0;
     Bitmap brace = Bitmap::KakkoSS;
@@ -92,7 +92,7 @@ struct TextLineItem {
     int line = 1;
     int y = 2;
     std::string text;
-    Rgb colour = kBlack;
+    Rgb colour = kRgbBlack;
     bool bold = false;
 };
 
@@ -138,7 +138,8 @@ struct Picture {
     void drawOpLabel(const OpLabelItem& label);
 
     bool empty() const { return items.empty(); }
-    // The last step matrix drawn on this picture, or nullptr.
+    // The last step matrix drawn on this picture, or nullptr. Pointers into a
+    // picture hold only until the picture changes.
     const StepMatrixItem* matrix() const;
     // Rows whose band currently shows (drawn an odd number of times).
     std::vector<int> litBands() const;
@@ -193,4 +194,4 @@ BandItem bandFor(const StepMatrixItem& m, int r);
 EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layoutValue,
                             int leftOffset, Bitmap brace, bool hasDecimalPoint);
 // Text line k.
-TextLineItem textLine(int k, std::string text, Rgb colour = kBlack, bool bold = false);
+TextLineItem textLine(int k, std::string text, Rgb colour = kRgbBlack, bool bold = false);

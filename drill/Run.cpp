@@ -81,7 +81,8 @@ std::vector<EquationRow> buildAnswerBlock() {
         emptyRow(dst);
         for (int i = 0; i < src.count && i < kTermsPerRow; ++i) {
             const Fraction& t = src.terms[i];
-            if (t.kind == '/' || t.kind == '=' || t.numerator != 0) appendTerm(dst, t);
+            if (t.kind == '/' || t.kind == '=' || t.numerator != 0)
+                appendTerm(dst, t);
         }
         rows.push_back(dst);
     }
@@ -154,11 +155,11 @@ void showAnswer(int code) {
     if (code == -1 || code == -2) {
         const char* text = code == -2 ? "【答】　解なし" : "【答】解は無数にある";
         if (drillState.curStep <= imageCount - 1) {
-            sheet::drawTextLine(drillState.curStep + 1, 5, text, kRed);
+            sheet::drawTextLine(drillState.curStep + 1, 5, text, kRgbRed);
             ++drillState.curStep;
         } else {
             group.clear();
-            group.add(textLine(5, text, kRed));
+            group.add(textLine(5, text, kRgbRed));
             inGroup = true;
         }
     } else {
@@ -167,13 +168,13 @@ void showAnswer(int code) {
         ++drillState.curStep;
         if (oldStep < imageCount) {
             if (Picture* p = sheet::picture(drillState.curStep)) {
-                p->add(makeEquations(std::move(rows), kBlack, firstLineTopFor(n), 20, braceFor(n),
-                                     numberState.hasDecimalPoint));
+                p->add(makeEquations(std::move(rows), kRgbBlack, firstLineTopFor(n), 20,
+                                     braceFor(n), numberState.hasDecimalPoint));
                 p->add(textLine(5, " 答"));
             }
         } else {
             group.clear();
-            group.add(makeEquations(std::move(rows), kBlue, firstLineTopFor(n), 50,
+            group.add(makeEquations(std::move(rows), kRgbBlue, firstLineTopFor(n), 50,
                                     Bitmap::KotaeKakko, numberState.hasDecimalPoint));
             inGroup = true;
         }
@@ -182,7 +183,7 @@ void showAnswer(int code) {
         group.add(textLine(1, "解が出ました"));
         drillState.grbKaiVisible = true;
     } else {
-        sheet::drawTextLine(drillState.curStep, 1, "解が出ました", kBlack);
+        sheet::drawTextLine(drillState.curStep, 1, "解が出ました", kRgbBlack);
     }
 
     // A record that cannot be written has been reported; the question is
@@ -252,7 +253,7 @@ void btnJikkouClick() {
 
     sheet::drawStepPicture(drillState.curStep);
     drillState.solvedCode = solvedTest();
-    sheet::drawTextLine(drillState.curStep, 1, out.narrative, kBlack);
+    sheet::drawTextLine(drillState.curStep, 1, out.narrative, kRgbBlack);
     if (questionSolved()) {
         judgeSpecial();
     } else if (drillState.curStep >= imageCount) {

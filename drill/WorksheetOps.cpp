@@ -55,6 +55,8 @@ void drawLabel(bool clearFirst) {
         return;
     if (clearFirst)
         p->clear();
+    if (entryState.opLabel.empty())
+        return;  // an empty text draws nothing
     p->drawOpLabel({worksheetLayout.pictureHeight / 3, entryState.opLabel});
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 #include <sstream>
@@ -81,13 +82,11 @@ bool storable(std::string_view text) {
 
 }  // namespace
 
-int32_t profileIntValue(std::string_view text) {
+ProfileIntScan scanProfileInt(std::string_view text) {
+    ProfileIntScan scan;
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        scan.negative = text[i] == '-';
         ++i;
     }
     int base = 10;
@@ -95,8 +94,7 @@ int32_t profileIntValue(std::string_view text) {
         base = 16;
         i += 2;
     }
-    long long value = 0;
-    const long long cap = static_cast<long long>(INT32_MAX) + 1;  // room for INT32_MIN
+    const long long cap = static_cast<long long>(INT32_MAX) + 2;
     for (; i < text.size(); ++i) {
         char c = text[i];
         int digit;
@@ -108,13 +106,21 @@ int32_t profileIntValue(std::string_view text) {
             digit = c - 'A' + 10;
         else
             break;
-        value = value * base + digit;
-        if (value > cap)
-            value = cap;
+        scan.magnitude = std::min(cap, scan.magnitude * base + digit);
+        ++scan.digits;
     }
-    if (negative)
-        return static_cast<int32_t>(-value);
-    return static_cast<int32_t>(value > INT32_MAX ? INT32_MAX : value);
+    scan.stop = i;
+    return scan;
+}
+
+int32_t profileIntValue(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    const ProfileIntScan scan = scanProfileInt(text.substr(i));
+    if (scan.negative)
+        return static_cast<int32_t>(-std::min(scan.magnitude, -static_cast<long long>(INT32_MIN)));
+    return static_cast<int32_t>(std::min<long long>(scan.magnitude, INT32_MAX));
 }
 
 ProfileFile::ProfileFile(std::string path) : filePath(std::move(path)) {

@@ -38,6 +38,16 @@ constexpr std::size_t kProfileValueLimit = 1023;
 // stay at the nearest end of the range.
 int32_t profileIntValue(std::string_view text);
 
+// The integer at the start of `text` (no leading spaces): an optional sign,
+// then "0x"/"0X" and hexadecimal digits or decimal digits.
+struct ProfileIntScan {
+    long long magnitude = 0;  // saturates just above the 32-bit range
+    bool negative = false;
+    int digits = 0;        // how many digits were read
+    std::size_t stop = 0;  // index of the first character not read
+};
+ProfileIntScan scanProfileInt(std::string_view text);
+
 // One profile file held in memory between a load and a save.
 class ProfileFile {
   public:

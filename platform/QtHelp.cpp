@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -54,7 +55,7 @@ void HelpWindow::showDocument(const QString& file, const QString& anchor) {
     // The document is HTML whatever its name says.
     browser->setSource(url, QTextDocument::HtmlResource);
     if (anchor.isEmpty())
-        browser->scrollToAnchor(QString());
+        browser->verticalScrollBar()->setValue(0);
     show();
     raise();
     activateWindow();

@@ -1,6 +1,8 @@
 #include "platform/ScriptedUi.h"
 
-void ScriptedUi::showMessage(const std::string& text) { log.push_back({"message", "", text}); }
+void ScriptedUi::showMessage(const std::string& text) {
+    log.push_back({"message", "", text});
+}
 
 bool ScriptedUi::askYesNo(const std::string& caption, const std::string& text) {
     log.push_back({"yesno", caption, text});
@@ -54,12 +56,14 @@ void ScriptedUi::terminate(int status) {
 std::vector<std::string> ScriptedUi::messages() const {
     std::vector<std::string> out;
     for (const auto& e : log)
-        if (e.kind == "message") out.push_back(e.text);
+        if (e.kind == "message")
+            out.push_back(e.text);
     return out;
 }
 
 std::vector<std::string> ScriptedUi::texts() const {
     std::vector<std::string> out;
-    for (const auto& e : log) out.push_back(e.text);
+    for (const auto& e : log)
+        out.push_back(e.text);
     return out;
 }

@@ -10,9 +10,10 @@
 #include "platform/UiPort.h"
 
 class ScriptedUi final : public UiPort {
-public:
+  public:
     struct Entry {
-        std::string kind;  // "message", "yesno", "yesnocancel", "abortretryignore", "choice", "terminate"
+        std::string
+            kind;  // "message", "yesno", "yesnocancel", "abortretryignore", "choice", "terminate"
         std::string caption;
         std::string text;
     };

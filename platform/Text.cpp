@@ -14,7 +14,8 @@ namespace {
 
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
     std::string out;
     out.resize(in.size() * 4 + 16);
     char* inPtr = const_cast<char*>(in.data());
@@ -43,16 +44,21 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     if (ok && iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
         ok = false;
     iconv_close(cd);
-    if (!ok) return std::nullopt;
+    if (!ok)
+        return std::nullopt;
     out.resize(out.size() - outLeft);
     return out;
 }
 
 std::size_t utf8SeqLen(unsigned char c) {
-    if (c < 0x80) return 1;
-    if ((c & 0xE0) == 0xC0) return 2;
-    if ((c & 0xF0) == 0xE0) return 3;
-    if ((c & 0xF8) == 0xF0) return 4;
+    if (c < 0x80)
+        return 1;
+    if ((c & 0xE0) == 0xC0)
+        return 2;
+    if ((c & 0xF0) == 0xE0)
+        return 3;
+    if ((c & 0xF8) == 0xF0)
+        return 4;
     return 1;
 }
 
@@ -70,7 +76,8 @@ std::vector<std::string> utf8Chars(std::string_view utf8) {
     std::vector<std::string> chars;
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t n = utf8SeqLen(static_cast<unsigned char>(utf8[i]));
-        if (i + n > utf8.size()) n = utf8.size() - i;
+        if (i + n > utf8.size())
+            n = utf8.size() - i;
         chars.emplace_back(utf8.substr(i, n));
         i += n;
     }
@@ -105,12 +112,14 @@ std::vector<std::string> splitLines(std::string_view text) {
         if (c == '\r' || c == '\n') {
             lines.push_back(cur);
             cur.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
         } else {
             cur += c;
         }
     }
-    if (!cur.empty()) lines.push_back(cur);
+    if (!cur.empty())
+        lines.push_back(cur);
     return lines;
 }
 
@@ -163,12 +172,14 @@ ReadResult readCp932Lines(const std::string& path) {
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     std::string tmp = path + ".new";
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             ::close(fd);
             ::unlink(tmp.c_str());
             return false;
@@ -188,6 +199,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines) {
     auto bytes = utf8ToCp932(joinLinesCrLf(lines));
-    if (!bytes) return false;
+    if (!bytes)
+        return false;
     return writeFileAtomically(path, *bytes);
 }

@@ -3,7 +3,7 @@
 namespace {
 
 class SilentUi final : public UiPort {
-public:
+  public:
     void showMessage(const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     Answer askYesNoCancel(const std::string&, const std::string&) override {
@@ -21,6 +21,10 @@ UiPort* installed = &silent;
 
 }  // namespace
 
-UiPort& ui() { return *installed; }
+UiPort& ui() {
+    return *installed;
+}
 
-void setUi(UiPort* port) { installed = port ? port : &silent; }
+void setUi(UiPort* port) {
+    installed = port ? port : &silent;
+}

@@ -8,11 +8,11 @@
 enum class Answer { Yes, No, Cancel, Abort, Retry, Ignore };
 
 // Modal results of the special-solution choice.
-constexpr int kChoiceNoSolution = 3;   // "解なし"
-constexpr int kChoiceInfinitely = 8;   // "解は無数にある"
+constexpr int kChoiceNoSolution = 3;  // "解なし"
+constexpr int kChoiceInfinitely = 8;  // "解は無数にある"
 
 class UiPort {
-public:
+  public:
     virtual ~UiPort() = default;
     // A plain modal message.
     virtual void showMessage(const std::string& text) = 0;

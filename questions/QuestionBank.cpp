@@ -19,9 +19,16 @@ std::string QuestionBank::question(int unit, int k) const {
 
 namespace {
 
+// Something of any kind at `path`: a folder of that name exists too, it just
+// cannot be read as a file.
+bool anythingAt(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
 long long fileSize(const std::string& path) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
     return static_cast<long long>(st.st_size);
 }
@@ -37,7 +44,10 @@ void clearTables(QuestionBank& bank) {
 bool splitAndRestart(QuestionBank& bank) {
     if (!splitUnits(bank))
         return false;
-    startQuestion(true);
+    // The drill works on the program's own question bank; a bank of its own
+    // (a check, a test) has no drill to restart.
+    if (&bank == &questionBank)
+        startQuestion(true);
     return true;
 }
 
@@ -45,7 +55,7 @@ bool splitAndRestart(QuestionBank& bank) {
 
 bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
     const bool fatal = onFailure == LoadFailure::Fatal;
-    if (!fileExists(path)) {
+    if (!anythingAt(path)) {
         if (fatal)
             fatalError(path + ":FileNot Exists");
         else

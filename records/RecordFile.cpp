@@ -84,36 +84,11 @@ std::optional<int> strictRecordCount(const std::string& text) {
         ++i;
     while (end > i && text[end - 1] == ' ')
         --end;
-    bool negative = false;
-    if (i < end && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (end - i > 2 && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == end)
+    const std::string_view number = std::string_view(text).substr(i, end - i);
+    const ProfileIntScan scan = scanProfileInt(number);
+    if (scan.digits == 0 || scan.stop != number.size())
         return std::nullopt;
-    long long value = 0;
-    for (; i < end; ++i) {
-        char c = text[i];
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * base + digit;
-        if (value > static_cast<long long>(INT32_MAX) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
+    const long long value = scan.negative ? -scan.magnitude : scan.magnitude;
     if (value > INT32_MAX || value < INT32_MIN)
         return std::nullopt;
     return static_cast<int>(value);

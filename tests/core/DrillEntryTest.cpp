@@ -32,8 +32,8 @@ TEST_P(EntryTable, PhaseLabelGroupsAndMessages) {
     EXPECT_EQ(entryState.opLabel, c.label);
     EXPECT_EQ(entryState.numberText, c.number);
     EXPECT_EQ(v.numberGroupEnabled, c.numberGroup);
-    EXPECT_EQ(v.numberGroupColour, c.numberGroup ? kTeal : kGrey);
-    EXPECT_EQ(v.operationGroupColour, kTeal);
+    EXPECT_EQ(v.numberGroupColour, c.numberGroup ? kRgbTeal : kRgbGrey);
+    EXPECT_EQ(v.operationGroupColour, kRgbTeal);
     EXPECT_EQ(v.jikkouEnabled, c.jikkou);
     EXPECT_EQ(ui.messages(), c.messages);
     // The label is drawn on the picture after the current step.
@@ -84,7 +84,8 @@ TEST_F(DrillTest, ClDeletesTwentyCp932BytesFromTheFirstBracket) {
     // "(" "-" "1" are 3 bytes, each "分の" 4 bytes: 19 bytes, and the next
     // "分" would straddle the 20th byte, so it goes whole.
     press("r1 + r2 * m 1");
-    for (int i = 0; i < 4; ++i) typeNumber("分の");
+    for (int i = 0; i < 4; ++i)
+        typeNumber("分の");
     typeNumber("分");
     typeNumber("の");
     typeNumber("7");
@@ -97,7 +98,8 @@ TEST_F(DrillTest, ClDeletesTwentyCp932BytesFromTheFirstBracket) {
 TEST_F(DrillTest, ClOnExactlyTwentyBytesKeepsWhatFollows) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 + r2 * m 12");
-    for (int i = 0; i < 4; ++i) typeNumber("分の");
+    for (int i = 0; i < 4; ++i)
+        typeNumber("分の");
     typeNumber("8");
     typeNumber("CL");
     EXPECT_EQ(entryState.opLabel, "第1行＋第2行×8");
@@ -174,8 +176,8 @@ TEST_F(DrillTest, CorrectionWithNothingComposedRemovesTheLastStep) {
     // And work goes on from picture 2 again.
     press("r2 - r1 run");
     EXPECT_EQ(drillState.curStep, 3);
-    EXPECT_EQ(matrixOf(3), (std::vector<std::vector<std::string>>{{"1", "1", "5"},
-                                                                  {"0", "-2", "-4"}}));
+    EXPECT_EQ(matrixOf(3),
+              (std::vector<std::vector<std::string>>{{"1", "1", "5"}, {"0", "-2", "-4"}}));
 }
 
 TEST_F(DrillTest, CorrectionWithSomethingComposedKeepsTheStep) {
@@ -196,9 +198,9 @@ TEST_F(DrillTest, CorrectionWithSomethingComposedKeepsTheStep) {
 
 TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    const StepMatrixItem* m = pic(2).matrix();
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->firstLineTop, 25);
+    ASSERT_NE(pic(2).matrix(), nullptr);
+    const StepMatrixItem m = *pic(2).matrix();  // the picture changes below
+    EXPECT_EQ(m.firstLineTop, 25);
     imageMouseMove(1, 60, 60);  // not the current picture
     EXPECT_EQ(drillState.litRow, -1);
     imageMouseMove(2, 60, 25 + 30 + 5);
@@ -214,13 +216,26 @@ TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     EXPECT_EQ(drillState.pickedRow, 0);
     imageMouseMove(2, 60, 25 + 60);
     EXPECT_EQ(drillState.litRow, -1);
-    imageMouseMove(2, m->drawnWidth + 19, 30);
+    imageMouseMove(2, m.drawnWidth + 19, 30);
     EXPECT_EQ(drillState.litRow, 0);
-    imageMouseMove(2, m->drawnWidth + 20, 30);
+    imageMouseMove(2, m.drawnWidth + 20, 30);
     EXPECT_EQ(drillState.litRow, -1);
     // Hovering only toggles bands: the picture does not grow without end.
-    for (int i = 0; i < 50; ++i) imageMouseMove(2, 60, 30 + 30 * (i % 2));
+    for (int i = 0; i < 50; ++i)
+        imageMouseMove(2, 60, 30 + 30 * (i % 2));
     EXPECT_LE(pic(2).items.size(), 5u);
+}
+
+TEST_F(DrillTest, SettingUpAgainForgetsTheOldBand) {
+    ASSERT_TRUE(start("x+y=5;x-y=1"));
+    btnGyouClick(2);
+    ASSERT_EQ(drillState.litRow, 1);
+    // A unit change sets the question up again on cleared pictures.
+    ASSERT_TRUE(startQuestion(false));
+    EXPECT_EQ(drillState.litRow, -1);
+    EXPECT_FALSE(drillState.rowClickLock);
+    imageMouseMove(2, 60, 30);
+    EXPECT_EQ(pic(2).litBands(), std::vector<int>{0});
 }
 
 TEST_F(DrillTest, ClickSelectsThePickedRowAndLocksTheHighlight) {
@@ -243,11 +258,15 @@ TEST_F(DrillTest, ClickSelectsThePickedRowAndLocksTheHighlight) {
 
 // Keys.
 
-KeyEvent typed(const std::string& text) { return KeyEvent{keys::kOther, text, false, false}; }
+KeyEvent typed(const std::string& text) {
+    return KeyEvent{keys::kOther, text, false, false};
+}
 KeyEvent shifted(int key, const std::string& text = "") {
     return KeyEvent{key, text, true, false};
 }
-KeyEvent down(int key) { return KeyEvent{key, "", false, false}; }
+KeyEvent down(int key) {
+    return KeyEvent{key, "", false, false};
+}
 
 struct OperatorKey {
     const char* text;
@@ -279,17 +298,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DrillTest, KeysOutsideThePhaseTableDoNothing) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     // Phase 0: nothing at all, not even a row by Shift+digit.
-    for (const char* t : {"1", "+", "D", "b"}) EXPECT_FALSE(routeKey(typed(t)));
+    for (const char* t : {"1", "+", "D", "b"})
+        EXPECT_FALSE(routeKey(typed(t)));
     EXPECT_FALSE(routeKey(shifted('1', "!")));
     EXPECT_EQ(entryState.entryPhase, 0);
     // Phase 1: only operators.
     btnGyouClick(1);
-    for (const char* t : {"5", "x", "b", "."}) EXPECT_FALSE(routeKey(typed(t)));
+    for (const char* t : {"5", "x", "b", "."})
+        EXPECT_FALSE(routeKey(typed(t)));
     EXPECT_FALSE(routeKey(shifted('2', "@")));
     EXPECT_EQ(entryState.opLabel, "第1行");
     // Phase 3: only × and ÷.
     press("+ r2");
-    for (const char* t : {"+", "-", "5", "D"}) EXPECT_FALSE(routeKey(typed(t)));
+    for (const char* t : {"+", "-", "5", "D"})
+        EXPECT_FALSE(routeKey(typed(t)));
     EXPECT_EQ(entryState.entryPhase, 3);
     EXPECT_TRUE(routeKey(typed("/")));
     EXPECT_EQ(entryState.entryPhase, 4);
@@ -302,10 +324,10 @@ TEST_F(DrillTest, ShiftDigitSelectsTheRowWhateverTheLayoutReports) {
         const char* rowText;
     };
     const Case cases[] = {
-        {shifted('2', "\""), "2"},                   // Japanese layout
-        {shifted('@', "@"), "2"},                    // US layout reporting the symbol
-        {shifted('"', "\""), "2"},                   // Japanese layout reporting the symbol
-        {KeyEvent{'1', "", true, true}, "1"},        // numeric keypad
+        {shifted('2', "\""), "2"},             // Japanese layout
+        {shifted('@', "@"), "2"},              // US layout reporting the symbol
+        {shifted('"', "\""), "2"},             // Japanese layout reporting the symbol
+        {KeyEvent{'1', "", true, true}, "1"},  // numeric keypad
         {shifted('!', "!"), "1"},
     };
     for (const Case& c : cases) {
@@ -333,7 +355,8 @@ TEST_F(DrillTest, ShiftAloneAndRowsBeyondTheQuestionSelectNothing) {
 TEST_F(DrillTest, TypingTheNumberInPhaseTwo) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 /");
-    for (const char* t : {"3", "B", "2"}) EXPECT_TRUE(routeKey(typed(t)));
+    for (const char* t : {"3", "B", "2"})
+        EXPECT_TRUE(routeKey(typed(t)));
     EXPECT_EQ(entryState.numberText, "3分の2");
     EXPECT_EQ(entryState.opLabel, "第1行÷3分の2");
     // The typed minus has no guard: the number becomes "-".

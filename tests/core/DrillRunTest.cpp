@@ -13,7 +13,9 @@ namespace {
 
 using Matrix = std::vector<std::vector<std::string>>;
 
-std::string recordPath() { return recordFilePath(paths); }
+std::string recordPath() {
+    return recordFilePath(paths);
+}
 
 // Every coefficient of the answer rows: the non-zero coefficient's letter,
 // "=", the constant ("x=1").
@@ -61,7 +63,7 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     const EquationsItem* answer = answerOn(pic(6));
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=3", "y=2"}));
-    EXPECT_EQ(answer->colour, kBlack);
+    EXPECT_EQ(answer->colour, kRgbBlack);
     EXPECT_EQ(answer->brace, Bitmap::KakkoSS);
     EXPECT_EQ(answer->layoutValue, 25);
     EXPECT_EQ(answer->braceRect.left, 20);
@@ -73,17 +75,17 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     // the constants red.
     const StepMatrixItem* m = pic(5).matrix();
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->rows[0][0].colour, kRed);
-    EXPECT_EQ(m->rows[0][1].colour, kBlue);
-    EXPECT_EQ(m->rows[0][2].colour, kRed);
-    EXPECT_EQ(m->rows[1][0].colour, kBlue);
-    EXPECT_EQ(m->rows[1][1].colour, kRed);
+    EXPECT_EQ(m->rows[0][0].colour, kRgbRed);
+    EXPECT_EQ(m->rows[0][1].colour, kRgbBlue);
+    EXPECT_EQ(m->rows[0][2].colour, kRgbRed);
+    EXPECT_EQ(m->rows[1][0].colour, kRgbBlue);
+    EXPECT_EQ(m->rows[1][1].colour, kRgbRed);
     // A step before: row 1 is not reduced, its constant black.
     const StepMatrixItem* before = pic(4).matrix();
     ASSERT_NE(before, nullptr);
-    EXPECT_EQ(before->rows[0][1].colour, kBlack);
-    EXPECT_EQ(before->rows[0][2].colour, kBlack);
-    EXPECT_EQ(before->rows[1][2].colour, kRed);
+    EXPECT_EQ(before->rows[0][1].colour, kRgbBlack);
+    EXPECT_EQ(before->rows[0][2].colour, kRgbBlack);
+    EXPECT_EQ(before->rows[1][2].colour, kRgbRed);
 
     // Blinking, the star, the record, the focus on 次の問題.
     DrillView v = drillView();
@@ -115,8 +117,8 @@ TEST_F(DrillTest, ThreeUnknownsWithCompoundSteps) {
     press("r1 + r3 * 2 run");
     EXPECT_FALSE(questionSolved());
     press("r2 - r3 * 3 run");
-    EXPECT_EQ(matrixOf(10), (Matrix{{"1", "0", "0", "1"}, {"0", "1", "0", "2"},
-                                    {"0", "0", "1", "3"}}));
+    EXPECT_EQ(matrixOf(10),
+              (Matrix{{"1", "0", "0", "1"}, {"0", "1", "0", "2"}, {"0", "0", "1", "3"}}));
     EXPECT_EQ(drillState.solvedCode, 9);
     const EquationsItem* answer = answerOn(pic(11));
     ASSERT_NE(answer, nullptr);
@@ -151,8 +153,8 @@ TEST_F(DrillTest, NoSolutionIsAcceptedOnlyWhenClassifiedRight) {
     ui.choices = {kChoiceInfinitely, kChoiceNoSolution};
     press("r2 - r1 run");
     EXPECT_EQ(drillState.solvedCode, -2);
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{
-                              "", "解が無数？？もう一度考えてみましょう", ""}));
+    EXPECT_EQ(ui.texts(),
+              (std::vector<std::string>{"", "解が無数？？もう一度考えてみましょう", ""}));
     EXPECT_EQ(ui.log[0].kind, "choice");
     EXPECT_EQ(drillState.curStep, 4);
     auto lines = pic(4).all<TextLineItem>();
@@ -160,7 +162,7 @@ TEST_F(DrillTest, NoSolutionIsAcceptedOnlyWhenClassifiedRight) {
     EXPECT_EQ(lines[0]->text, "【答】　解なし");
     EXPECT_EQ(lines[0]->line, 5);
     EXPECT_EQ(lines[0]->y, 66);
-    EXPECT_EQ(lines[0]->colour, kRed);
+    EXPECT_EQ(lines[0]->colour, kRgbRed);
     EXPECT_EQ(lines[1]->text, "解が出ました");
     EXPECT_EQ(readRecordCountText(recordPath(), "特殊な解が出るもの", 1), "1");
     EXPECT_TRUE(drillState.blinkRunning);
@@ -206,7 +208,8 @@ TEST_F(DrillTest, QuestionAlreadySolvedWhenSetUp) {
     ui.clear();
     ASSERT_TRUE(start("x+y=2;0x+0y=0"));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"すでに解がでています"});
-    for (const auto& e : ui.log) EXPECT_NE(e.kind, "choice");
+    for (const auto& e : ui.log)
+        EXPECT_NE(e.kind, "choice");
     EXPECT_EQ(textLines(pic(3)),
               (std::vector<std::string>{"5:【答】解は無数にある", "1:解が出ました"}));
 }
@@ -313,13 +316,13 @@ TEST_F(DrillTest, OverflowRefusesTheStepAndKeepsTheEntry) {
 
 TEST_F(DrillTest, LastPictureWarningAndRefusalAfterIt) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    for (int i = 0; i < 21; ++i) press("r1 * 1 run");
+    for (int i = 0; i < 21; ++i)
+        press("r1 * 1 run");
     EXPECT_EQ(drillState.curStep, 23);
     EXPECT_TRUE(ui.messages().empty());
     press("r1 * 1 run");
     EXPECT_EQ(drillState.curStep, 24);
-    EXPECT_EQ(ui.messages(),
-              std::vector<std::string>{"残念ですが22回の操作では解けませんでした"});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"残念ですが22回の操作では解けませんでした"});
     EXPECT_EQ(entryState.entryPhase, 0);
 
     // No picture is left: refused, nothing changes.
@@ -345,15 +348,16 @@ TEST_F(DrillTest, EighteenPicturesWarnAfterSixteen) {
     setupWorksheet(800, 600, 160);
     resetDrillModel();
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    for (int i = 0; i < 16; ++i) press("r1 * 1 run");
+    for (int i = 0; i < 16; ++i)
+        press("r1 * 1 run");
     EXPECT_EQ(drillState.curStep, 18);
-    EXPECT_EQ(ui.messages(),
-              std::vector<std::string>{"残念ですが16回の操作では解けませんでした"});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"残念ですが16回の操作では解けませんでした"});
 }
 
 TEST_F(DrillTest, RunScrollsAtTheEndOfTheFirstPage) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    for (int i = 0; i < 4; ++i) press("r1 * 1 run");
+    for (int i = 0; i < 4; ++i)
+        press("r1 * 1 run");
     EXPECT_EQ(drillState.curStep, 6);
     EXPECT_EQ(drillView().scrollPos, 0);
     press("r1 * 1 run");  // from picture 7 = 2 x 4 - 1: after this the worksheet moves
@@ -367,7 +371,8 @@ TEST_F(DrillTest, RunScrollsAtTheEndOfTheFirstPage) {
 
 TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     ASSERT_TRUE(start("x=1;2y=4"));
-    for (int i = 0; i < 21; ++i) press("r1 * 1 run");
+    for (int i = 0; i < 21; ++i)
+        press("r1 * 1 run");
     ASSERT_EQ(drillState.curStep, 23);
     press("r2 / 2 run");
     EXPECT_EQ(drillState.solvedCode, 4);
@@ -376,12 +381,11 @@ TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     EXPECT_EQ(v.grbKaiOverImage, 20);
     const EquationsItem* answer = answerOn(worksheetPictures.imgBOXX);
     ASSERT_NE(answer, nullptr);
-    EXPECT_EQ(answer->colour, kBlue);
+    EXPECT_EQ(answer->colour, kRgbBlue);
     EXPECT_EQ(answer->brace, Bitmap::KotaeKakko);
     EXPECT_EQ(answer->braceRect.left, 50);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=2"}));
-    EXPECT_EQ(textLines(worksheetPictures.imgBOXX),
-              std::vector<std::string>{"1:解が出ました"});
+    EXPECT_EQ(textLines(worksheetPictures.imgBOXX), std::vector<std::string>{"1:解が出ました"});
     // The last step's narrative is not overwritten, and no warning is shown.
     EXPECT_EQ(textLines(pic(24)), std::vector<std::string>{"1:第2行を2で割ると"});
     EXPECT_TRUE(ui.messages().empty());
@@ -390,7 +394,8 @@ TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
 
 TEST_F(DrillTest, SpecialSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     ASSERT_TRUE(start("x+y=2;x+y=3"));
-    for (int i = 0; i < 21; ++i) press("r1 * 1 run");
+    for (int i = 0; i < 21; ++i)
+        press("r1 * 1 run");
     ui.choices = {kChoiceNoSolution};
     press("r2 - r1 run");
     EXPECT_EQ(drillState.curStep, 24);
@@ -446,8 +451,7 @@ TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     ASSERT_TRUE(startQuestion(false));
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_EQ(drillState.lstExt, (std::vector<std::string>{"2x+3y=12", "x-2y=-1"}));
-    EXPECT_EQ(textLines(pic(1)),
-              std::vector<std::string>{"1:1(2)つぎの連立方程式を解きなさい"});
+    EXPECT_EQ(textLines(pic(1)), std::vector<std::string>{"1:1(2)つぎの連立方程式を解きなさい"});
     const EquationsItem* task = answerOn(pic(1));
     ASSERT_NE(task, nullptr);
     EXPECT_EQ(task->rows.size(), 2u);
@@ -469,21 +473,23 @@ TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     EXPECT_EQ(captions[0]->text, "係数の行列を作ると");
     EXPECT_EQ(captions[0]->y, 5);
     EXPECT_EQ(drillView().caption, "　　連立方程式");
-    for (int k = 3; k <= 24; ++k) EXPECT_TRUE(pic(k).empty()) << k;
+    for (int k = 3; k <= 24; ++k)
+        EXPECT_TRUE(pic(k).empty()) << k;
 }
 
 TEST_F(DrillTest, InvalidQuestionLinesAreRefused) {
-    const char* lines[] = {"x+y=1;",                      // an empty part
-                           "x+y=1",                       // one equation
-                           "x=1;y=2;z=3;w=4;x+y=5",       // five
-                           "",                            // nothing
-                           "x+y=1;x+?=2"};                // does not parse
+    const char* lines[] = {"x+y=1;",                 // an empty part
+                           "x+y=1",                  // one equation
+                           "x=1;y=2;z=3;w=4;x+y=5",  // five
+                           "",                       // nothing
+                           "x+y=1;x+?=2"};           // does not parse
     for (const char* line : lines) {
         ui.clear();
         EXPECT_FALSE(start(line)) << line;
         ASSERT_FALSE(ui.messages().empty()) << line;
         EXPECT_EQ(ui.messages().back(), std::string(line) + "：問題が不正です");
-        for (int k = 1; k <= 24; ++k) EXPECT_TRUE(pic(k).empty()) << line << " " << k;
+        for (int k = 1; k <= 24; ++k)
+            EXPECT_TRUE(pic(k).empty()) << line << " " << k;
         // The drill waits: nothing can be chosen or run.
         EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{}));
         btnGyouClick(1);
@@ -513,8 +519,7 @@ TEST_F(DrillTest, NextQuestionOnAnUnsolvedQuestionAsksFirst) {
     EXPECT_EQ(drillState.curQues[1], 2);
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_TRUE(pic(3).empty());
-    EXPECT_EQ(textLines(pic(1)),
-              std::vector<std::string>{"1:1(2)つぎの連立方程式を解きなさい"});
+    EXPECT_EQ(textLines(pic(1)), std::vector<std::string>{"1:1(2)つぎの連立方程式を解きなさい"});
     EXPECT_EQ(answerOn(pic(1))->layoutValue, 25);
     EXPECT_EQ(pic(2).all<CaptionItem>().size(), 1u);
 }
@@ -573,7 +578,8 @@ TEST_F(DrillTest, ObserverHearsOfEveryChangeBeforeAMessage) {
     ASSERT_TRUE(start("x+y=2;x+y=3"));
     ui.clear();
     setDrillObserver([&] {
-        if (ui.log.empty() && pic(3).matrix()) stepDrawnBeforeChoice = true;
+        if (ui.log.empty() && pic(3).matrix())
+            stepDrawnBeforeChoice = true;
     });
     ui.choices = {kChoiceNoSolution};
     press("r2 - r1 run");

@@ -4,14 +4,13 @@
 // a temporary record folder, and short ways to press the drill's buttons.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "arith/Equation.h"
 #include "arith/NumberText.h"
@@ -21,7 +20,7 @@
 #include "questions/QuestionBank.h"
 
 class DrillTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedUi ui;
     std::filesystem::path recDir;
 
@@ -48,7 +47,8 @@ protected:
     static void setUnit(int unit, const std::string& name, const std::vector<std::string>& lines) {
         questionBank.unitName[unit] = name;
         questionBank.quesCount[unit] = static_cast<int>(lines.size());
-        for (std::size_t k = 0; k < lines.size(); ++k) questionBank.quesLine[unit][k + 1] = lines[k];
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            questionBank.quesLine[unit][k + 1] = lines[k];
     }
 
     // Sets up `line` as the only question of unit 1 and starts it.
@@ -88,7 +88,8 @@ protected:
             else if (t == "esc")
                 correctEntry(false);
             else
-                for (char c : t) typeNumber(std::string(1, c));
+                for (char c : t)
+                    typeNumber(std::string(1, c));
         }
     }
 
@@ -99,7 +100,8 @@ protected:
         for (int r = 0; r < n; ++r) {
             const EquationRow& row = equationList.rows[equationList.index(step, r)];
             std::vector<std::string> cells;
-            for (int j = 0; j < n; ++j) cells.push_back(formatFraction(row.terms[j]));
+            for (int j = 0; j < n; ++j)
+                cells.push_back(formatFraction(row.terms[j]));
             cells.push_back(formatFraction(row.terms[n + 1]));
             m.push_back(cells);
         }

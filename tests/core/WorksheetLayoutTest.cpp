@@ -57,8 +57,7 @@ TEST_P(WorksheetLayoutBySize, PicturesRunDownTheColumnsPageByPage) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, WorksheetLayoutBySize,
                          ::testing::Values(Expected{640, 4, 120, 24}, Expected{800, 3, 140, 18},
-                                           Expected{1024, 4, 140, 24},
-                                           Expected{1280, 4, 140, 24},
+                                           Expected{1024, 4, 140, 24}, Expected{1280, 4, 140, 24},
                                            Expected{801, 4, 140, 24}));
 
 TEST(WorksheetLayout, EightHundredWideGivesEighteenPicturesInThreePages) {

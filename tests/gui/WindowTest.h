@@ -17,7 +17,7 @@
 #include "platform/ScriptedUi.h"
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(tempDir.isValid());
         savedCwd = QDir::currentPath();
@@ -29,9 +29,8 @@ protected:
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal && !expectModal) {
-                ADD_FAILURE() << "unexpected modal window: "
-                              << modal->objectName().toStdString() << " / "
-                              << modal->windowTitle().toStdString();
+                ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString()
+                              << " / " << modal->windowTitle().toStdString();
                 modal->close();
             }
         });
