@@ -214,8 +214,9 @@ TEST_F(ShellTest, CommandsWithoutTheirWindowDoNothing) {
     startProgram();
     click("btnGridora");
     click("btnRenritsu");
+    // (次の問題 has its drill now: the drill panel's tests cover it.)
     for (QAction* a : {frmMain->mnuSaveAs, frmMain->mnuPrint, frmMain->mnuEditRaver,
-                       frmMain->mnuRecord, frmMain->mnuNext, frmMain->mnuChange})
+                       frmMain->mnuRecord, frmMain->mnuChange})
         a->trigger();
     frmMain->cmbMenu->activated(2);
     EXPECT_TRUE(frmMain->isVisible());
