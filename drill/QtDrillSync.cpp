@@ -1,16 +1,13 @@
 #include "drill/QtDrillSync.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 #include "drill/Drill.h"
 #include "drill/TfrmMainDrillPanel.h"
 #include "drill/TfrmPage.h"
 
 void watchDrillModel() {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
     setDrillObserver(syncDrillWindows);
 }
 
@@ -53,6 +50,19 @@ KeyEvent drillKeyEvent(const QKeyEvent& event) {
             // (letters as capitals).
             out.key = key > 0x20 && key < 0x7F ? key : keys::kOther;
             break;
+    }
+    if (event.modifiers().testFlag(Qt::KeypadModifier)) {
+        // Shift turns the numeric pad's digits into its other keys (End for
+        // 1, Down for 2, …): the key is still the digit.
+        static const std::pair<int, char> pad[] = {
+            {Qt::Key_Insert, '0'},   {Qt::Key_End, '1'},  {Qt::Key_Down, '2'},
+            {Qt::Key_PageDown, '3'}, {Qt::Key_Left, '4'}, {Qt::Key_Clear, '5'},
+            {Qt::Key_Right, '6'},    {Qt::Key_Home, '7'}, {Qt::Key_Up, '8'},
+            {Qt::Key_PageUp, '9'},
+        };
+        for (const auto& [padKey, digit] : pad)
+            if (key == padKey)
+                out.key = digit;
     }
     out.text = event.text().toStdString();
     out.shift = event.modifiers().testFlag(Qt::ShiftModifier);

@@ -6,7 +6,7 @@
 class QKeyEvent;
 struct KeyEvent;
 
-// Installs the model's observer (once; later calls do nothing more).
+// Installs the model's observer (again, when something else took its place).
 void watchDrillModel();
 // Shows the model's state in every drill window that exists.
 void syncDrillWindows();

@@ -124,6 +124,8 @@ void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------------------
 
+// Keys typed while the worksheet has the focus reach the drill's key routing
+// through the frame's key preview, which sees every key of its children.
 TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
     setObjectName("frmPage");
     setWindowTitle(QStringLiteral("　　連立方程式"));
@@ -172,6 +174,12 @@ TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
     const QSize screen = screenSize();
     const int panelWidth = frmMain && frmMain->pnlMain ? frmMain->pnlMain->width() : kPanelWidth;
     setupWorksheet(screen.width(), screen.height(), panelWidth, edtPage2->sizeHint().height());
+    if (frmMain) {
+        // The frame's blank picture takes the size of a step picture.
+        frmMain->blankPicture =
+            QImage(worksheetLayout.imageWidth, worksheetLayout.imageHeight, QImage::Format_RGB32);
+        frmMain->blankPicture.fill(Qt::white);
+    }
 
     buildPages();
     buildAnswerGroup();

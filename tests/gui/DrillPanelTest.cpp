@@ -290,6 +290,9 @@ TEST_F(DrillPanelTest, KeysReachTheDrillAsItReadsThem) {
         {Qt::Key_Delete, Qt::NoModifier, "", keys::kDelete, false, false},
         {Qt::Key_Exclam, Qt::ShiftModifier, "!", '!', true, false},
         {Qt::Key_7, Qt::KeypadModifier, "7", '7', false, true},
+        // Shift on the numeric pad: End is the pad's 1.
+        {Qt::Key_End, Qt::KeypadModifier | Qt::ShiftModifier, "", '1', true, true},
+        {Qt::Key_End, Qt::NoModifier, "", keys::kOther, false, false},
         {Qt::Key_D, Qt::NoModifier, "d", 'D', false, false},
         {Qt::Key_F5, Qt::NoModifier, "", keys::kOther, false, false},
     };

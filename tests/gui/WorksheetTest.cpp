@@ -41,6 +41,10 @@ TEST_F(WorksheetTest, FirstQuestionShowsOnImage1AndImage2) {
     }
     EXPECT_EQ(frmPage->findChild<QWidget*>(QStringLiteral("Image%1").arg(l.imageCount + 1)),
               nullptr);
+    // The right column fits the worksheet without scrolling sideways.
+    QApplication::processEvents();
+    EXPECT_LE(image(2 * l.rowsPerColumn)->geometry().right(),
+              frmPage->sbxSheet->viewport()->width());
 
     // Image1: the title line and the equations beside the brace for two.
     EXPECT_EQ(textLines(picture(1)), std::vector<std::string>{"1(1)つぎの連立方程式を解きなさい"});
