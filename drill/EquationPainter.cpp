@@ -33,6 +33,10 @@ void centredAt(QPainter& painter, int left, int width, int top, const QString& t
 
 }  // namespace
 
+QString signText(const std::string& sign) {
+    return sign == "-" ? QStringLiteral("\u2212") : QString::fromStdString(sign);
+}
+
 QFont equationNumberFont(bool secondFont) {
     return makeFont(
         {QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"), QStringLiteral("ＭＳ Ｐゴシック")},
@@ -56,7 +60,9 @@ void paintEquationLine(QPainter& painter, const EquationLayout& line, int left, 
         switch (piece.kind) {
             case PieceKind::Text:
                 painter.setFont(numbers);
-                if (piece.centred || piece.sign)
+                if (piece.sign)
+                    centredAt(painter, x, width, y, signText(piece.text));
+                else if (piece.centred)
                     centredAt(painter, x, width, y, QString::fromStdString(piece.text));
                 else
                     textAt(painter, x, y, QString::fromStdString(piece.text));

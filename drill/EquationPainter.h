@@ -8,6 +8,8 @@
 // pixels), so a painter scaled for a printer draws the same picture larger.
 
 #include <QFont>
+#include <QString>
+#include <string>
 
 #include "arith/TermLayout.h"
 #include "drill/Picture.h"
@@ -19,6 +21,9 @@ class QPainter;
 QFont equationNumberFont(bool secondFont);
 // The font of the unknowns' letters.
 QFont equationLetterFont();
+// A sign as drawn: "-" becomes the typographic minus, which reads better
+// than a hyphen beside digits.
+QString signText(const std::string& sign);
 
 // Draws one laid-out line with its left edge at `left` and its top at `top`,
 // in the painter's pen colour.

@@ -17,6 +17,7 @@ constexpr int kEntryPixels = 13;  // 10 points, as the equations' numbers
 constexpr int kEntryTextTop = 8;  // a one-level entry, below the row's top
 constexpr int kEntryBarTop = 15;  // the bar of a stacked entry
 constexpr int kEntryDenominatorTop = 16;
+constexpr int kEntryInset = 2;  // the cell's text starts this far right of its x
 
 QColor qColour(const Rgb& c) {
     return QColor(c.r, c.g, c.b);
@@ -47,15 +48,17 @@ void paintEntry(QPainter& painter, const MatrixEntry& entry, int rowTop) {
     }
     painter.setPen(QPen(qColour(entry.colour), 1));
     if (num == 0) {
-        centredAt(painter, entry.x, entry.width, rowTop + kEntryTextTop, QStringLiteral("0"));
+        centredAt(painter, entry.x + kEntryInset, entry.width, rowTop + kEntryTextTop,
+                  QStringLiteral("0"));
         return;
     }
-    int x = entry.x;
+    // A little room on the left keeps the digits clear of a band's edge.
+    int x = entry.x + kEntryInset;
     int width = entry.width;
     const bool stacked = den != 1;
     if (num < 0) {
         // One level with the bar of a fraction, or with the digits of a whole number.
-        centredAt(painter, x, kEntryCharWidth, rowTop + kEntryTextTop, QStringLiteral("-"));
+        centredAt(painter, x, kEntryCharWidth, rowTop + kEntryTextTop, signText("-"));
         x += kEntryCharWidth;
         width -= kEntryCharWidth;
     }
