@@ -260,14 +260,9 @@ ReleaseResult imageMouseUp(int image, MouseButton button) {
 void btnGyouClick(int row) {
     if (row < 1 || row > 4 || !drillView().rowButtonEnabled[row - 1])
         return;
-    // The band follows the row only when the entry takes it; otherwise the
-    // highlight keeps showing the row already chosen.
-    int phase = entryState.entryPhase;
-    if (phase == 0 || phase == 2) {
-        sheet::unhighlightLitRow();
-        sheet::highlightRow(row - 1);
-        drillState.litRow = row - 1;
-    }
+    sheet::unhighlightLitRow();
+    sheet::highlightRow(row - 1);
+    drillState.litRow = row - 1;
     selectRow(drillState.curStep, row - 1);
     drillState.rowClickLock = true;
     notifyDrillChanged();

@@ -5,6 +5,7 @@
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
+#include "arith/NumberText.h"
 #include "drill/DrillState.h"
 #include "drill/Entry.h"
 #include "drill/WorksheetOps.h"
@@ -197,7 +198,6 @@ void showAnswer(int code) {
     sheet::startBlink();
     drillState.nextEnabled = true;
     drillState.starMarks += "★";
-    drillState.caption = "　　連立方程式" + drillState.starMarks;
     notifyDrillChanged();
 }
 
@@ -219,6 +219,17 @@ void btnJikkouClick() {
     if (drillState.curStep == 2 * worksheetLayout.rowsPerColumn - 1)
         sheet::scrollTo(drillState.scrollPos + worksheetLayout.sheetHeight / 3);
     sheet::unhighlightLitRow();
+
+    // A number text outside the panel grammar is refused before anything is
+    // computed, as any refused run is: the composed entry is cleared.
+    if (!keypadTextValid(entryState.numberText)) {
+        sheet::say(entryState.numberText + kKeypadTextInvalidMessage);
+        ++drillState.curStep;
+        correctEntry(true);
+        --drillState.curStep;
+        notifyDrillChanged();
+        return;
+    }
 
     // What is composed, as it was: an overflow leaves it for correction.
     const EntryState composed = entryState;

@@ -129,20 +129,20 @@ TEST_F(DrillTest, RowButtonsFollowTheUnknownCount) {
     EXPECT_EQ(entryState.row1Text, "3");
 }
 
-TEST_F(DrillTest, RowButtonHighlightsTheChosenRowOnly) {
+TEST_F(DrillTest, RowButtonMovesTheBandEvenWhenTheEntryIgnoresTheRow) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     btnGyouClick(2);
     EXPECT_EQ(drillState.litRow, 1);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{1});
     EXPECT_TRUE(drillState.rowClickLock);
-    // Waiting for an operator: another row changes nothing, the band included.
+    // Waiting for an operator: the entry keeps row 2, the band follows the button.
     btnGyouClick(1);
     EXPECT_EQ(entryState.entryPhase, 1);
     EXPECT_EQ(entryState.row1Line, 2);
-    EXPECT_EQ(pic(2).litBands(), std::vector<int>{1});
-    // The operator frees the highlight; the second row moves it.
-    press("+ r1");
+    EXPECT_EQ(drillState.litRow, 0);
+    EXPECT_EQ(drillState.pickedRow, 0);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{0});
+    press("+ r1");
     EXPECT_EQ(entryState.row2Line, 1);
     EXPECT_EQ(entryState.row2Text, "1");
 }

@@ -93,7 +93,7 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     EXPECT_TRUE(v.nextEnabled);
     EXPECT_EQ(v.focus, FocusTarget::Next);
     EXPECT_EQ(drillState.starMarks, "★");
-    EXPECT_EQ(v.caption, "　　連立方程式★");
+    EXPECT_EQ(v.caption, "　　連立方程式");  // rewritten when the worksheet is next cleared
     EXPECT_EQ(readRecordCountText(recordPath(), "２元１次連立方程式", 1), "1");
     EXPECT_FALSE(readRecordDate(recordPath(), "２元１次連立方程式").empty());
     EXPECT_TRUE(ui.messages().empty());
@@ -227,6 +227,27 @@ TEST_F(DrillTest, CompoundRefusedAtItsFirstStage) {
     EXPECT_EQ(entryState.entryPhase, 0);
     EXPECT_TRUE(pic(3).empty());
     EXPECT_FALSE(drillState.compoundRun);
+}
+
+TEST_F(DrillTest, NumberTextOutsideTheGrammarRefusesTheRunOnce) {
+    // Buttons alone can compose these texts; each run is refused with one
+    // message and the entry cleared, for a scaling, a compound and a row sum.
+    const char* scripts[] = {"r1 * 1..2 run", "r1 + r2 * 2.bun3 run", "r1 + 1..2 r2 run"};
+    for (const char* script : scripts) {
+        SCOPED_TRACE(script);
+        ASSERT_TRUE(start("x+y=5;x-y=1"));
+        ui.clear();
+        const Matrix before = matrixOf(2);
+        press(script);
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_NE(ui.messages()[0].find(kKeypadTextInvalidMessage), std::string::npos);
+        EXPECT_EQ(drillState.curStep, 2);
+        EXPECT_EQ(matrixOf(2), before);
+        EXPECT_TRUE(pic(3).empty());
+        EXPECT_EQ(entryState.entryPhase, 0);
+        EXPECT_EQ(entryState.opLabel, "");
+        EXPECT_EQ(entryState.numberText, "");
+    }
 }
 
 TEST_F(DrillTest, FormChecksKeepWhatIsComposed) {

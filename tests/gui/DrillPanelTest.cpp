@@ -183,13 +183,15 @@ TEST_F(DrillPanelTest, WholeQuestionSolvedByClickingEndsBlinkingAndRecorded) {
     EXPECT_EQ(textLines(picture(7)), (std::vector<std::string>{" 答", "解が出ました"}));
     EXPECT_TRUE(inked(image(7)->image()));
 
-    // 次の問題 blinks and has the focus; the star joins the caption.
+    // 次の問題 blinks and has the focus; the star is earned, and the caption
+    // shows it from the next question on.
     auto* timBlink = drillPanel->findChild<QTimer*>("timBlink");
     ASSERT_NE(timBlink, nullptr);
     EXPECT_TRUE(timBlink->isActive());
     EXPECT_EQ(timBlink->interval(), 1000);
     EXPECT_EQ(QApplication::focusWidget(), button("btnNext"));
-    EXPECT_EQ(frmPage->lblCaption->text(), "　　連立方程式★");
+    EXPECT_EQ(drillState.starMarks, "★");
+    EXPECT_EQ(frmPage->lblCaption->text(), "　　連立方程式");
     const qint64 before = button("btnNext")->icon().cacheKey();
     drillPanel->timBlinkTimer();  // what each tick of timBlink runs
     drillPanel->timBlinkTimer();  // what each tick of timBlink runs
@@ -207,6 +209,7 @@ TEST_F(DrillPanelTest, WholeQuestionSolvedByClickingEndsBlinkingAndRecorded) {
     key(Qt::Key_Return);
     EXPECT_FALSE(timBlink->isActive());
     EXPECT_EQ(drillState.curQues[1], 2);
+    EXPECT_EQ(frmPage->lblCaption->text(), "　　連立方程式★");
     EXPECT_EQ(textLines(picture(1)), std::vector<std::string>{"1(2)つぎの連立方程式を解きなさい"});
     EXPECT_FALSE(inked(image(3)->image()));
     EXPECT_TRUE(ui.log.empty()) << ui.log.front().text;
