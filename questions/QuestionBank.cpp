@@ -117,9 +117,13 @@ bool splitUnits(QuestionBank& bank) {
             open = false;
         } else {
             // A question line outside a unit (before the first "<<" or after a
-            // ">>") has no unit to go to.
-            if (!open)
+            // ">>") has no unit to go to. Blank lines there only space the
+            // units out (an editor easily leaves one at the end) and are passed over.
+            if (!open) {
+                if (line.find_first_not_of(" \t") == std::string::npos)
+                    continue;
                 return false;
+            }
             if (inUnit == kMaxQuestions) {
                 ui().showMessage("問題は" + std::to_string(kMaxQuestions) + "問以下です");
                 return false;

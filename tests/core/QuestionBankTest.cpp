@@ -126,11 +126,20 @@ TEST_F(QuestionBankTest, TextOutsideAUnitIsRejected) {
     // Lines before the first unit and after a closed unit have no unit to go to.
     EXPECT_FALSE(split(join({{"x+y=1;x-y=1"}, unit("A", {"q"})})));
     EXPECT_FALSE(split(join({unit("A", {"q"}), {"stray"}, unit("B", {"q"})})));
-    EXPECT_FALSE(split(join({unit("A", {"q"}), {""}})));
+    EXPECT_FALSE(split(join({unit("A", {"q"}), {"  x+y=2;x-y=0"}})));
     // A last unit that is never closed (a truncated file).
     EXPECT_FALSE(split({"<<A", "q"}));
     EXPECT_FALSE(split(join({unit("A", {"q"}), {"<<B"}})));
     EXPECT_TRUE(ui.log.empty());
+}
+
+TEST_F(QuestionBankTest, BlankLinesBetweenUnitsArePassedOver) {
+    ASSERT_TRUE(split(join({{""}, unit("A", {"q1", "q2"}), {"", "  "}, unit("B", {"r"}), {""}})));
+    EXPECT_EQ(bank.unitTotal, 2);
+    EXPECT_EQ(bank.quesCount[1], 2);
+    EXPECT_EQ(bank.question(1, 1), "q1");  // not overwritten by the blank lines after ">>"
+    EXPECT_EQ(bank.unitName[2], "B");
+    EXPECT_EQ(bank.quesCount[2], 1);
 }
 
 TEST_F(QuestionBankTest, MarkersAreReadExactly) {
