@@ -21,6 +21,7 @@
 #include "app/TfrmVersion.h"
 #include "arith/Equation.h"
 #include "drill/Drill.h"
+#include "drill/DrillState.h"
 #include "drill/TfrmPage.h"
 #include "platform/Paths.h"
 #include "platform/QtHelp.h"
@@ -285,8 +286,14 @@ void TfrmMain::showWorksheet() {
 
 void TfrmMain::switchUnit(bool showUnitList) {
     int result = 2;
-    if (shellHooks.showProblemChoice)
+    if (shellHooks.showProblemChoice) {
         result = shellHooks.showProblemChoice(showUnitList);
+    } else if (!showUnitList) {
+        // Without the problem choice window the unit chosen in cmbMenu goes on
+        // at its current question, so every unit stays within reach.
+        drillState.curUnit = cmbMenu->currentIndex() + 1;
+        result = 1;
+    }
     if (frmPage)
         frmPage->scrollToTop();
     if (result == 1)

@@ -24,6 +24,7 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmStart.h"
 #include "app/TfrmVersion.h"
+#include "drill/DrillState.h"
 #include "drill/TfrmPage.h"
 #include "platform/Paths.h"
 #include "platform/QtHelp.h"
@@ -218,7 +219,6 @@ TEST_F(ShellTest, CommandsWithoutTheirWindowDoNothing) {
     for (QAction* a : {frmMain->mnuSaveAs, frmMain->mnuPrint, frmMain->mnuEditRaver,
                        frmMain->mnuRecord, frmMain->mnuChange})
         a->trigger();
-    frmMain->cmbMenu->activated(2);
     EXPECT_TRUE(frmMain->isVisible());
     EXPECT_EQ(questionsStarted, 1);
     EXPECT_TRUE(ui.log.empty());
@@ -229,6 +229,18 @@ TEST_F(ShellTest, CommandsWithoutTheirWindowDoNothing) {
     click("btnClose");
     click("btnGridora");
     EXPECT_EQ(calculators, 1);
+}
+
+TEST_F(ShellTest, WithoutTheProblemChoiceTheComboGoesToTheChosenUnit) {
+    startProgram();
+    click("btnRenritsu");
+    frmMain->cmbMenu->setCurrentIndex(3);
+    frmMain->cmbMenu->activated(3);
+    EXPECT_EQ(drillState.curUnit, 4);
+    EXPECT_EQ(questionsStarted, 2);
+    // 単元変更 needs the unit list of the choice window: nothing happens.
+    frmMain->mnuChange->trigger();
+    EXPECT_EQ(questionsStarted, 2);
 }
 
 TEST_F(ShellTest, UnitSwitchingGoesThroughTheProblemChoice) {
