@@ -275,25 +275,25 @@ int operatorForKey(char c) {
     }
 }
 
+// Phases 1 and 3 take operator keys, whether typed or pressed with Shift:
+// any operator after the first row, only × and ÷ after the second.
+bool handleOperatorKey(char c) {
+    const int code = operatorForKey(c);
+    if (code < 0 || (entryState.entryPhase == 3 && code != kOpMultiply && code != kOpDivide))
+        return false;
+    pressOperator(code);
+    return true;
+}
+
 // The phase table for a key that came down with Shift.
 bool handleShiftedKeyDown(char c) {
     switch (entryState.entryPhase) {
-        case 1: {
-            int code = operatorForKey(c);
-            if (code < 0)
-                return false;
-            pressOperator(code);
-            return true;
-        }
+        case 1:
+        case 3:
+            return handleOperatorKey(c);
         case 2:
             if (c >= '1' && c <= '0' + drillState.unknownCount) {
                 selectRow(drillState.curStep, c - '1');
-                return true;
-            }
-            return false;
-        case 3:
-            if (c == '*' || c == '/') {
-                pressOperator(c == '*' ? kOpMultiply : kOpDivide);
                 return true;
             }
             return false;
@@ -313,13 +313,9 @@ bool handleKeyPress(const std::string& text) {
     const bool single = text.size() == 1;
     const char c = single ? text[0] : 0;
     switch (entryState.entryPhase) {
-        case 1: {
-            int code = single ? operatorForKey(c) : -1;
-            if (code < 0)
-                return false;
-            pressOperator(code);
-            return true;
-        }
+        case 1:
+        case 3:
+            return single && handleOperatorKey(c);
         case 2:
             if (!single)
                 return false;
@@ -329,12 +325,6 @@ bool handleKeyPress(const std::string& text) {
             }
             if (c == 'B' || c == 'b') {
                 typeNumber("分の");
-                return true;
-            }
-            return false;
-        case 3:
-            if (c == '*' || c == '/') {
-                pressOperator(c == '*' ? kOpMultiply : kOpDivide);
                 return true;
             }
             return false;

@@ -113,12 +113,9 @@ int digits(long long v) {
     return static_cast<int>(std::to_string(std::llabs(v)).size());
 }
 
-struct Size {
-    int x;
-    int y;
-};
+}  // namespace
 
-Size bitmapSize(Bitmap b) {
+BitmapSize bitmapSize(Bitmap b) {
     switch (b) {
         case Bitmap::KakkoL:
         case Bitmap::KakkoR:
@@ -134,8 +131,6 @@ Size bitmapSize(Bitmap b) {
     }
     return {25, 100};
 }
-
-}  // namespace
 
 int entryWidth(const Fraction& value) {
     long long n = value.numerator;
@@ -213,7 +208,7 @@ EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layou
     e.colour = colour;
     e.layoutValue = layoutValue;
     e.brace = brace;
-    Size size = bitmapSize(brace);
+    BitmapSize size = bitmapSize(brace);
     int top = n == 2 ? 25 : 20;
     e.braceRect = {leftOffset, top, leftOffset + size.x, top + size.y};
     e.firstColumn = (e.braceRect.right + 5) / 16 + 2;

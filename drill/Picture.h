@@ -173,6 +173,13 @@ extern WorksheetPictures worksheetPictures;
 
 // Drawing rules that do not depend on the drill's state.
 
+// The size of each of the worksheet's fixed pictures.
+struct BitmapSize {
+    int x;
+    int y;
+};
+BitmapSize bitmapSize(Bitmap b);
+
 // 25 for 2 unknowns, 20 for 3, 15 for 4, 20 for any other count.
 int firstLineTopFor(int unknownCount);
 // The brace for 2, 3 and 4 equations.

@@ -131,20 +131,8 @@ QFont matrixEntryFont() {
 }
 
 QSize worksheetBitmapSize(Bitmap which) {
-    switch (which) {
-        case Bitmap::KakkoL:
-        case Bitmap::KakkoR:
-            return {25, 100};
-        case Bitmap::KakkoSS:
-            return {25, 60};
-        case Bitmap::KakkoMS:
-            return {25, 90};
-        case Bitmap::KakkoLS:
-            return {25, 121};
-        case Bitmap::KotaeKakko:
-            return {70, 100};
-    }
-    return {25, 100};
+    const BitmapSize size = bitmapSize(which);
+    return {size.x, size.y};
 }
 
 QPixmap worksheetBitmap(Bitmap which, QSize size) {

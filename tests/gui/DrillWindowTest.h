@@ -50,6 +50,11 @@ class DrillWindowTest : public WindowTest {
             lines.push_back(">>");
         }
         ASSERT_TRUE(writeCp932Lines(tempPath("RAver.sim").toStdString(), lines));
+        launchProgram();
+    }
+
+    // Starts the program as main() does on the RAver.sim in the current folder.
+    void launchProgram() {
         numberState = {};
         equationList = EquationList{};
         questionBank = QuestionBank{};

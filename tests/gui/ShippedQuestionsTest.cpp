@@ -22,15 +22,7 @@ class ShippedQuestionsTest : public DrillWindowTest {
         const fs::path shipped =
             fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "RAver.sim";
         fs::copy_file(shipped, tempPath("RAver.sim").toStdString());
-        numberState = {};
-        equationList = EquationList{};
-        questionBank = QuestionBank{};
-        paths = Paths{};
-        shellHooks = ShellHooks{};
-        resetDrillModel();
-        createWindows();
-        frmMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
+        launchProgram();
         click(frmStart->btnRenritsu);
     }
 
