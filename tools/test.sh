@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core and window tests, then the
-# core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# core and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
