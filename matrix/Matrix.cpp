@@ -37,28 +37,113 @@ Fraction negated(Fraction f) {
     return f;
 }
 
-Fraction product3(const Fraction& a, const Fraction& b, const Fraction& c) {
-    return multiplyFractions(multiplyFractions(a, b), c);
+// Determinants and cofactors are sums of products of up to four cells. They
+// are computed as exact rationals in 128 bits and narrowed once at the end, so
+// a result that fits in 32 bits is never refused because a partial sum did
+// not; only a result that really does not fit (or a partial value beyond 128
+// bits) raises the overflow flag.
+struct Exact {
+    __int128 n = 0;
+    __int128 d = 1;  // always positive
+};
+
+bool exactOverflow = false;
+
+__int128 absWide(__int128 v) {
+    return v < 0 ? -v : v;
 }
 
-using Square3 = std::array<std::array<Fraction, 3>, 3>;
+__int128 gcdWide(__int128 a, __int128 b) {
+    a = absWide(a);
+    b = absWide(b);
+    while (b != 0) {
+        __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a == 0 ? 1 : a;
+}
+
+__int128 mulChecked(__int128 a, __int128 b) {
+    __int128 r;
+    if (__builtin_mul_overflow(a, b, &r)) {
+        exactOverflow = true;
+        return 0;
+    }
+    return r;
+}
+
+Exact normalised(__int128 n, __int128 d) {
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 g = gcdWide(n, d);
+    return Exact{n / g, n == 0 ? 1 : d / g};
+}
+
+Exact exact(const Fraction& f) {
+    if (f.denominator == 0) {  // never a number: refuse rather than compute with it
+        exactOverflow = true;
+        return Exact{};
+    }
+    return normalised(f.numerator, f.denominator);
+}
+
+Exact operator*(const Exact& a, const Exact& b) {
+    __int128 g1 = gcdWide(a.n, b.d);
+    __int128 g2 = gcdWide(b.n, a.d);
+    return normalised(mulChecked(a.n / g1, b.n / g2), mulChecked(a.d / g2, b.d / g1));
+}
+
+Exact operator+(const Exact& a, const Exact& b) {
+    __int128 g = gcdWide(a.d, b.d);
+    __int128 l = mulChecked(a.d / g, b.d);
+    __int128 left = mulChecked(a.n, l / a.d);
+    __int128 right = mulChecked(b.n, l / b.d);
+    __int128 sum;
+    if (__builtin_add_overflow(left, right, &sum)) {
+        exactOverflow = true;
+        return Exact{};
+    }
+    return normalised(sum, l);
+}
+
+Exact operator-(const Exact& a) {
+    return Exact{-a.n, a.d};
+}
+
+Exact operator-(const Exact& a, const Exact& b) {
+    return a + (-b);
+}
+
+// The exact value as a Fraction; one that does not fit raises the overflow flag.
+Fraction narrowed(const Exact& v) {
+    if (exactOverflow || v.n < INT32_MIN || v.n > INT32_MAX || v.d > INT32_MAX) {
+        numberState.overflow = true;
+        return kZeroSum;
+    }
+    return Fraction{static_cast<int32_t>(v.d), static_cast<int32_t>(v.n), '/'};
+}
+
+using Square3 = std::array<std::array<Exact, 3>, 3>;
 
 // The cyclic-diagonal rule: for each start column p the product down the
 // diagonal minus the product up the anti-diagonal starting at 2 − p, with
 // column indices taken modulo 3.
-Fraction det3(const Square3& m) {
-    Fraction sum = kZeroSum;
+Exact det3(const Square3& m) {
+    Exact sum;
     for (int p = 0; p < 3; ++p) {
         int q = 2 - p;
-        Fraction down = product3(m[0][p], m[1][(p + 1) % 3], m[2][(p + 2) % 3]);
-        Fraction up = product3(m[0][q], m[1][(q + 2) % 3], m[2][(q + 1) % 3]);
-        sum = addFractions(sum, subtractFractions(down, up));
+        Exact down = m[0][p] * m[1][(p + 1) % 3] * m[2][(p + 2) % 3];
+        Exact up = m[0][q] * m[1][(q + 2) % 3] * m[2][(q + 1) % 3];
+        sum = sum + (down - up);
     }
     return sum;
 }
 
-Fraction det2(const Fraction& a, const Fraction& b, const Fraction& c, const Fraction& d) {
-    return subtractFractions(multiplyFractions(a, d), multiplyFractions(b, c));
+Exact det2(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
+    return a * d - b * c;
 }
 
 // The 3 × 3 minor of a 4 × 4 matrix without row r and column c.
@@ -70,7 +155,7 @@ Square3 minor4(const Matrix& m, int r, int c) {
         for (int j = 0, oj = 0; j < 4; ++j) {
             if (j == c)
                 continue;
-            out[oi][oj++] = m.at(i, j);
+            out[oi][oj++] = exact(m.at(i, j));
         }
         ++oi;
     }
@@ -78,7 +163,7 @@ Square3 minor4(const Matrix& m, int r, int c) {
 }
 
 // The determinant of the 2 × 2 minor of a 3 × 3 matrix without row r and column c.
-Fraction minorDet3(const Matrix& m, int r, int c) {
+Exact minorDet3(const Matrix& m, int r, int c) {
     int ri[2], ci[2];
     for (int i = 0, k = 0; i < 3; ++i)
         if (i != r)
@@ -86,14 +171,15 @@ Fraction minorDet3(const Matrix& m, int r, int c) {
     for (int j = 0, k = 0; j < 3; ++j)
         if (j != c)
             ci[k++] = j;
-    return det2(m.at(ri[0], ci[0]), m.at(ri[0], ci[1]), m.at(ri[1], ci[0]), m.at(ri[1], ci[1]));
+    return det2(exact(m.at(ri[0], ci[0])), exact(m.at(ri[0], ci[1])), exact(m.at(ri[1], ci[0])),
+                exact(m.at(ri[1], ci[1])));
 }
 
 Square3 asSquare3(const Matrix& m) {
     Square3 out{};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            out[i][j] = m.at(i, j);
+            out[i][j] = exact(m.at(i, j));
     return out;
 }
 
@@ -210,20 +296,20 @@ bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t) {
 }
 
 Fraction determinant(const Matrix& m) {
+    exactOverflow = false;
     switch (m.rows) {
         case 2:
-            return det2(m.at(0, 0), m.at(0, 1), m.at(1, 0), m.at(1, 1));
+            return narrowed(
+                det2(exact(m.at(0, 0)), exact(m.at(0, 1)), exact(m.at(1, 0)), exact(m.at(1, 1))));
         case 3:
-            return det3(asSquare3(m));
+            return narrowed(det3(asSquare3(m)));
         case 4: {
-            Fraction sum = kZeroSum;
+            Exact sum;
             for (int j = 0; j < 4; ++j) {
-                Fraction term = multiplyFractions(m.at(0, j), det3(minor4(m, 0, j)));
-                if (j % 2 == 1)
-                    term = negated(term);
-                sum = addFractions(sum, term);
+                Exact term = exact(m.at(0, j)) * det3(minor4(m, 0, j));
+                sum = j % 2 == 1 ? sum - term : sum + term;
             }
-            return sum;
+            return narrowed(sum);
         }
         default:  // 1 × 1 is never asked for; its value would be the cell
             return m.rows == 1 ? m.at(0, 0) : kZeroSum;
@@ -287,10 +373,11 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d) {
     } else {
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) {
-                Fraction cofactor = n == 3 ? minorDet3(p, i, j) : det3(minor4(p, i, j));
+                exactOverflow = false;
+                Exact cofactor = n == 3 ? minorDet3(p, i, j) : det3(minor4(p, i, j));
                 if ((i + j) % 2 == 1)
-                    cofactor = negated(cofactor);
-                work.at(j, i) = cofactor;
+                    cofactor = -cofactor;
+                work.at(j, i) = narrowed(cofactor);
             }
         }
     }

@@ -125,6 +125,19 @@ bool sameCells(const Matrix& a, const Matrix& b) {
            a.coefficient.denominator == b.coefficient.denominator;
 }
 
+bool fits32(const Q& q) {
+    return q.get_num().fits_sint_p() && q.get_den().fits_sint_p();
+}
+
+// Whether every cell of the adjugate, det × inverse, fits in 32 bits.
+bool allFit32(const QMatrix& inverse, const Q& det) {
+    for (const auto& row : inverse)
+        for (const Q& cell : row)
+            if (!fits32(Q(cell * det)))
+                return false;
+    return true;
+}
+
 struct MatrixOracleTest : ::testing::Test {
     ScriptedUi ui;
     std::mt19937 rng{20240611};
@@ -195,8 +208,9 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             EXPECT_TRUE(sameCells(c, cBefore));
             continue;
         }
-        if (!out.hasDelta) {  // the determinant left 32 bits
+        if (!out.hasDelta) {  // the determinant really leaves 32 bits
             ++overflowed;
+            EXPECT_FALSE(fits32(gaussDeterminant(value)));
             EXPECT_TRUE(numberState.overflow);
             EXPECT_FALSE(out.success);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
@@ -213,8 +227,9 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             EXPECT_TRUE(sameCells(c, cBefore));
             continue;
         }
-        if (!out.success) {  // a cofactor left 32 bits
+        if (!out.success) {  // a cofactor really leaves 32 bits
             ++overflowed;
+            EXPECT_FALSE(allFit32(*gaussInverse(value), det));
             EXPECT_TRUE(numberState.overflow);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
             EXPECT_TRUE(sameCells(c, cBefore));

@@ -273,6 +273,29 @@ TEST_F(MatrixTest, InverseRefusalsKeepC) {
     EXPECT_TRUE(sameMatrix(matrices.C, before));
 }
 
+TEST_F(MatrixTest, SingularFractionMatricesAreNotMistakenForOverflow) {
+    // Every product of cells has a denominator near 10^9, but the rows are
+    // multiples of each other: ⊿ is exactly 0, and is shown as such.
+    auto q = [](int d) { return Fraction{d, 1, '/'}; };
+    auto q2 = [](int d) { return Fraction{d, 2, '/'}; };
+    Matrix m3 =
+        mat({{q(997), q(991), q(983)}, {q2(997), q2(991), q2(983)}, {q(953), q(947), q(941)}});
+    InverseOutcome out = invertMatrix(m3, matrices.C, matrices.D);
+    EXPECT_TRUE(out.hasDelta);
+    EXPECT_EQ(out.delta.numerator, 0);
+    EXPECT_FALSE(numberState.overflow);
+    EXPECT_EQ(messages(), std::vector<std::string>{kDeltaZeroMessage});
+
+    Matrix m4 = mat({{q(97), q(89), q(83), q(79)},
+                     {q(97), q(89), q(83), q(79)},
+                     {q(71), q(73), q(67), q(61)},
+                     {fr(1), fr(2), fr(3), fr(5)}});
+    out = invertMatrix(m4, matrices.C, matrices.D);
+    EXPECT_TRUE(out.hasDelta);
+    EXPECT_EQ(out.delta.numerator, 0);
+    EXPECT_FALSE(numberState.overflow);
+}
+
 TEST_F(MatrixTest, OnlyAFourByFourInverseEmptiesD) {
     setIdentity(matrices.D, 2);
     matrices.A = mat({{fr(2), fr(1), Zero}, {Zero, fr(1), Zero}, {fr(1), Zero, fr(1)}});
