@@ -13,6 +13,10 @@ namespace {
 
 constexpr int kMaxFields = 4;
 constexpr int kMaxRows = 4;
+// A matrix file of 4 × 4 cells is a few hundred bytes; anything far larger is
+// not one and is not read (a huge stray file would stall every showing of the
+// sample list).
+constexpr std::size_t kMaxMatrixFileBytes = 64 * 1024;
 
 std::string lowered(std::string s) {
     for (char& c : s)
@@ -176,8 +180,11 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
 }
 
 bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
-    ReadResult read = readCp932Lines(path);
+    ReadResult read = readCp932Lines(path, kMaxMatrixFileBytes);
     switch (read.status) {
+        case ReadStatus::TooLarge:
+            ui().showMessage(path + "は行列のデータとしては大きすぎるので読み込めません");
+            return false;
         case ReadStatus::Ok:
             break;
         case ReadStatus::Missing:
@@ -234,7 +241,7 @@ std::vector<MatrixSample> listMatrixSamples(const std::string& progFolder) {
     });
     std::vector<MatrixSample> samples;
     for (const auto& name : names) {
-        ReadResult read = readCp932Lines(folder + name);
+        ReadResult read = readCp932Lines(folder + name, kMaxMatrixFileBytes);
         bool described =
             read.status == ReadStatus::Ok && read.lines.size() >= 2 && !read.lines[1].empty();
         samples.push_back({name, described ? read.lines[1] : name});

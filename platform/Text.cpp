@@ -137,7 +137,7 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-ReadResult readCp932Lines(const std::string& path) {
+ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
     ReadResult result;
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
@@ -146,6 +146,10 @@ ReadResult readCp932Lines(const std::string& path) {
     }
     if (!S_ISREG(st.st_mode)) {
         result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        result.status = ReadStatus::TooLarge;
         return result;
     }
     std::ifstream in(path, std::ios::binary);

@@ -2,6 +2,7 @@
 // Text on disk is CP932 (Windows' Shift-JIS) with CR LF line ends; inside the
 // program it is UTF-8. Convert only where a file is read or written.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,13 +28,14 @@ std::vector<std::string> splitLines(std::string_view text);
 // Joins lines, each followed by CR LF (the last too).
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 
-enum class ReadStatus { Ok, Missing, Unreadable, NotCp932 };
+enum class ReadStatus { Ok, Missing, Unreadable, NotCp932, TooLarge };
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     std::vector<std::string> lines;  // UTF-8, without line ends
 };
-// Reads a CP932 text file into UTF-8 lines.
-ReadResult readCp932Lines(const std::string& path);
+// Reads a CP932 text file into UTF-8 lines. A file larger than `maxBytes` is
+// not read at all (TooLarge), so a stray huge or binary file cannot fill the memory.
+ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 
 // Writes bytes to a new file beside `path` and renames it over `path`, so a
 // crash never leaves half a file. Returns false when the system refuses.

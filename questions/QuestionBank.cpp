@@ -26,13 +26,6 @@ bool anythingAt(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-long long fileSize(const std::string& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
-    return static_cast<long long>(st.st_size);
-}
-
 void clearTables(QuestionBank& bank) {
     bank.unitName.fill(std::string());
     bank.quesCount.fill(0);
@@ -65,14 +58,13 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
     }
     bank.lines.clear();
     bank.quesFilePath = path;
-    // No question file comes near this size; refusing it keeps a stray binary
-    // file from filling the memory.
-    if (fileSize(path) > kMaxQuestionFileBytes) {
-        ui().showMessage(path + " は問題ファイルとしては大きすぎるため読み込めません");
-        return false;
-    }
-    ReadResult read = readCp932Lines(path);
+    // No question file comes near the size limit; refusing a larger one keeps
+    // a stray binary file from filling the memory.
+    ReadResult read = readCp932Lines(path, kMaxQuestionFileBytes);
     switch (read.status) {
+        case ReadStatus::TooLarge:
+            ui().showMessage(path + " は問題ファイルとしては大きすぎるため読み込めません");
+            return false;
         case ReadStatus::Ok:
             bank.lines = std::move(read.lines);
             return true;

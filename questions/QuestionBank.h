@@ -15,7 +15,7 @@ constexpr const char* kQuestionFileName = "RAver.sim";
 // Appended to the path of a question file that does not split.
 constexpr const char* kInvalidQuestionsSuffix = ":問題が不正です";
 // A question file larger than this is refused without being read.
-constexpr long long kMaxQuestionFileBytes = 8LL * 1024 * 1024;
+constexpr std::size_t kMaxQuestionFileBytes = 8 * 1024 * 1024;
 
 struct QuestionBank {
     // The question text, one entry per line (the question editor's memo).

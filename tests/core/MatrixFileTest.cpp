@@ -96,8 +96,11 @@ TEST_F(MatrixFileTest, LoadingRefusesBadFilesAndKeepsTheGrid) {
     EXPECT_FALSE(loadMatrixFile(data() + "tall.grt", grid));
     writeBytes(data() + "none.grt", "matrix1.0\r\nx\r\n");
     EXPECT_FALSE(loadMatrixFile(data() + "none.grt", grid));
+    // Far larger than any matrix file: not read at all.
+    writeBytes(data() + "huge.grt", "matrix1.0\r\nx\r\n" + std::string(100000, '1') + "\r\n");
+    EXPECT_FALSE(loadMatrixFile(data() + "huge.grt", grid));
 
-    EXPECT_EQ(ui.messages().size(), 5u);
+    EXPECT_EQ(ui.messages().size(), 6u);
     for (const auto& m : ui.messages())
         EXPECT_EQ(m.rfind(data(), 0), 0u) << m;  // names the file
     EXPECT_EQ(grid, before);
@@ -158,18 +161,23 @@ TEST_F(MatrixFileTest, SampleList) {
     writeBytes(data() + "MATR4401.GRT",
                "matrix1.0\r\n4\x81\x7e"
                "4\r\n1,2,3,4\r\n");
+    writeBytes(data() + "matr2202.grt",
+               "matrix1.0\r\n2\x81\x7e"
+               "2\r\n" +
+                   std::string(100000, '1'));
     writeBytes(data() + "matr2201.txt", "matrix1.0\r\nno\r\n");
     writeBytes(data() + "other.grt", "matrix1.0\r\nno\r\n");
 
     auto list = listMatrixSamples(prog);
-    ASSERT_EQ(list.size(), 4u);
+    ASSERT_EQ(list.size(), 5u);
     EXPECT_EQ(list[0].fileName, "matr1101.grt");
     EXPECT_EQ(list[0].description, "matr1101.grt");
     EXPECT_EQ(list[1].fileName, "matr2201.grt");
     EXPECT_EQ(list[1].description, "2×2　（単位行列）");
-    EXPECT_EQ(list[2].description, "matr3301.grt");
-    EXPECT_EQ(list[3].fileName, "MATR4401.GRT");
-    EXPECT_EQ(list[3].description, "4×4");
+    EXPECT_EQ(list[2].description, "matr2202.grt");  // too large to be read
+    EXPECT_EQ(list[3].description, "matr3301.grt");
+    EXPECT_EQ(list[4].fileName, "MATR4401.GRT");
+    EXPECT_EQ(list[4].description, "4×4");
     EXPECT_TRUE(ui.log.empty());
 }
 
