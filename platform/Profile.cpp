@@ -268,10 +268,6 @@ ProfileStatus ProfileFile::save() {
     auto bytes = utf8ToCp932(joinLinesCrLf(lines()));
     if (!bytes)
         return ProfileStatus::Unstorable;
-    // Replacing needs only the folder's permission; a file marked read-only
-    // must still refuse the write, as it would when written in place.
-    if (loadStatus == ProfileStatus::Ok && ::access(filePath.c_str(), W_OK) != 0)
-        return ProfileStatus::WriteRefused;
     if (!writeFileAtomically(filePath, *bytes))
         return ProfileStatus::WriteRefused;
     loadStatus = ProfileStatus::Ok;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -174,31 +175,45 @@ ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string tmp = path + ".new";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // A link is written through to the file it names, so the link survives.
+    std::string target = path;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    mode_t mode = 0644;
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return false;
+        // A file marked read-only refuses the write, whoever asks: replacing
+        // it would otherwise need only the folder's permission.
+        if ((st.st_mode & 0222) == 0)
+            return false;
+        mode = st.st_mode & 07777;  // the new file keeps the old one's mode
+    }
+    std::string tmp = target + ".XXXXXX";
+    int fd = ::mkstemp(tmp.data());
     if (fd < 0)
         return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
+    bool ok = ::fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        else
+            done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    return true;
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && std::rename(tmp.c_str(), target.c_str()) == 0)
+        return true;
+    ::unlink(tmp.c_str());
+    return false;
 }
 
 bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines) {

@@ -38,6 +38,11 @@ class ProfileTest : public ::testing::Test {
     // UTF-8 text as the CP932 bytes the file must hold.
     static std::string sjis(const std::string& utf8) { return utf8ToCp932(utf8).value(); }
 
+    int filesInFolder() const {
+        return static_cast<int>(
+            std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
+
     std::string dir;
     std::string path;
 };
@@ -45,7 +50,7 @@ class ProfileTest : public ::testing::Test {
 TEST_F(ProfileTest, FirstWriteCreatesTheFileWithCrLfAndNoBlankLines) {
     EXPECT_EQ(writeProfileString(path, "単元", "1", "1"), ProfileStatus::Ok);
     EXPECT_EQ(bytes(), sjis("[単元]\r\n1=1\r\n"));
-    EXPECT_FALSE(fs::exists(path + ".new"));
+    EXPECT_EQ(filesInFolder(), 1);  // no scratch file left beside it
 }
 
 TEST_F(ProfileTest, NewKeysGoAtTheEndOfTheirSectionAndNewSectionsAtTheEndOfTheFile) {
@@ -81,7 +86,7 @@ TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
     EXPECT_EQ(readProfileString(path, "A", "empty", "dflt"), "");
     EXPECT_EQ(readProfileInt(path, "A", "empty", 42), 42);
     EXPECT_EQ(readProfileString(path, "B", "other", "dflt"), "dflt");
-    EXPECT_FALSE(fs::exists(path + ".new"));
+    EXPECT_EQ(filesInFolder(), 1);
 }
 
 TEST_F(ProfileTest, ValueReadIsAtMost1023BytesWithoutCuttingACharacter) {
@@ -194,20 +199,37 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheDiskAsItWas) {
     EXPECT_EQ(readProfileString(path, "A", "k", "none"), "none");
     fs::remove(path);
 
-    // The replacement cannot be created beside an existing file.
-    putBytes("[A]\r\nk=1\r\n");
-    fs::create_directory(path + ".new");
-    EXPECT_EQ(writeProfileString(path, "A", "k", "2"), ProfileStatus::WriteRefused);
-    EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
+    // The replacement cannot be created in a folder that refuses new files.
+    fs::create_directory(dir + "/locked");
+    const std::string locked = dir + "/locked/rec.ini";
+    { std::ofstream(locked, std::ios::binary) << "[A]\r\nk=1\r\n"; }
+    if (geteuid() != 0) {
+        fs::permissions(dir + "/locked", fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(writeProfileString(locked, "A", "k", "2"), ProfileStatus::WriteRefused);
+        fs::permissions(dir + "/locked", fs::perms::owner_all);
+    }
 }
 
-TEST_F(ProfileTest, ReadOnlyFileIsNotReplaced) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write a read-only file";
+TEST_F(ProfileTest, ReadOnlyFileIsNotReplacedEvenForTheAdministrator) {
     putBytes("[A]\r\nk=1\r\n");
-    fs::permissions(path, fs::perms::owner_read);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(writeProfileString(path, "A", "k", "2"), ProfileStatus::WriteRefused);
     EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
+    EXPECT_EQ(filesInFolder(), 1);
+}
+
+TEST_F(ProfileTest, AWriteKeepsTheFileModeAndWritesThroughALink) {
+    putBytes("[A]\r\nk=1\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(writeProfileString(path, "A", "k", "2"), ProfileStatus::Ok);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    const std::string link = dir + "/link.ini";
+    fs::create_symlink(path, link);
+    ASSERT_EQ(writeProfileString(link, "A", "k", "3"), ProfileStatus::Ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(bytes(), "[A]\r\nk=3\r\n");
 }
 
 TEST_F(ProfileTest, ChangesStayInMemoryUntilSaved) {

@@ -146,8 +146,8 @@ TEST_F(RecordFileTest, StrictCountReadingOfTheRecordView) {
 TEST_F(RecordFileTest, RefusedWriteShowsThePathAndLosesNothing) {
     recordSolved(path, kUnit1, 1);
     const std::string before = bytes();
-    // The new file that would replace the record file cannot be created.
-    fs::create_directory(path + ".new");
+    // The record file is marked read-only.
+    fs::permissions(path, fs::perms::owner_read);
     now = at(2024, 5, 8, 10, 0);
     EXPECT_FALSE(recordSolved(path, kUnit1, 1));
     ASSERT_EQ(ui.messages().size(), 1u);
