@@ -4,6 +4,7 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmStart.h"
 #include "app/TfrmVersion.h"
+#include "arith/TfrmDentaku.h"
 #include "arith/TfrmSentaku.h"
 #include "drill/TfrmMainDrillPanel.h"
 #include "drill/TfrmPage.h"
@@ -27,7 +28,10 @@ void createWindows() {
     QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     frmVersion = new TfrmVersion(frmMain);
     // Then, in this order: TfrmMondai, TfrmPrintS, TfrmEditQues, TfrmKiroku,
-    // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput, TfrmDentaku, TfrmSetsumei.
+    // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput (places kept for them).
+    frmDentaku = new TfrmDentaku(frmMain);
+    QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
+    // Then TfrmSetsumei.
 }
 
 void destroyWindows() {

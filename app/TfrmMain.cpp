@@ -234,6 +234,9 @@ void TfrmMain::formShow() {
     startChild->show();
 
     setProgFolder(paths);
+    // The record folder is known before the first question is set up: a
+    // question that is already solved is recorded at once.
+    setRecFolder(paths);
     const bool ready = loadStartupQuestions(questionBank, paths.progFolder);
     cmbMenu->setCurrentIndex(0);
     // A question file that does not split has been reported; the worksheet
@@ -241,7 +244,6 @@ void TfrmMain::formShow() {
     if (ready)
         startDrill(true);
     frmPage->scrollToTop();
-    setRecFolder(paths);
     showStart();
 }
 
@@ -286,14 +288,8 @@ void TfrmMain::showWorksheet() {
 
 void TfrmMain::switchUnit(bool showUnitList) {
     int result = 2;
-    if (shellHooks.showProblemChoice) {
+    if (shellHooks.showProblemChoice)
         result = shellHooks.showProblemChoice(showUnitList);
-    } else if (!showUnitList) {
-        // Without the problem choice window the unit chosen in cmbMenu goes on
-        // at its current question, so every unit stays within reach.
-        drillState.curUnit = cmbMenu->currentIndex() + 1;
-        result = 1;
-    }
     if (frmPage)
         frmPage->scrollToTop();
     if (result == 1)
@@ -409,7 +405,25 @@ void TfrmMain::mnuVersionClick() {
 }
 
 void TfrmMain::cmbMenuChange() {
-    switchUnit(false);
+    if (shellHooks.showProblemChoice) {
+        switchUnit(false);
+        return;
+    }
+    // Until the problem choice window exists, the chosen unit is confirmed
+    // here and goes on at its current question, so every unit stays within
+    // reach and nothing is lost by a slip of the mouse wheel.
+    const int unit = cmbMenu->currentIndex() + 1;
+    const std::string name = cmbMenu->currentText().toStdString();
+    if (!ui().askYesNo("確認", "「" + name + "」の問題に進みますか")) {
+        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        return;
+    }
+    drillState.curUnit = unit;
+    if (frmPage)
+        frmPage->scrollToTop();
+    startDrill(false);
+    if (shellHooks.applyFocusRule)
+        shellHooks.applyFocusRule();
 }
 
 void TfrmMain::btnCloseClick() {

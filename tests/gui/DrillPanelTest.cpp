@@ -312,4 +312,11 @@ TEST_F(DrillPanelTest, KeysReachTheDrillAsItReadsThem) {
     EXPECT_EQ(drillKeyEvent(shiftAlone).key, keys::kShift);
 }
 
+TEST_F(DrillPanelTest, AQuestionSolvedAtStartUpIsRecordedInTheRecordFolder) {
+    startProgram({{"x=3;y=4"}});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"すでに解がでています"});
+    EXPECT_TRUE(QFile::exists(tempDir.path() + "/config/gridora.rec"));
+    EXPECT_FALSE(QFile::exists(tempDir.path() + "/gridora.rec"));
+}
+
 }  // namespace

@@ -231,9 +231,21 @@ TEST_F(ShellTest, CommandsWithoutTheirWindowDoNothing) {
     EXPECT_EQ(calculators, 1);
 }
 
-TEST_F(ShellTest, WithoutTheProblemChoiceTheComboGoesToTheChosenUnit) {
+TEST_F(ShellTest, WithoutTheProblemChoiceTheComboAsksThenGoesToTheChosenUnit) {
     startProgram();
     click("btnRenritsu");
+    // Answered No: nothing is set up and the combo shows the unit in use.
+    ui.answers = {Answer::No};
+    frmMain->cmbMenu->setCurrentIndex(3);
+    frmMain->cmbMenu->activated(3);
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].caption, "確認");
+    EXPECT_EQ(ui.log[0].text, "「特殊な解が出るもの」の問題に進みますか");
+    EXPECT_EQ(drillState.curUnit, 1);
+    EXPECT_EQ(frmMain->cmbMenu->currentIndex(), 0);
+    EXPECT_EQ(questionsStarted, 1);
+
+    ui.answers = {Answer::Yes};
     frmMain->cmbMenu->setCurrentIndex(3);
     frmMain->cmbMenu->activated(3);
     EXPECT_EQ(drillState.curUnit, 4);

@@ -27,6 +27,7 @@ class ShippedQuestionsTest : public DrillWindowTest {
     }
 
     void chooseUnit(int index) {
+        ui.answers = {Answer::Yes};  // "…の問題に進みますか"
         frmMain->cmbMenu->setCurrentIndex(index);
         frmMain->cmbMenu->activated(index);
         ASSERT_EQ(drillState.curUnit, index + 1);
@@ -88,7 +89,7 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
     chooseUnit(3);
     ui.choices = {kChoiceNoSolution, kChoiceInfinitely};
     clickAll("btnGyou2 btnHiku btnGyou1 btnKake btn2 btnJikkou");
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{"解なし？？もう一度考えてみましょう"});
+    EXPECT_EQ(ui.messages().back(), "解なし？？もう一度考えてみましょう");
     EXPECT_TRUE(ui.choices.empty());
     EXPECT_EQ(textLines(picture(4)),
               (std::vector<std::string>{"【答】解は無数にある", "解が出ました"}));
