@@ -1,5 +1,6 @@
 #include "drill/QtDrillSync.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <utility>
 
@@ -18,7 +19,24 @@ void syncDrillWindows() {
         drillPanel->syncFromModel();
 }
 
+int shiftedKeyOnTheTopRow(unsigned scanCode, int key) {
+    // What Shift makes of a digit key depends on the keyboard layout ("!" on
+    // a US keyboard, "£" on a British one for Shift+3), but the key itself is
+    // known by its scan code: the X server numbers the top row's 1 … 9, 0 as
+    // 10 … 19. Any other key that a layout might report as "!" "@" "\"" "#"
+    // "$" is not a digit key. Without scan codes (0, or not an X server), the
+    // key stays as the platform reported it.
+    if (scanCode == 0)
+        return key;
+    if (scanCode >= 10 && scanCode <= 19)
+        return scanCode == 19 ? '0' : static_cast<int>('1' + (scanCode - 10));
+    if (key == '!' || key == '@' || key == '"' || key == '#' || key == '$')
+        return keys::kOther;
+    return key;
+}
+
 KeyEvent drillKeyEvent(const QKeyEvent& event) {
+    static const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
     KeyEvent out;
     const int key = event.key();
     switch (key) {
@@ -64,6 +82,9 @@ KeyEvent drillKeyEvent(const QKeyEvent& event) {
             if (key == padKey)
                 out.key = digit;
     }
+    if (event.modifiers().testFlag(Qt::ShiftModifier) &&
+        !event.modifiers().testFlag(Qt::KeypadModifier))
+        out.key = shiftedKeyOnTheTopRow(xcb ? event.nativeScanCode() : 0, out.key);
     out.text = event.text().toStdString();
     out.shift = event.modifiers().testFlag(Qt::ShiftModifier);
     out.keypad = event.modifiers().testFlag(Qt::KeypadModifier);

@@ -16,3 +16,7 @@ void syncDrillWindows();
 // modifiers by their own codes, other keys that type ASCII by that code; the
 // typed text, Shift, and whether the key is on the numeric keypad.
 KeyEvent drillKeyEvent(const QKeyEvent& event);
+// The key code that a key pressed with Shift stands for: the digit of a top-row
+// digit key whatever the layout types with it, given the X server's scan code
+// (0 when there is none).
+int shiftedKeyOnTheTopRow(unsigned scanCode, int key);

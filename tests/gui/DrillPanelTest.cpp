@@ -312,6 +312,19 @@ TEST_F(DrillPanelTest, KeysReachTheDrillAsItReadsThem) {
     EXPECT_EQ(drillKeyEvent(shiftAlone).key, keys::kShift);
 }
 
+TEST(DrillKeys, ShiftWithATopRowDigitIsThatDigitOnAnyLayout) {
+    // X scan codes 10 … 19 are the keys 1 … 9, 0 of the top row.
+    EXPECT_EQ(shiftedKeyOnTheTopRow(12, 0xA3), '3');  // "£": Shift+3 on a British layout
+    EXPECT_EQ(shiftedKeyOnTheTopRow(12, 0xA7), '3');  // "§": on a German one
+    EXPECT_EQ(shiftedKeyOnTheTopRow(11, '@'), '2');
+    EXPECT_EQ(shiftedKeyOnTheTopRow(19, ')'), '0');
+    // Keys elsewhere that a layout reports as a shifted digit are not digits.
+    EXPECT_EQ(shiftedKeyOnTheTopRow(48, '"'), keys::kOther);  // the quote key on US
+    EXPECT_EQ(shiftedKeyOnTheTopRow(40, 'D'), 'D');
+    // Without a scan code the key stays as reported.
+    EXPECT_EQ(shiftedKeyOnTheTopRow(0, '!'), '!');
+}
+
 TEST_F(DrillPanelTest, AQuestionSolvedAtStartUpIsRecordedInTheRecordFolder) {
     startProgram({{"x=3;y=4"}});
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"すでに解がでています"});
