@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/TfrmMain.h"
 #include "drill/Drill.h"
@@ -342,10 +343,21 @@ void TfrmPage::syncFromModel() {
         lstExt->addItems(equations);
     }
 
+    QScrollBar* bar = sbxSheet->verticalScrollBar();
     if (view.scrollRequests != scrollRequestsSeen_) {
         scrollRequestsSeen_ = view.scrollRequests;
-        QScrollBar* bar = sbxSheet->verticalScrollBar();
         bar->setValue(view.scrollPos);
+        noteScrollPosition(bar->value());
+    }
+    // The worksheet follows the work: when the current step changes, the
+    // picture being composed on and the current step come into view (a new
+    // question shows its first pictures).
+    if (drillState.curStep != stepSeen_) {
+        stepSeen_ = drillState.curStep;
+        if (TfrmPageImage* next = imageWidget(stepSeen_ + 1))
+            sbxSheet->ensureWidgetVisible(next, 0, 0);
+        if (TfrmPageImage* current = imageWidget(std::max(stepSeen_ == 2 ? 1 : stepSeen_, 1)))
+            sbxSheet->ensureWidgetVisible(current, 0, 0);
         noteScrollPosition(bar->value());
     }
 }

@@ -105,6 +105,7 @@ class TfrmPage : public QWidget {
     void buildHolders();
     QLabel* holder(const char* name, Bitmap which);
     QListWidget* hiddenList(const char* name);
+    int stepSeen_ = -1;  // the step last brought into view
     unsigned scrollRequestsSeen_ = 0;
 };
 

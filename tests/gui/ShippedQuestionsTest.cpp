@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
 #include <filesystem>
 
 #include "DrillWindowTest.h"
@@ -46,6 +47,13 @@ class ShippedQuestionsTest : public DrillWindowTest {
     }
 
     std::string recordPath() const { return recordFilePath(paths); }
+
+    // Whether picture k lies wholly in the worksheet's visible area.
+    static bool inView(int k) {
+        QWidget* viewport = frmPage->sbxSheet->viewport();
+        const QRect r(image(k)->mapTo(viewport, QPoint(0, 0)), image(k)->size());
+        return viewport->rect().contains(r);
+    }
 };
 
 TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
@@ -83,10 +91,14 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
     EXPECT_TRUE(drillView().blinkRunning);
     EXPECT_EQ(answerConstants(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_GT(drillState.scrollPos, 0);
+    // The worksheet followed the work down to the answer.
+    EXPECT_TRUE(inView(drillState.curStep));
+    EXPECT_FALSE(inView(1));
 
     // 特殊な解: x + 2y = 3, 2x + 4y = 6; ② − ① × 2 leaves a zero row. The
     // student first says "解なし", is told to think again, then gets it right.
     chooseUnit(3);
+    EXPECT_TRUE(inView(1));  // a new question starts at the top
     ui.choices = {kChoiceNoSolution, kChoiceInfinitely};
     clickAll("btnGyou2 btnHiku btnGyou1 btnKake btn2 btnJikkou");
     EXPECT_EQ(ui.messages().back(), "解なし？？もう一度考えてみましょう");
