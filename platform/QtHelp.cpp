@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -18,7 +20,11 @@ QPointer<HelpWindow> theWindow;
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmHelp");
     setWindowTitle(QStringLiteral("Tabulon 行列と連立方程式 ヘルプ"));
-    resize(760, 620);
+    // As large as reads well, but never beyond a small screen.
+    QSize size(760, 620);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() - QSize(40, 60));
+    resize(size);
 
     browser = new QTextBrowser(this);
     browser->setObjectName("txtHelp");
