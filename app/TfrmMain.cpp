@@ -90,7 +90,8 @@ TfrmMain::TfrmMain() {
     // the frame: the start window spans the whole width under it, the
     // worksheet begins at its right edge.
     const int panelTop = 0;
-    pnlMain->setGeometry(0, panelTop, kPanelWidth, y() + height() - panelTop - 56);
+    pnlMain->setGeometry(0, panelTop, panelWidthFor(screen.width()),
+                         y() + height() - panelTop - 56);
     pnlMain->raise();
     buildMenu();
 

@@ -18,7 +18,11 @@ class QMenu;
 class QPushButton;
 
 inline const QString kFrameCaption = QStringLiteral("Tabulon 数学Ｃ／行列と連立方程式");
-constexpr int kPanelWidth = 216;  // width of pnlMain
+// Width of pnlMain: narrower on a screen of 800 pixels or less, so that the
+// worksheet's pictures keep room for a matrix of four unknowns.
+constexpr int panelWidthFor(int screenWidth) {
+    return screenWidth > 800 ? 216 : 168;
+}
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT

@@ -321,8 +321,6 @@ QWidget* TfrmMainDrillPanel::buildNumberGroup() {
     btnClear = button("btnClear", QStringLiteral("CL"), grbNumber);
     btnClear->setFont(sized(font(), 14, true));
     btnClear->setToolTip(QStringLiteral("クリアする"));
-    btnClear->setIcon(glyphIcon(Glyph::Clear, QSize(16, 16)));
-    btnClear->setIconSize(QSize(16, 16));
     captionColour(btnClear, kLime, kKeyFace);
     connect(btnClear, &QPushButton::clicked, this, [this] { act([] { typeNumber("CL"); }); });
     for (QPushButton* b : {btnBunsu, btnClear})

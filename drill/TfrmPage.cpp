@@ -173,7 +173,8 @@ TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
     }
 
     const QSize screen = screenSize();
-    const int panelWidth = frmMain && frmMain->pnlMain ? frmMain->pnlMain->width() : kPanelWidth;
+    const int panelWidth =
+        frmMain && frmMain->pnlMain ? frmMain->pnlMain->width() : panelWidthFor(screen.width());
     setupWorksheet(screen.width(), screen.height(), panelWidth, edtPage2->sizeHint().height());
     if (frmMain) {
         // The frame's blank picture takes the size of a step picture.

@@ -149,11 +149,13 @@ TEST_F(ShellTest, FrameAndStartWindowTakeTheirPlacesFromTheScreen) {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     EXPECT_EQ(frmMain->pos(), QPoint(0, 0));
     EXPECT_EQ(frmMain->size(), QSize(screen.width(), screen.height() - 28));
-    EXPECT_EQ(frmMain->pnlMain->geometry(), QRect(0, 0, kPanelWidth, screen.height() - 28 - 56));
+    EXPECT_EQ(frmMain->pnlMain->geometry(),
+              QRect(0, 0, panelWidthFor(screen.width()), screen.height() - 28 - 56));
     EXPECT_EQ(frmMain->startChild->geometry(),
               QRect(0, 0, screen.width() - 8, screen.height() - 84));
     EXPECT_EQ(frmMain->pageChild->geometry(),
-              QRect(kPanelWidth, 0, screen.width() - kPanelWidth - 12, screen.height() - 84));
+              QRect(panelWidthFor(screen.width()), 0,
+                    screen.width() - panelWidthFor(screen.width()) - 12, screen.height() - 84));
     EXPECT_EQ(frmStart->palette().color(QPalette::Window), QColor(232, 232, 232));
     EXPECT_EQ(frmMain->mdiArea->background().color(), QColor(0, 192, 192));
 
