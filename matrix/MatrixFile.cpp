@@ -197,7 +197,11 @@ bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
             ui().showMessage(path + "はShift-JISのテキストではないので読み込めません");
             return false;
     }
-    const auto& lines = read.lines;
+    // Empty lines at the end (a file edited by hand often has one) hold no
+    // row; counted as rows they would change the shape of the matrix.
+    auto& lines = read.lines;
+    while (lines.size() > 2 && lines.back().empty())
+        lines.pop_back();
     const int rows = static_cast<int>(lines.size()) - 2;
     if (rows < 1) {
         ui().showMessage(path + "には行列のデータがありません");

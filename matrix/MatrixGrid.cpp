@@ -61,3 +61,14 @@ void writeMatrixToGrid(const Matrix& m, MatrixGrid& grid) {
             row[j] = formatFraction(m.at(i, j));
     }
 }
+
+void storeGridInMatrix(const MatrixGrid& grid, Matrix& m) {
+    m.rows = gridRows(grid);
+    m.cols = gridCols(grid);
+    m.coefficient = One;
+    for (int i = 0; i < m.rows; ++i)
+        for (int j = 0; j < m.cols; ++j) {
+            Fraction value = parseSlashNumber(grid[i][j]);
+            m.at(i, j) = value.denominator == 0 ? Zero : value;
+        }
+}

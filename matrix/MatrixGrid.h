@@ -31,3 +31,9 @@ void clearGrid(MatrixGrid& grid);
 // (formatFraction); the coefficient is not shown and cells of the grid outside
 // m keep their text. The grid must be at least m's size.
 void writeMatrixToGrid(const Matrix& m, MatrixGrid& grid);
+
+// Stores the grid's texts as the cells of m (numerator "/" denominator, an
+// empty text as 0); m takes the grid's size and the coefficient 1. A text the
+// reader rejects has been reported by it and is stored as 0, never as the
+// reader's 0/0, which is no number and would make later arithmetic wrong.
+void storeGridInMatrix(const MatrixGrid& grid, Matrix& m);

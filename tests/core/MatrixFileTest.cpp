@@ -78,6 +78,11 @@ TEST_F(MatrixFileTest, LoadingFillsRowByRowAndTheLastLineGivesTheColumns) {
     writeBytes(data() + "matr2301.grt", "matrix1.0\r\nx\r\n1\r\n2,3,4\r\n");
     ASSERT_TRUE(loadMatrixFile(data() + "matr2301.grt", grid));
     EXPECT_EQ(grid, (MatrixGrid{{"1", "2", "3"}, {"4", "", ""}}));
+
+    // Empty lines at the end hold no row.
+    writeBytes(data() + "matr2202.grt", "matrix1.0\r\nx\r\n1,0\r\n0,1\r\n\r\n\r\n");
+    ASSERT_TRUE(loadMatrixFile(data() + "matr2202.grt", grid));
+    EXPECT_EQ(grid, (MatrixGrid{{"1", "0"}, {"0", "1"}}));
     EXPECT_TRUE(ui.log.empty());
 }
 

@@ -69,4 +69,35 @@ TEST_F(MatrixGridTest, ClearAndStoredCells) {
     EXPECT_EQ(grid, (MatrixGrid{{"4/6", "-3/4", "keep"}, {"keep", "keep", "keep"}}));
 }
 
+TEST_F(MatrixGridTest, StoringTheGridKeepsTextsAsTypedAndRejectedTextsAsZero) {
+    Matrix m;
+    m.coefficient = Fraction{1, 2, '/'};
+    storeGridInMatrix({{"4/6", "-1/2"}, {"0.25", ""}}, m);
+    EXPECT_EQ(m.rows, 2);
+    EXPECT_EQ(m.cols, 2);
+    EXPECT_EQ(m.coefficient.numerator, 1);
+    EXPECT_EQ(m.coefficient.denominator, 1);
+    EXPECT_EQ(m.at(0, 0).numerator, 4);  // unreduced, as typed
+    EXPECT_EQ(m.at(0, 0).denominator, 6);
+    EXPECT_EQ(m.at(0, 1).numerator, -1);
+    EXPECT_EQ(m.at(1, 0).numerator, 1);
+    EXPECT_EQ(m.at(1, 0).denominator, 4);
+    EXPECT_EQ(m.at(1, 1).numerator, 0);
+    EXPECT_TRUE(ui.log.empty());
+
+    // Rejected texts are reported once each and stored as 0, so that the
+    // inverse that follows is that of [[0, 1], [1, 0]], with no further message.
+    storeGridInMatrix({{"1/0", "1"}, {"1", "1.2.3"}}, m);
+    EXPECT_EQ(ui.messages().size(), 2u);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            EXPECT_NE(m.at(i, j).denominator, 0);
+    ui.clear();
+    Matrix c, d;
+    InverseOutcome out = invertMatrix(m, c, d);
+    EXPECT_TRUE(out.success);
+    EXPECT_EQ(out.delta.numerator, -1);
+    EXPECT_TRUE(ui.log.empty());
+}
+
 }  // namespace
