@@ -307,16 +307,25 @@ QIcon equationsGlyph() {
     return QIcon(pm);
 }
 
+namespace {
+
+// A shaded ball that fills a glyph, lit from the upper left.
+void drawBall(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim) {
+    QRadialGradient ball(QPointF(12, 11), 18);
+    ball.setColorAt(0, light);
+    ball.setColorAt(1, dark);
+    p.setPen(QPen(rim, 1));
+    p.setBrush(ball);
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+}
+
+}  // namespace
+
 QIcon helpGlyph() {
     QPixmap pm = glyphCanvas();
     QPainter p(&pm);
     prepare(p);
-    QRadialGradient ball(QPointF(12, 11), 18);
-    ball.setColorAt(0, QColor(120, 180, 255));
-    ball.setColorAt(1, QColor(20, 80, 190));
-    p.setPen(QPen(QColor(15, 55, 140), 1));
-    p.setBrush(ball);
-    p.drawEllipse(QRectF(2, 2, 28, 28));
+    drawBall(p, QColor(120, 180, 255), QColor(20, 80, 190), QColor(15, 55, 140));
     QFont f(QString::fromUtf8(kKanjiFontFamily));
     f.setPixelSize(20);
     f.setBold(true);
@@ -330,12 +339,7 @@ QIcon endGlyph() {
     QPixmap pm = glyphCanvas();
     QPainter p(&pm);
     prepare(p);
-    QRadialGradient ball(QPointF(12, 11), 18);
-    ball.setColorAt(0, QColor(255, 130, 110));
-    ball.setColorAt(1, QColor(190, 30, 30));
-    p.setPen(QPen(QColor(140, 20, 20), 1));
-    p.setBrush(ball);
-    p.drawEllipse(QRectF(2, 2, 28, 28));
+    drawBall(p, QColor(255, 130, 110), QColor(190, 30, 30), QColor(140, 20, 20));
     p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(9, 9, 14, 14), 120 * 16, 300 * 16);
