@@ -1,0 +1,223 @@
+// Long random sessions on the drill model: buttons, keys and mouse in any
+// order, as a student who tries everything would. Nothing may crash or step
+// out of the worksheet, and every step the drill accepts must be an
+// equivalent system: the known solution of the question still satisfies
+// every row.
+
+#include <gmpxx.h>
+
+#include <random>
+
+#include "DrillTestSupport.h"
+#include "drill/DrillState.h"
+#include "drill/Entry.h"
+#include "drill/Run.h"
+#include "drill/WorksheetLayout.h"
+
+namespace {
+
+struct Posed {
+    const char* line;
+    std::vector<int> solution;  // one solution of the system (empty: none)
+};
+
+const Posed kQuestions[] = {
+    {"x+y=7;x-y=3", {5, 2}},
+    {"1/2x+y=4;x-y=2", {4, 2}},
+    {"x+y+z=6;x-y+z=2;x+y-z=0", {1, 2, 3}},
+    {"x+y+z+w=10;x-y+z-w=-2;x+y-z-w=-4;x-y-z+w=0", {1, 2, 3, 4}},
+    {"x+2y=3;2x+4y=6", {1, 1}},  // infinitely many: (1, 1) is one of them
+    {"x-y=1;2x-2y=5", {}},       // none
+};
+
+// Whether the rows of the current step still hold for the solution.
+void expectSolutionHolds(const std::vector<int>& solution) {
+    if (solution.empty())
+        return;
+    const int n = drillState.unknownCount;
+    for (int r = 0; r < n; ++r) {
+        const EquationRow& row = equationList.rows[equationList.index(drillState.curStep, r)];
+        ASSERT_EQ(row.count, n + 2);
+        mpq_class left = 0;
+        for (int j = 0; j < n; ++j) {
+            ASSERT_NE(row.terms[j].denominator, 0);
+            left += mpq_class(row.terms[j].numerator, 1) / row.terms[j].denominator * solution[j];
+        }
+        const Fraction& c = row.terms[n + 1];
+        ASSERT_NE(c.denominator, 0);
+        EXPECT_EQ(left, mpq_class(c.numerator, 1) / c.denominator)
+            << "step " << drillState.curStep << " row " << r;
+    }
+}
+
+mpq_class valueOf(const Fraction& f) {
+    return mpq_class(f.numerator, 1) / f.denominator;
+}
+
+// Types a value on the number panel as a student would: "-" first, then the
+// denominator, "分の" and the numerator. False when a part has over 4 digits.
+bool typeValue(mpq_class v) {
+    v.canonicalize();
+    const std::string num = mpz_class(abs(v.get_num())).get_str();
+    const std::string den = v.get_den().get_str();
+    if (num.size() > 4 || den.size() > 4)
+        return false;
+    if (v < 0)
+        btnMinusClick();
+    if (den != "1") {
+        for (char c : den)
+            typeNumber(std::string(1, c));
+        typeNumber("分の");
+    }
+    for (char c : num)
+        typeNumber(std::string(1, c));
+    return true;
+}
+
+// One step of Gauss-Jordan elimination composed with the panel's buttons:
+// a swap to bring a pivot up, a division to make it 1, or row − pivot row × f
+// to clear its column. False when there is nothing left to do.
+bool solverStep() {
+    const int n = drillState.unknownCount;
+    auto a = [&](int r, int c) {
+        return valueOf(equationList.rows[equationList.index(drillState.curStep, r)].terms[c]);
+    };
+    correctEntry(false);  // start from nothing composed (steps back only when nothing is)
+    for (int c = 0; c < n; ++c) {
+        if (a(c, c) == 0) {
+            for (int r = c + 1; r < n; ++r)
+                if (a(r, c) != 0) {
+                    btnGyouClick(c + 1);
+                    pressOperator(kOpSwap);
+                    btnGyouClick(r + 1);
+                    btnJikkouClick();
+                    return true;
+                }
+            continue;
+        }
+        if (a(c, c) != 1) {
+            btnGyouClick(c + 1);
+            pressOperator(kOpDivide);
+            if (!typeValue(a(c, c)))
+                return false;
+            btnJikkouClick();
+            return true;
+        }
+        for (int r = 0; r < n; ++r)
+            if (r != c && a(r, c) != 0) {
+                btnGyouClick(r + 1);
+                pressOperator(kOpSubtract);
+                btnGyouClick(c + 1);
+                pressOperator(kOpMultiply);
+                if (!typeValue(a(r, c)))
+                    return false;
+                btnJikkouClick();
+                return true;
+            }
+    }
+    return false;
+}
+
+TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
+    std::mt19937 rng(7);
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    const char* texts[] = {"0", "1", "2", "3", "5", "7", "9", ".", "分の", "CL", "-"};
+    const char* typed[] = {"1", "2", "3", "+", "-", "*", "/", "d",
+                           "S", "i", "K", "b", ".", "x", "?"};
+
+    int steps = 0, solved = 0, refusals = 0;
+    for (int session = 0; session < 60; ++session) {
+        const Posed& q = kQuestions[session % std::size(kQuestions)];
+        ASSERT_TRUE(start(q.line)) << q.line;
+        for (int action = 0; action < 300; ++action) {
+            const int stepBefore = drillState.curStep;
+            const bool wasSolved = questionSolved();
+            // Every question that may come is answered at random, and the
+            // choice window is answered in turn so that its loop ends.
+            ui.answers.assign(4, pick(2) ? Answer::Yes : Answer::No);
+            ui.choices.clear();
+            for (int i = 0; i < 4; ++i)
+                ui.choices.push_back(i % 2 ? kChoiceInfinitely : kChoiceNoSolution);
+
+            if (pick(3) == 0) {
+                if (questionSolved())
+                    nextQuestion();
+                else if (entryState.entryPhase == 0 || pick(2))
+                    solverStep();
+            } else
+                switch (pick(10)) {
+                    case 0:
+                        btnGyouClick(1 + pick(4));
+                        break;
+                    case 1:
+                        pressOperator(pick(8));
+                        break;
+                    case 2:
+                    case 3:
+                        typeNumber(texts[pick(std::size(texts))]);
+                        break;
+                    case 4:
+                        btnMinusClick();
+                        break;
+                    case 5:
+                        btnJikkouClick();
+                        break;
+                    case 6:
+                        if (pick(6) == 0)
+                            correctEntry(false);
+                        else
+                            btnJikkouClick();
+                        break;
+                    case 7: {
+                        KeyEvent key;
+                        const char* t = typed[pick(std::size(typed))];
+                        key.shift = pick(3) == 0;
+                        key.key = pick(4) == 0 ? keys::kEnter : t[0];
+                        key.text = key.key == keys::kEnter ? "\r" : t;
+                        routeKey(key);
+                        break;
+                    }
+                    case 8:
+                        imageMouseMove(drillState.curStep + pick(3) - 1, pick(400), pick(140));
+                        if (pick(2))
+                            imageMouseUp(drillState.curStep,
+                                         pick(3) ? MouseButton::Left : MouseButton::Right);
+                        break;
+                    default:
+                        if (pick(8) == 0)
+                            timBlinkTimer();
+                        else
+                            btnJikkouClick();
+                        break;
+                }
+
+            ASSERT_GE(entryState.entryPhase, 0);
+            ASSERT_LE(entryState.entryPhase, 4);
+            ASSERT_GE(drillState.curStep, 2);
+            ASSERT_LE(drillState.curStep, worksheetLayout.imageCount);
+            ASSERT_FALSE(drillState.compoundRun);
+            ASSERT_FALSE(numberState.overflow && ui.messages().empty());
+            // Pictures past the one being composed on hold nothing.
+            for (int k = drillState.curStep + 2; k <= worksheetLayout.imageCount; ++k)
+                ASSERT_TRUE(worksheetPictures.image(k)->empty()) << "picture " << k;
+            if (!questionSolved())
+                expectSolutionHolds(q.solution);
+            else if (!wasSolved)
+                ++solved;
+            if (HasFatalFailure() || HasFailure())
+                return;
+            steps += drillState.curStep > stepBefore;
+            refusals += !ui.messages().empty();
+            ui.clear();
+        }
+    }
+    // The sessions did real work: steps made, questions solved, refusals seen.
+    EXPECT_GT(steps, 500);
+    EXPECT_GT(solved, 5);
+    EXPECT_GT(refusals, 500);
+    RecordProperty("steps", steps);
+    RecordProperty("solved", solved);
+    RecordProperty("refusals", refusals);
+}
+
+}  // namespace
