@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "arith/WideInt.h"
 #include "platform/UiPort.h"
 
 NumberState numberState;
@@ -14,24 +15,6 @@ namespace {
 
 // Results are computed wide, reduced, and only then narrowed: a value that
 // still does not fit raises the overflow flag instead of wrapping.
-using Wide = __int128;
-
-Wide wideAbs(Wide v) {
-    return v < 0 ? -v : v;
-}
-
-Wide wideGcd(Wide a, Wide b) {
-    if (a == 0 || b == 0)
-        return 0;
-    a = wideAbs(a);
-    b = wideAbs(b);
-    while (b != 0) {
-        Wide t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
 
 bool fits(Wide v) {
     return v >= INT32_MIN && v <= INT32_MAX;

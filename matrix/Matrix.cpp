@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "arith/WideInt.h"
 #include "platform/UiPort.h"
 
 MatrixSet matrices;
@@ -43,29 +44,23 @@ Fraction negated(Fraction f) {
 // not; only a result that really does not fit (or a partial value beyond 128
 // bits) raises the overflow flag.
 struct Exact {
-    __int128 n = 0;
-    __int128 d = 1;  // always positive
+    Wide n = 0;
+    Wide d = 1;  // always positive
 };
 
 bool exactOverflow = false;
 
-__int128 absWide(__int128 v) {
-    return v < 0 ? -v : v;
+// A divisor for reducing: never 0, so a zero numerator simply stays 0.
+Wide gcdWide(Wide a, Wide b) {
+    Wide g = wideGcd(a, b);
+    if (g != 0)
+        return g;
+    Wide other = wideAbs(a) + wideAbs(b);  // one of the two is 0
+    return other != 0 ? other : 1;
 }
 
-__int128 gcdWide(__int128 a, __int128 b) {
-    a = absWide(a);
-    b = absWide(b);
-    while (b != 0) {
-        __int128 t = a % b;
-        a = b;
-        b = t;
-    }
-    return a == 0 ? 1 : a;
-}
-
-__int128 mulChecked(__int128 a, __int128 b) {
-    __int128 r;
+Wide mulChecked(Wide a, Wide b) {
+    Wide r;
     if (__builtin_mul_overflow(a, b, &r)) {
         exactOverflow = true;
         return 0;
@@ -73,12 +68,12 @@ __int128 mulChecked(__int128 a, __int128 b) {
     return r;
 }
 
-Exact normalised(__int128 n, __int128 d) {
+Exact normalised(Wide n, Wide d) {
     if (d < 0) {
         n = -n;
         d = -d;
     }
-    __int128 g = gcdWide(n, d);
+    Wide g = gcdWide(n, d);
     return Exact{n / g, n == 0 ? 1 : d / g};
 }
 
@@ -91,17 +86,17 @@ Exact exact(const Fraction& f) {
 }
 
 Exact operator*(const Exact& a, const Exact& b) {
-    __int128 g1 = gcdWide(a.n, b.d);
-    __int128 g2 = gcdWide(b.n, a.d);
+    Wide g1 = gcdWide(a.n, b.d);
+    Wide g2 = gcdWide(b.n, a.d);
     return normalised(mulChecked(a.n / g1, b.n / g2), mulChecked(a.d / g2, b.d / g1));
 }
 
 Exact operator+(const Exact& a, const Exact& b) {
-    __int128 g = gcdWide(a.d, b.d);
-    __int128 l = mulChecked(a.d / g, b.d);
-    __int128 left = mulChecked(a.n, l / a.d);
-    __int128 right = mulChecked(b.n, l / b.d);
-    __int128 sum;
+    Wide g = gcdWide(a.d, b.d);
+    Wide l = mulChecked(a.d / g, b.d);
+    Wide left = mulChecked(a.n, l / a.d);
+    Wide right = mulChecked(b.n, l / b.d);
+    Wide sum;
     if (__builtin_add_overflow(left, right, &sum)) {
         exactOverflow = true;
         return Exact{};
