@@ -1,5 +1,6 @@
 #include "drill/Drill.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,23 +10,11 @@
 #include "drill/WorksheetOps.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
+#include "questions/QuestionLine.h"
 
 namespace {
 
 constexpr const char* kCaptionTitle = "　　連立方程式";
-
-std::vector<std::string> splitAtSemicolons(const std::string& line) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (true) {
-        auto semi = line.find(';', start);
-        parts.push_back(line.substr(start, semi - start));
-        if (semi == std::string::npos)
-            break;
-        start = semi + 1;
-    }
-    return parts;
-}
 
 // Image1: the question's equations beside the brace, and the title line.
 void drawTask(int layoutValue) {
@@ -103,28 +92,16 @@ void clearWorksheet() {
 
 bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
-    std::vector<std::string> parts = splitAtSemicolons(line);
-    drillState.lstExt = parts;
+    drillState.lstExt = splitQuestionLine(line);
 
-    bool wellFormed = parts.size() >= 2 && parts.size() <= 4;
-    for (const auto& part : parts)
-        if (part.empty())
-            wellFormed = false;
-    if (!wellFormed) {
-        sheet::say(line + "：問題が不正です");
+    drillState.curStep = 1;
+    const int n = parseQuestionLine(line, std::span(equationList.rows).subspan(1, 4));
+    if (n == 0) {
+        sheet::say(line + kInvalidQuestionSuffix);
         return false;
     }
-
-    const int n = static_cast<int>(parts.size());
     drillState.unknownCount = n;
     equationList.unknownCount = n;
-    drillState.curStep = 1;
-    for (int i = 1; i <= n; ++i) {
-        if (!parseEquationLine(parts[i - 1], equationList.rows[i], n)) {
-            sheet::say(line + "：問題が不正です");
-            return false;
-        }
-    }
     drillState.curStep = 2;
     return true;
 }

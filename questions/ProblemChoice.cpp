@@ -1,0 +1,70 @@
+#include "questions/ProblemChoice.h"
+
+#include "platform/UiPort.h"
+#include "questions/QuestionLine.h"
+
+void ProblemChoice::show(const QuestionBank& bank, int comboIndex,
+                         const std::array<int, kMaxUnits + 1>& curQues, int unknownCount,
+                         bool withUnitList) {
+    savedUnknownCount = unknownCount;
+    showUnitList = withUnitList;
+    dlgUnit = comboIndex + 1;
+    provisionalUnknownCount = comboIndex + 2;
+
+    unitList.clear();
+    for (int u = 1; u <= kMaxUnits && !bank.unitName[u].empty(); ++u)
+        unitList.push_back(bank.unitName[u]);
+
+    showQuestions(bank, dlgUnit);
+    marked = 0;
+    if (dlgUnit >= 1 && dlgUnit <= kMaxUnits)
+        selectQuestion(curQues[dlgUnit]);
+    unitListIndex = showUnitList ? dlgUnit - 1 : -1;
+}
+
+void ProblemChoice::lstTangenClick(const QuestionBank& bank, int item,
+                                   const std::array<int, kMaxUnits + 1>& curQues) {
+    if (item < 0 || item >= static_cast<int>(unitList.size()))
+        return;
+    marked = 0;
+    unitListIndex = item;
+    dlgUnit = item + 1;
+    provisionalUnknownCount = dlgUnit + 1;
+    showQuestions(bank, dlgUnit);
+    selectQuestion(curQues[dlgUnit]);
+}
+
+void ProblemChoice::showQuestions(const QuestionBank& bank, int unit) {
+    const int count = unit >= 1 && unit <= kMaxUnits ? bank.quesCount[unit] : 0;
+    for (int k = 1; k <= kMaxQuestions; ++k) {
+        ChoiceSlot& slot = slots[k];
+        slot.visible = k <= count;
+        if (!slot.visible)
+            continue;
+        const std::string line = bank.question(unit, k);
+        ParsedQuestion parsed = parseQuestionAside(line);
+        if (!parsed.valid) {
+            ui().showMessage(line + kInvalidQuestionSuffix);
+            continue;
+        }
+        slot.rows = std::move(parsed.rows);
+        slot.hasDecimalPoint = parsed.hasDecimalPoint;
+        ++slot.revision;
+    }
+}
+
+void ProblemChoice::selectQuestion(int a) {
+    if (a < 1 || a > kMaxQuestions)
+        return;
+    marked = a;
+    if (dlgUnit >= 1 && dlgUnit <= kMaxUnits)
+        dlgQues[dlgUnit] = a;
+}
+
+bool ProblemChoice::canAccept() const {
+    return dlgUnit >= 1 && dlgUnit <= kMaxUnits && marked >= 1 && slots[marked].visible;
+}
+
+ChoiceResult ProblemChoice::accept() const {
+    return ChoiceResult{dlgUnit, dlgQues[dlgUnit]};
+}
