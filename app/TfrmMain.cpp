@@ -233,6 +233,10 @@ void TfrmMain::formShow() {
                            childHeight);
     pageChild->show();
     startChild->show();
+    frmPage->openStepListing = [](int step) {
+        if (shellHooks.showStepListing)
+            shellHooks.showStepListing(step);
+    };
 
     setProgFolder(paths);
     // The record folder is known before the first question is set up: a
@@ -306,8 +310,8 @@ bool TfrmMain::closeQuery() {
         case Answer::No:
             return true;
         case Answer::Yes:
-            // Closes only once the text is safely written; without a save
-            // procedure nothing is written, so the program stays open.
+            // Closes only once the text is safely written: a cancelled or
+            // failed save keeps the program open with the edits.
             return shellHooks.saveQuestionFile && shellHooks.saveQuestionFile();
         default:
             return false;
@@ -406,25 +410,7 @@ void TfrmMain::mnuVersionClick() {
 }
 
 void TfrmMain::cmbMenuChange() {
-    if (shellHooks.showProblemChoice) {
-        switchUnit(false);
-        return;
-    }
-    // Until the problem choice window exists, the chosen unit is confirmed
-    // here and goes on at its current question, so every unit stays within
-    // reach and nothing is lost by a slip of the mouse wheel.
-    const int unit = cmbMenu->currentIndex() + 1;
-    const std::string name = cmbMenu->currentText().toStdString();
-    if (!ui().askYesNo("確認", "「" + name + "」の問題に進みますか")) {
-        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
-        return;
-    }
-    drillState.curUnit = unit;
-    if (frmPage)
-        frmPage->scrollToTop();
-    startDrill(false);
-    if (shellHooks.applyFocusRule)
-        shellHooks.applyFocusRule();
+    switchUnit(false);
 }
 
 void TfrmMain::btnCloseClick() {

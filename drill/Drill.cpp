@@ -135,6 +135,13 @@ bool startQuestion(bool reset) {
     return true;
 }
 
+void chooseQuestion(int unit, int question) {
+    if (!validUnit(unit))
+        return;
+    drillState.curUnit = unit;
+    drillState.curQues[unit] = question;
+}
+
 void nextQuestion() {
     sheet::stopBlink();
     if (questionSolved()) {

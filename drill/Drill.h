@@ -24,6 +24,9 @@ bool startQuestion(bool reset);
 // empty part, fewer than 2 or more than 4 equations, or an equation that does
 // not parse is reported as the line followed by "：問題が不正です".
 bool loadQuestion(int unit, int number);
+// The problem choice's OK: `question` of `unit` becomes the current question
+// (set up by the next startQuestion without reset).
+void chooseQuestion(int unit, int question);
 // Empties every picture and resets the drill to nothing composed.
 void clearWorksheet();
 // 次の問題: btnNext and the menu item 次の問題(&N).

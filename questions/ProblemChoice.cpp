@@ -3,6 +3,8 @@
 #include "platform/UiPort.h"
 #include "questions/QuestionLine.h"
 
+ProblemChoice problemChoice;
+
 void ProblemChoice::show(const QuestionBank& bank, int comboIndex,
                          const std::array<int, kMaxUnits + 1>& curQues, int unknownCount,
                          bool withUnitList) {
@@ -37,16 +39,16 @@ void ProblemChoice::lstTangenClick(const QuestionBank& bank, int item,
 void ProblemChoice::showQuestions(const QuestionBank& bank, int unit) {
     const int count = unit >= 1 && unit <= kMaxUnits ? bank.quesCount[unit] : 0;
     for (int k = 1; k <= kMaxQuestions; ++k) {
-        ChoiceSlot& slot = slots[k];
+        ChoiceSlot& slot = questionSlots[k];
         slot.visible = k <= count;
         if (!slot.visible)
             continue;
         const std::string line = bank.question(unit, k);
         ParsedQuestion parsed = parseQuestionAside(line);
-        if (!parsed.valid) {
+        // A question that does not parse shows an empty preview, never the
+        // equations an earlier unit left in its slot.
+        if (!parsed.valid)
             ui().showMessage(line + kInvalidQuestionSuffix);
-            continue;
-        }
         slot.rows = std::move(parsed.rows);
         slot.hasDecimalPoint = parsed.hasDecimalPoint;
         ++slot.revision;
@@ -62,7 +64,7 @@ void ProblemChoice::selectQuestion(int a) {
 }
 
 bool ProblemChoice::canAccept() const {
-    return dlgUnit >= 1 && dlgUnit <= kMaxUnits && marked >= 1 && slots[marked].visible;
+    return dlgUnit >= 1 && dlgUnit <= kMaxUnits && marked >= 1 && questionSlots[marked].visible;
 }
 
 ChoiceResult ProblemChoice::accept() const {

@@ -13,8 +13,7 @@
 // One question slot: its number button, preview and bracket.
 struct ChoiceSlot {
     bool visible = false;
-    // The question as last previewed in this slot. A question that does not
-    // parse leaves the slot's preview as it was.
+    // The equations of the slot's question; none when it does not parse.
     std::vector<EquationRow> rows;
     bool hasDecimalPoint = false;
     unsigned revision = 0;  // raised whenever the preview is drawn anew
@@ -35,10 +34,11 @@ struct ProblemChoice {
     // do not use it: each question is parsed with as many unknowns as it has
     // equations, as the drill parses it.
     int provisionalUnknownCount = 2;
-    std::vector<std::string> unitList;                  // lstTangen's items
-    int unitListIndex = -1;                             // the selected item of lstTangen
-    std::array<ChoiceSlot, kMaxQuestions + 1> slots{};  // slots[1] … slots[5]
-    int marked = 0;  // slot whose bracket shows the marker, 0 none
+    std::vector<std::string> unitList;  // lstTangen's items
+    int unitListIndex = -1;             // the selected item of lstTangen
+    std::array<ChoiceSlot, kMaxQuestions + 1>
+        questionSlots{};  // questionSlots[1] … questionSlots[5]
+    int marked = 0;       // slot whose bracket shows the marker, 0 none
 
     // FormShow: the unit of cmbMenu's item `comboIndex`, with the drill's
     // current questions `curQues` and unknown count. Questions that do not
@@ -60,3 +60,6 @@ struct ProblemChoice {
   private:
     void showQuestions(const QuestionBank& bank, int unit);
 };
+
+// The program-wide state of the problem choice window.
+extern ProblemChoice problemChoice;

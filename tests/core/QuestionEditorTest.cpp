@@ -440,7 +440,7 @@ class ChoiceTest : public EditorTest {
     void SetUp() override {
         EditorTest::SetUp();
         bank.lines = units(
-            {kGood2,
+            {{"x+y=7;x-y=3", "x+y=1;x-y=1", "x+y=2;x-y=2", "x+y=3;x-y=3"},
              kGood3,
              kGood4,
              {"x+2y=3;2x+4y=6", "x+y+z=3;x+2y=1;x-y=2", "x+y=1;x+y=2;x+y+z+w=4;x=1", "x+q=1;x=2"}});
@@ -453,6 +453,8 @@ class ChoiceTest : public EditorTest {
 
 TEST_F(ChoiceTest, ShowsTheSlotsOfTheUnitWithEachPreviewAtItsOwnCount) {
     curQues[4] = 2;
+    // Unit 1 first, so every slot but the fifth has been drawn once.
+    choice.show(bank, 0, curQues, 2, false);
     choice.show(bank, 3, curQues, 2, false);
     EXPECT_EQ(choice.dlgUnit, 4);
     EXPECT_EQ(choice.provisionalUnknownCount, 5);
@@ -460,26 +462,27 @@ TEST_F(ChoiceTest, ShowsTheSlotsOfTheUnitWithEachPreviewAtItsOwnCount) {
     EXPECT_EQ(choice.unitListIndex, -1);
     std::vector<int> visible, equations;
     for (int k = 1; k <= 5; ++k) {
-        visible.push_back(choice.slots[k].visible);
-        equations.push_back(static_cast<int>(choice.slots[k].rows.size()));
+        visible.push_back(choice.questionSlots[k].visible);
+        equations.push_back(static_cast<int>(choice.questionSlots[k].rows.size()));
     }
     EXPECT_EQ(visible, (std::vector<int>{1, 1, 1, 1, 0}));
-    // Two, three and four unknowns; the bad fourth keeps no drawing.
+    // Two, three and four unknowns; the bad fourth keeps nothing of unit 1's
+    // fourth question.
     EXPECT_EQ(equations, (std::vector<int>{2, 3, 4, 0, 0}));
-    EXPECT_EQ(choice.slots[3].rows[2].count, 4 + 2);
+    EXPECT_EQ(choice.questionSlots[3].rows[2].count, 4 + 2);
     EXPECT_EQ(ui.messages(), Lines{"x+q=1;x=2：問題が不正です"});
     EXPECT_EQ(choice.marked, 2);
     EXPECT_TRUE(choice.canAccept());
 
-    // Unit 1 from the list: two questions, the others hidden.
+    // Unit 1 from the list: four questions, the fifth slot hidden.
     ui.clear();
     choice.lstTangenClick(bank, 0, curQues);
     EXPECT_EQ(choice.dlgUnit, 1);
     EXPECT_EQ(choice.provisionalUnknownCount, 2);
     EXPECT_EQ(choice.unitListIndex, 0);
-    EXPECT_TRUE(choice.slots[2].visible);
-    EXPECT_FALSE(choice.slots[3].visible);
-    EXPECT_EQ(choice.slots[1].rows.size(), 2u);
+    EXPECT_TRUE(choice.questionSlots[4].visible);
+    EXPECT_FALSE(choice.questionSlots[5].visible);
+    EXPECT_EQ(choice.questionSlots[4].rows.size(), 2u);
     EXPECT_EQ(choice.marked, 1);
     EXPECT_TRUE(ui.messages().empty());
 }
