@@ -12,12 +12,12 @@
 
 #include "arith/Fraction.h"
 #include "arith/NumberText.h"
-#include "platform/ScriptedUi.h"
 #include "platform/Text.h"
 #include "questions/ProblemChoice.h"
 #include "questions/QuestionEditor.h"
 #include "questions/QuestionLine.h"
 #include "questions/StepListing.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
 

@@ -16,9 +16,9 @@
 #include "drill/DrillState.h"
 #include "questions/ProblemChoice.h"
 #include "questions/QuestionEditor.h"
-#include "questions/TfrmDebug.h"
-#include "questions/TfrmEditQues.h"
-#include "questions/TfrmMondai.h"
+#include "questions/ui/TfrmDebug.h"
+#include "questions/ui/TfrmEditQues.h"
+#include "questions/ui/TfrmMondai.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "questions/TfrmDebug.h"
+#include "questions/ui/TfrmDebug.h"
 
 #include <QLineEdit>
 #include <QListWidget>

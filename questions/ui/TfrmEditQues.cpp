@@ -1,4 +1,4 @@
-#include "questions/TfrmEditQues.h"
+#include "questions/ui/TfrmEditQues.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

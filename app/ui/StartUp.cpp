@@ -1,20 +1,25 @@
-#include "app/StartUp.h"
+#include "app/ui/StartUp.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 
-#include "app/ShellHooks.h"
-#include "app/TfrmMain.h"
-#include "app/TfrmStart.h"
-#include "app/TfrmVersion.h"
-#include "arith/TfrmDentaku.h"
-#include "arith/TfrmSentaku.h"
+#include "app/ui/ShellHooks.h"
+#include "app/ui/TfrmMain.h"
+#include "app/ui/TfrmStart.h"
+#include "app/ui/TfrmVersion.h"
+#include "arith/ui/TfrmDentaku.h"
+#include "arith/ui/TfrmSentaku.h"
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
-#include "drill/TfrmMainDrillPanel.h"
-#include "drill/TfrmPage.h"
-#include "questions/TfrmDebug.h"
-#include "questions/TfrmEditQues.h"
-#include "questions/TfrmMondai.h"
+#include "drill/Entry.h"
+#include "drill/ui/QtDrillSync.h"
+#include "drill/ui/TfrmMainDrillPanel.h"
+#include "drill/ui/TfrmPage.h"
+#include "platform/ui/QtDialogs.h"
+#include "questions/ui/TfrmDebug.h"
+#include "questions/ui/TfrmEditQues.h"
+#include "questions/ui/TfrmMondai.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -24,6 +29,57 @@ QPointer<TfrmPage> frmPage;
 QPointer<TfrmVersion> frmVersion;
 
 namespace {
+
+// Where the special-solution window goes: beside the picture after the
+// current step (two after it when the step is 3 or 8), kept on the screen.
+QRect sentakuAnchor() {
+    if (!frmPage)
+        return QRect();
+    const int s = drillState.curStep;
+    QRect rect = frmPage->imageScreenRect(s == 3 || s == 8 ? s + 2 : s + 1);
+    if (rect.isEmpty() || !frmSentaku)
+        return rect;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return rect;
+    const QRect area = screen->availableGeometry();
+    const int height = frmSentaku->frameGeometry().height();
+    if (rect.top() + 70 + height > area.bottom())
+        rect.moveTop(area.bottom() - height - 70);
+    if (rect.top() + 70 < area.top())
+        rect.moveTop(area.top() - 70);
+    return rect;
+}
+
+int chooseSpecialSolution() {
+    if (!frmSentaku) {
+        frmSentaku = new TfrmSentaku(frmMain);
+        QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
+    }
+    frmSentaku->stepImageRect = sentakuAnchor;
+    return runSentaku();
+}
+
+// The drill's controls on pnlMain, and the frame's commands that reach them:
+// key preview, focus rule, next question, the special-solution choice.
+void createDrillPanel() {
+    auto* panel = new TfrmMainDrillPanel(frmMain->pnlDrill);
+    shellHooks.routeKey = [panel](QKeyEvent* e) { return panel->previewKey(e); };
+    shellHooks.applyFocusRule = [] {
+        applyFocusRule();
+        syncDrillWindows();
+    };
+    // Whoever listened for set-up questions before keeps listening.
+    shellHooks.questionStarted = [previous = shellHooks.questionStarted] {
+        if (previous)
+            previous();
+        syncDrillWindows();
+    };
+    shellHooks.nextQuestion = [panel] { panel->btnNextClick(); };
+    qtUi().specialSolutionChooser = chooseSpecialSolution;
+    watchDrillModel();
+    panel->syncFromModel();
+}
 
 // The unit switching's question choice: frmMondai for the unit of cmbMenu;
 // OK makes the marked question the drill's current one. Either way cmbMenu
@@ -48,7 +104,7 @@ void installProblemChoice() {
     };
 }
 
-// 問題を編集する(&E) and the save procedure.
+// 問題を編集する(&E) and the save procedure of the question text.
 void installQuestionEditor() {
     shellHooks.saveQuestionFile = [] { return frmEditQues && frmEditQues->saveQuestionFile(); };
     shellHooks.editQuestions = [] {
@@ -72,12 +128,12 @@ void installQuestionEditor() {
 }  // namespace
 
 // A window is created here, at its place in the order, as a window of the
-// frame (parent frmMain) so that it lives as long as the frame; it installs
-// its commands in shellHooks from its constructor. The children frmStart and
-// frmPage are made by TfrmMain::formShow.
+// frame (parent frmMain) so that it lives as long as the frame; the frame's
+// commands that lead to it are wired here, in shellHooks. The children
+// frmStart and frmPage are made by TfrmMain::formShow.
 void createWindows() {
-    frmMain = new TfrmMain;     // the main form
-    createDrillPanel(frmMain);  // the drill's controls on pnlMain
+    frmMain = new TfrmMain;  // the main form
+    createDrillPanel();
     // TfrmMath has its place here but nothing shows or uses it: not built.
     frmSentaku = new TfrmSentaku(frmMain);
     QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });

@@ -1,4 +1,4 @@
-#include "questions/TfrmMondai.h"
+#include "questions/ui/TfrmMondai.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "drill/Picture.h"
-#include "drill/PicturePainter.h"
+#include "drill/ui/PicturePainter.h"
 
 QPointer<TfrmMondai> frmMondai;
 
