@@ -1,5 +1,6 @@
 #include "drill/Drill.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ void drawTask(int layoutValue) {
     const int n = drillState.unknownCount;
     std::vector<EquationRow> rows(equationList.rows.begin() + 1, equationList.rows.begin() + 1 + n);
     p->add(makeEquations(std::move(rows), kRgbBlack, layoutValue, 0, braceFor(n),
-                         numberState.hasDecimalPoint));
+                         drillState.hasDecimalPoint));
     p->add(textLine(1, std::to_string(drillState.curUnit) + "(" +
                            std::to_string(drillState.curQues[drillState.curUnit]) +
                            ")つぎの連立方程式を解きなさい"));
@@ -93,6 +94,7 @@ void clearWorksheet() {
 bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     drillState.lstExt = splitQuestionLine(line);
+    drillState.hasDecimalPoint = false;
 
     drillState.curStep = 1;
     const int n = parseQuestionLine(line, std::span(equationList.rows).subspan(1, 4));
@@ -102,6 +104,7 @@ bool loadQuestion(int unit, int number) {
     }
     drillState.unknownCount = n;
     equationList.unknownCount = n;
+    drillState.hasDecimalPoint = numberState.hasDecimalPoint;
     drillState.curStep = 2;
     return true;
 }
@@ -257,4 +260,23 @@ NextGlyph timBlinkTimer() {
     drillState.blinkPhase = !drillState.blinkPhase;
     notifyDrillChanged();
     return drillState.nextGlyph;
+}
+
+int specialChoiceImage(int curStep) {
+    return curStep == 3 || curStep == 8 ? curStep + 2 : curStep + 1;
+}
+
+std::optional<PixelPoint> specialChoicePosition(const PixelRect& image, int frameWidth,
+                                                int frameHeight, const PixelRect& screen) {
+    if (image.empty())
+        return std::nullopt;
+    int y = image.top + 70;
+    // Kept on the screen: up from its bottom line, down to its top.
+    if (!screen.empty()) {
+        if (y + frameHeight > screen.bottom - 1)
+            y = screen.bottom - 1 - frameHeight;
+        if (y < screen.top)
+            y = screen.top;
+    }
+    return PixelPoint{image.right + 20 - frameWidth, y};
 }

@@ -5,6 +5,26 @@
 
 ProblemChoice problemChoice;
 
+Picture previewPicture(const std::vector<EquationRow>& rows, bool hasDecimalPoint) {
+    Picture p;
+    if (rows.empty())
+        return p;
+    const int n = static_cast<int>(rows.size());
+    EquationsItem item = makeEquations(rows, kRgbBlack, 5, 0, braceFor(n), hasDecimalPoint);
+    item.braceRect = {};  // the lines keep their place beside where the brace would be
+    p.add(std::move(item));
+    return p;
+}
+
+Picture slotBracketPicture(bool marker) {
+    Picture p;
+    if (!marker)
+        return p;
+    p.add(BracketItem{Shape::KakkoL, {11, 4, 25, kSlotBracketSize.height - 4}});
+    p.add(CaptionItem{0, kSlotBracketSize.height / 2 - 7, "▶", kRgbRed});
+    return p;
+}
+
 void ProblemChoice::show(const QuestionBank& bank, int comboIndex,
                          const std::array<int, kMaxUnits + 1>& curQues, int unknownCount,
                          bool withUnitList) {
@@ -51,6 +71,7 @@ void ProblemChoice::showQuestions(const QuestionBank& bank, int unit) {
             ui().showMessage(line + kInvalidQuestionSuffix);
         slot.rows = std::move(parsed.rows);
         slot.hasDecimalPoint = parsed.hasDecimalPoint;
+        slot.preview = previewPicture(slot.rows, slot.hasDecimalPoint);
         ++slot.revision;
     }
 }

@@ -8,7 +8,20 @@
 #include <vector>
 
 #include "arith/Equation.h"
+#include "picture/Picture.h"
 #include "questions/QuestionBank.h"
+
+// A slot's preview and the bracket picture left of it.
+constexpr PixelSize kPreviewSize{337, 129};
+constexpr PixelSize kSlotBracketSize{25, 129};
+
+// The preview of a question: its equations one per line, line j at 30 j + 5,
+// each from column 3 of the 9-pixel columns (as beside the worksheet's
+// 25-pixel brace); no brace of its own, the slot's bracket stands beside it.
+Picture previewPicture(const std::vector<EquationRow>& rows, bool hasDecimalPoint);
+// The bracket pictures: the marker (a bracket with a red pointer) for the
+// chosen question, a white picture for the others.
+Picture slotBracketPicture(bool marker);
 
 // One question slot: its number button, preview and bracket.
 struct ChoiceSlot {
@@ -16,6 +29,7 @@ struct ChoiceSlot {
     // The equations of the slot's question; none when it does not parse.
     std::vector<EquationRow> rows;
     bool hasDecimalPoint = false;
+    Picture preview;        // what the slot's picture shows
     unsigned revision = 0;  // raised whenever the preview is drawn anew
 };
 

@@ -1,14 +1,11 @@
 #include "questions/QuestionLine.h"
 
 #include <array>
-#include <string_view>
 
 #include "arith/Fraction.h"
 #include "arith/NumberText.h"
 
 namespace {
-
-constexpr std::string_view kUnknownLetters = "xyzw";
 
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -30,14 +27,12 @@ std::vector<std::string> splitQuestionLine(const std::string& line) {
 }
 
 bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount) {
-    if (unknownCount < 1 || unknownCount > static_cast<int>(kUnknownLetters.size()))
-        return false;
-    const std::string_view own = kUnknownLetters.substr(0, static_cast<std::size_t>(unknownCount));
     bool namesOne = false;
     for (char c : equation) {
         if (!isAsciiLetter(c))
             continue;
-        if (own.find(c) == std::string_view::npos)
+        const int index = unknownIndex(c);
+        if (index < 0 || index >= unknownCount)
             return false;
         namesOne = true;
     }

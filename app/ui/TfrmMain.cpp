@@ -61,12 +61,7 @@ TfrmMain::TfrmMain() {
     blankPicture = QImage(300, 300, QImage::Format_RGB32);
     blankPicture.fill(Qt::white);
     questionBank.quesBackup.clear();
-    // Line 0 of the equation list is the scratch row of compound operations:
-    // it starts as four zero terms.
-    equationList.rows[0] = EquationRow{};
-    for (int i = 0; i < 4; ++i)
-        equationList.rows[0].terms[i] = Zero;
-    equationList.rows[0].count = 4;
+    setUpScratchRow(equationList);
 
     auto* client = new QWidget(this);
     client->setObjectName("pnlClient");
@@ -229,7 +224,7 @@ void TfrmMain::formShow() {
     frmPage = new TfrmPage(pnlMain->width());
     // The blank picture takes the size of a step picture.
     blankPicture =
-        QImage(worksheetLayout.imageWidth, worksheetLayout.imageHeight, QImage::Format_RGB32);
+        QImage(sheetLayout().imageWidth, sheetLayout().imageHeight, QImage::Format_RGB32);
     blankPicture.fill(Qt::white);
     pageChild = mdiArea->addSubWindow(frmPage, Qt::FramelessWindowHint);
     pageChild->setObjectName("pageChild");

@@ -4,79 +4,40 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
-#include "drill/Picture.h"
-#include "drill/ui/PicturePainter.h"
+#include "picture/ui/PicturePainter.h"
 
 QPointer<TfrmMondai> frmMondai;
 
 namespace {
 
-constexpr int kBracketWidth = 25;
-constexpr int kSlotHeight = 129;
-constexpr int kPreviewWidth = 337;
 constexpr QPoint kSlotPlace[] = {{}, {8, 24}, {8, 160}, {8, 304}, {400, 24}, {400, 160}};
 
-// The preview of a question: its equations one per line, 30 pixels apart from
-// 5 pixels below the top, each from column 3 of the 9-pixel columns.
-QImage renderPreview(const ChoiceSlot& slot) {
-    Picture picture;
-    EquationsItem item =
-        makeEquations(slot.rows, kRgbBlack, 5, 0, Bitmap::KakkoSS, slot.hasDecimalPoint);
-    item.braceRect = {};  // no brace: the slot's own bracket stands beside it
-    item.firstColumn = kBracketWidth / 16 + 2;
-    picture.add(item);
-    return renderPicture(picture, QSize(kPreviewWidth, kSlotHeight));
-}
-
-// The two bracket pictures: the marker (a bold red bracket with a pointer) for
-// the chosen question, a thin grey one for the others.
-QImage bracketImage(bool marker) {
-    QImage image(kBracketWidth, kSlotHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath bracket;
-    bracket.moveTo(20, 6);
-    bracket.lineTo(10, 6);
-    bracket.lineTo(10, kSlotHeight - 7);
-    bracket.lineTo(20, kSlotHeight - 7);
-    p.setPen(QPen(marker ? QColor(220, 0, 0) : QColor(170, 170, 170), marker ? 4 : 1.5,
-                  Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.drawPath(bracket);
-    if (marker) {
-        QPainterPath pointer;
-        const int mid = kSlotHeight / 2;
-        pointer.moveTo(1, mid - 7);
-        pointer.lineTo(9, mid);
-        pointer.lineTo(1, mid + 7);
-        pointer.closeSubpath();
-        p.fillPath(pointer, QColor(220, 0, 0));
-    }
-    return image;
+QSize qSize(PixelSize s) {
+    return QSize(s.width, s.height);
 }
 
 }  // namespace
 
-TfrmMondaiPicture::TfrmMondaiPicture(const QString& name, QSize size, QWidget* parent)
+TfrmMondaiPicture::TfrmMondaiPicture(const QString& name, PixelSize size, QWidget* parent)
     : QWidget(parent) {
     setObjectName(name);
-    resize(size);
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    resize(qSize(size));
 }
 
-void TfrmMondaiPicture::setImage(const QImage& image) {
-    image_ = image;
+void TfrmMondaiPicture::setPicture(const Picture& picture) {
+    picture_ = picture;
     update();
 }
 
+QImage TfrmMondaiPicture::image() const {
+    return renderPicture(picture_, size());
+}
+
 void TfrmMondaiPicture::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), image_);
+    QPainter painter(this);
+    paintPicture(painter, picture_, size());
 }
 
 void TfrmMondaiPicture::mousePressEvent(QMouseEvent* event) {
@@ -101,32 +62,27 @@ TfrmMondai::TfrmMondai(QWidget* parent) : QDialog(parent) {
     QFont big = font();
     big.setPixelSize(16);
 
-    const QImage marker = bracketImage(true);
-    const QImage plain = bracketImage(false);
-    imgKakkoB = new QLabel(this);
-    imgKakkoB->setObjectName(QStringLiteral("imgKakkoB"));
-    imgKakkoB->setPixmap(QPixmap::fromImage(marker));
+    imgKakkoB = new TfrmMondaiPicture(QStringLiteral("imgKakkoB"), kSlotBracketSize, this);
+    imgKakkoB->setPicture(slotBracketPicture(true));
     imgKakkoB->hide();
-    imgKakkoW = new QLabel(this);
-    imgKakkoW->setObjectName(QStringLiteral("imgKakkoW"));
-    imgKakkoW->setPixmap(QPixmap::fromImage(plain));
+    imgKakkoW = new TfrmMondaiPicture(QStringLiteral("imgKakkoW"), kSlotBracketSize, this);
+    imgKakkoW->setPicture(slotBracketPicture(false));
     imgKakkoW->hide();
 
     static const char* const kCircled[] = {"", "①", "②", "③", "④", "⑤"};
     for (int k = 1; k <= kMaxQuestions; ++k) {
         const QPoint at = kSlotPlace[k];
-        imgKakko[k] = new TfrmMondaiPicture(QStringLiteral("imgKakko%1").arg(k),
-                                            QSize(kBracketWidth, kSlotHeight), this);
+        imgKakko[k] =
+            new TfrmMondaiPicture(QStringLiteral("imgKakko%1").arg(k), kSlotBracketSize, this);
         imgKakko[k]->move(at);
-        imgKakko[k]->setImage(plain);
-        Image[k] = new TfrmMondaiPicture(QStringLiteral("Image%1").arg(k),
-                                         QSize(kPreviewWidth, kSlotHeight), this);
-        Image[k]->move(at + QPoint(kBracketWidth, 0));
+        imgKakko[k]->setPicture(imgKakkoW->picture());
+        Image[k] = new TfrmMondaiPicture(QStringLiteral("Image%1").arg(k), kPreviewSize, this);
+        Image[k]->move(at + QPoint(kSlotBracketSize.width, 0));
         Image[k]->setCursor(Qt::PointingHandCursor);
         btnShiki[k] = new QPushButton(QString::fromUtf8(kCircled[k]), Image[k]);
         btnShiki[k]->setObjectName(QStringLiteral("btnShiki%1").arg(k));
         btnShiki[k]->setFont(big);
-        btnShiki[k]->setGeometry(kPreviewWidth - 36, 4, 32, 28);
+        btnShiki[k]->setGeometry(kPreviewSize.width - 36, 4, 32, 28);
         btnShiki[k]->setAutoDefault(false);
         connect(Image[k], &TfrmMondaiPicture::clicked, this, [this, k] { selectQuestion(k); });
         connect(imgKakko[k], &TfrmMondaiPicture::clicked, this, [this, k] { selectQuestion(k); });
@@ -211,10 +167,10 @@ void TfrmMondai::syncFromModel() {
         btnShiki[k]->setVisible(slot.visible);
         if (slot.revision != shownRevision_[k]) {
             shownRevision_[k] = slot.revision;
-            Image[k]->setImage(renderPreview(slot));
+            Image[k]->setPicture(slot.preview);
         }
-        const QLabel* bracket = k == c.marked ? imgKakkoB : imgKakkoW;
-        imgKakko[k]->setImage(bracket->pixmap().toImage());
+        // The bracket pictures are copied into the slot's bracket.
+        imgKakko[k]->setPicture((k == c.marked ? imgKakkoB : imgKakkoW)->picture());
     }
     btnOK->setEnabled(c.canAccept());
     syncing_ = false;

@@ -17,14 +17,16 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// A picture of the window: shows an image stretched to its size and reports
-// clicks.
+// A picture of the window: paints its description at its own size and
+// reports clicks.
 class TfrmMondaiPicture : public QWidget {
     Q_OBJECT
   public:
-    TfrmMondaiPicture(const QString& name, QSize size, QWidget* parent);
-    void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    TfrmMondaiPicture(const QString& name, PixelSize size, QWidget* parent);
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+    // What the picture shows now, as an image.
+    QImage image() const;
 
   signals:
     void clicked();
@@ -36,7 +38,7 @@ class TfrmMondaiPicture : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    QImage image_;
+    Picture picture_;
 };
 
 // What the window is shown for.
@@ -64,8 +66,8 @@ class TfrmMondai : public QDialog {
     std::array<TfrmMondaiPicture*, 6> Image{};     // Image1 … Image5
     std::array<TfrmMondaiPicture*, 6> imgKakko{};  // imgKakko1 … imgKakko5
     std::array<QPushButton*, 6> btnShiki{};        // btnShiki1 … btnShiki5
-    QLabel* imgKakkoB = nullptr;                   // the marker bracket (hidden)
-    QLabel* imgKakkoW = nullptr;                   // the plain bracket (hidden)
+    TfrmMondaiPicture* imgKakkoB = nullptr;        // the marker bracket (hidden)
+    TfrmMondaiPicture* imgKakkoW = nullptr;        // the plain bracket (hidden)
     QLabel* Label1 = nullptr;
     QListWidget* lstTangen = nullptr;
     QPushButton* btnOK = nullptr;

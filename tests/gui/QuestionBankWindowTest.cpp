@@ -104,9 +104,7 @@ class QuestionBankWindowTest : public DrillWindowTest {
             out += frmMondai->Image[k]->isVisible() ? (k == problemChoice.marked ? 'M' : 'o') : '-';
         return out;
     }
-    static bool markerOn(int k) {
-        return frmMondai->imgKakko[k]->image() == frmMondai->imgKakkoB->pixmap().toImage();
-    }
+    static bool markerOn(int k) { return !frmMondai->imgKakko[k]->picture().empty(); }
     std::vector<std::string> taskRows() {
         std::vector<std::string> out;
         for (int i = 1; i <= drillState.unknownCount; ++i)
