@@ -22,6 +22,26 @@ std::string lineNumberText(int index) {
     return std::to_string(index + 1) + "行目";
 }
 
+// The memo line of question k of unit u, in a text that has split.
+std::optional<int> lineOfQuestion(const std::vector<std::string>& lines, int unit, int k) {
+    int u = 0;
+    int inUnit = 0;
+    bool open = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.starts_with("<<")) {
+            ++u;
+            inUnit = 0;
+            open = true;
+        } else if (line == ">>") {
+            open = false;
+        } else if (open && ++inUnit == k && u == unit) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool questionCharactersAllowed(const std::string& line) {
@@ -81,6 +101,9 @@ CheckReport checkQuestionText(QuestionBank& bank) {
             report.lstErQues.push_back(line);
             report.edtTangen = "";
             report.focusMemo = true;
+            // The caret goes to the first of them, so the teacher can mend it at once.
+            if (!report.caretLine)
+                report.caretLine = lineOfQuestion(bank.lines, u, k);
             unitFailed = true;
         }
         if (unitFailed) {

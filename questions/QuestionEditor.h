@@ -57,7 +57,8 @@ bool questionCharactersAllowed(const std::string& line);
 //  3. structure: the text splits into units (the unit tables are rebuilt);
 //  4. questions: unit by unit, every question sets up as a system of
 //     equations, in rows of its own; all bad questions of the first unit that
-//     has any are listed, each also reported by message;
+//     has any are listed, each also reported by message, and the caret goes
+//     to the first of them;
 //  5. there are exactly 4 units.
 // Sets editorState.checkPassed when the text passed.
 CheckReport checkQuestionText(QuestionBank& bank);

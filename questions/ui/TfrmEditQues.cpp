@@ -57,6 +57,16 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     edtErTangen = outputField("edtErTangen", this);
     lstErQues = new QListWidget(this);
     lstErQues->setObjectName(QStringLiteral("lstErQues"));
+    // A line in error, clicked, is found in the text.
+    connect(lstErQues, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const std::string text = item->text().toStdString();
+        for (std::size_t i = 0; i < questionBank.lines.size(); ++i)
+            if (questionBank.lines[i] == text) {
+                caretToLineEnd(static_cast<int>(i));
+                memQues->setFocus();
+                return;
+            }
+    });
 
     btnCompile = new QPushButton(QStringLiteral("エラーチェック"), this);
     btnCompile->setObjectName(QStringLiteral("btnCompile"));

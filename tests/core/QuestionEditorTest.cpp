@@ -176,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"問題は5問以下です"}},
         CheckCase{
             "EmptyText", {}, std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
-        // Questions: every bad question of the first unit that has one.
+        // Questions: every bad question of the first unit that has one; the
+        // caret at the first of them.
         CheckCase{"BadInUnits2And3",
                   units({kGood2,
                          {"x+y+z=6;x-y=", "x+y+z=6;x-y+z=2;x+y-z=0", "x+y=1;x-y=;"},
@@ -186,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kQuestionsResult,
                   "B",
                   {"x+y+z=6;x-y=", "x+y=1;x-y=;"},
-                  std::nullopt,
+                  5,
                   {"x+y+z=6;x-y=：問題が不正です", "x+y=1;x-y=;：問題が不正です"}},
         CheckCase{"BadInUnit3Only",
                   units({kGood2, kGood3, {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
@@ -194,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kQuestionsResult,
                   "C",
                   {"x+y=1;x-y=1;x=1;y=1;z=1"},
-                  std::nullopt,
+                  8,
                   {"x+y=1;x-y=1;x=1;y=1;z=1：問題が不正です"}},
         // An unknown the question does not have, or an equation without one.
         CheckCase{"ForeignUnknown",
@@ -203,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kQuestionsResult,
                   "A",
                   {"x+z=1;x-y=2"},
-                  std::nullopt,
+                  1,
                   {"x+z=1;x-y=2：問題が不正です"}},
         CheckCase{"NoUnknown",
                   units({{"x+y=1;=5"}, kGood3, kGood4, kSpecial}),
@@ -211,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kQuestionsResult,
                   "A",
                   {"x+y=1;=5"},
-                  std::nullopt,
+                  1,
                   {"x+y=1;=5：問題が不正です"}},
         CheckCase{"OneEquation",
                   units({{"x=1"}, kGood3, kGood4, kSpecial}),
@@ -219,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kQuestionsResult,
                   "A",
                   {"x=1"},
-                  std::nullopt,
+                  1,
                   {"x=1：問題が不正です"}},
         // The unit count.
         CheckCase{"FiveUnits",

@@ -254,35 +254,43 @@ TEST_F(QuestionBankWindowTest, TheCheckPointsAtTheBadLineAndOkRestartsWithTheCho
     edited[1] = "x+y=9;x-y=1";
     Lines broken = edited;
     broken[7] = "x+y+z=6;x-y+z=2;x+y-w=0";
-    withModals([] { frmMain->mnuEditRaver->trigger(); },
-               {[&](QWidget* m) {
-                    editText(broken);
-                    press(m, "btnCompile");
-                    EXPECT_EQ(frmEditQues->edtResult->text(), "??? 誤りがあります ???");
-                    EXPECT_EQ(frmEditQues->edtErTangen->text(), "３元１次連立方程式");
-                    ASSERT_EQ(frmEditQues->lstErQues->count(), 1);
-                    EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(), "x+y+z=6;x-y+z=2;x+y-w=0");
-                    // A space: listed at the character stage, the caret at the end of its line.
-                    broken[7] = "x+y+z=6;x-y+z=2;x+y-z= 0";
-                    editText(broken);
-                    press(m, "btnCompile");
-                    EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
-                    EXPECT_TRUE(frmEditQues->memQues->textCursor().atBlockEnd());
-                    EXPECT_EQ(frmEditQues->edtResult->text(), "");
-                    press(m, "btnOk");
-                    EXPECT_TRUE(m->isVisible());
-                    editText(edited);
-                    press(m, "btnCompile");
-                    EXPECT_EQ(frmEditQues->edtResult->text(), "☆☆☆　構文チェック成功　☆☆☆");
-                    EXPECT_EQ(frmEditQues->edtTangen->text(), "4");
-                    EXPECT_EQ(frmEditQues->edtErTangen->text(), "なし");
-                    press(m, "btnOk");
-                },
-                [](QWidget* m) {
-                    EXPECT_EQ(m, frmMondai.data());
-                    EXPECT_EQ(problemChoice.dlgUnit, 1);
-                    press(m, "btnOK");
-                }});
+    withModals(
+        [] { frmMain->mnuEditRaver->trigger(); },
+        {[&](QWidget* m) {
+             editText(broken);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->edtResult->text(), "??? 誤りがあります ???");
+             EXPECT_EQ(frmEditQues->edtErTangen->text(), "３元１次連立方程式");
+             ASSERT_EQ(frmEditQues->lstErQues->count(), 1);
+             EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(), "x+y+z=6;x-y+z=2;x+y-w=0");
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             // Elsewhere, a click on the listed line finds it again.
+             frmEditQues->memQues->moveCursor(QTextCursor::Start);
+             QTest::mouseClick(
+                 frmEditQues->lstErQues->viewport(), Qt::LeftButton, {},
+                 frmEditQues->lstErQues->visualItemRect(frmEditQues->lstErQues->item(0)).center());
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             // A space: listed at the character stage, the caret at the end of its line.
+             broken[7] = "x+y+z=6;x-y+z=2;x+y-z= 0";
+             editText(broken);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             EXPECT_TRUE(frmEditQues->memQues->textCursor().atBlockEnd());
+             EXPECT_EQ(frmEditQues->edtResult->text(), "");
+             press(m, "btnOk");
+             EXPECT_TRUE(m->isVisible());
+             editText(edited);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->edtResult->text(), "☆☆☆　構文チェック成功　☆☆☆");
+             EXPECT_EQ(frmEditQues->edtTangen->text(), "4");
+             EXPECT_EQ(frmEditQues->edtErTangen->text(), "なし");
+             press(m, "btnOk");
+         },
+         [](QWidget* m) {
+             EXPECT_EQ(m, frmMondai.data());
+             EXPECT_EQ(problemChoice.dlgUnit, 1);
+             press(m, "btnOK");
+         }});
     const Lines expected = {"x+y+z=6;x-y+z=2;x+y-w=0：問題が不正です",
                             "エラーチェックしてください"};
     EXPECT_EQ(ui.messages(), expected);
