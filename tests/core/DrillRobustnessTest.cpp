@@ -171,7 +171,7 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                 else if (entryState.entryPhase == 0 || pick(2))
                     solverStep();
             } else
-                switch (pick(10)) {
+                switch (pick(11)) {
                     case 0:
                         btnGyouClick(1 + pick(4));
                         break;
@@ -209,6 +209,20 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                             imageMouseUp(drillState.curStep,
                                          pick(3) ? MouseButton::Left : MouseButton::Right);
                         break;
+                    case 9: {
+                        // A whole operation composed on the buttons and run,
+                        // rows and operators of the student's choosing: the
+                        // same row twice too.
+                        const int n = drillState.unknownCount;
+                        btnGyouClick(1 + pick(n));
+                        pressOperator(pick(5));
+                        btnGyouClick(1 + pick(n));
+                        if (pick(2))
+                            pressOperator(pick(2));
+                        typeNumber(texts[pick(7)]);
+                        btnJikkouClick();
+                        break;
+                    }
                     default:
                         if (pick(8) == 0)
                             timBlinkTimer();
