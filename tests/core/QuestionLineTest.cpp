@@ -7,8 +7,8 @@
 #include <string>
 
 #include "arith/NumberText.h"
-#include "platform/ScriptedUi.h"
 #include "questions/QuestionLine.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 
