@@ -34,31 +34,24 @@ void KeypadPanel::clear() {
     text.clear();
 }
 
-namespace {
-
-// The buttons can put a second "." or both "." and "分の" into the text,
-// which no conversion can read; the student corrects it instead.
-bool textAccepted(const std::string& text) {
-    if (keypadTextValid(text))
-        return true;
-    ui().showMessage(text + kKeypadTextInvalidMessage);
-    return false;
-}
-
-}  // namespace
-
 bool KeypadPanel::fairCopy() {
-    if (!textAccepted(text))
+    // A text the reader refuses (the buttons can compose a second "." or five
+    // digits) has been reported by it; nothing is drawn.
+    const PanelNumber number = readKeypadNumber(text);
+    if (number.refused)
         return false;
-    keypadValue = parseKeypadNumber(text);
+    keypadValue = number.value;
     return true;
 }
 
 int KeypadPanel::ok() {
     if (text.empty())
         return kKeypadCancelled;
-    if (!textAccepted(text))
+    // A refused text has been reported; the window stays open for the student
+    // to correct it, instead of handing over 0/0 as if it were zero.
+    const PanelNumber number = readKeypadNumber(text);
+    if (number.refused)
         return kKeypadStaysOpen;
-    keypadValue = parseKeypadNumber(text);
+    keypadValue = number.value;
     return kKeypadEntered;
 }

@@ -33,13 +33,13 @@ struct KeypadPanel {
     void typeBunsu();  // "分の"
     void clear();      // CL, and every showing of the window
 
-    // 清書: checks the text against the panel grammar (a text outside it is
-    // refused with the text followed by kKeypadTextInvalidMessage, and false
-    // returned), then converts it into keypadValue. The window then draws
-    // keypadValue as its fair copy.
+    // 清書: reads the text with readKeypadNumber into keypadValue and returns
+    // true; a text the reader refuses (outside the panel grammar, too many
+    // digits, a fraction written wrongly, a zero denominator, a decimal too
+    // long) has been reported and gives false, keypadValue unchanged. The
+    // window then draws keypadValue as its fair copy.
     bool fairCopy();
     // ＯＫ: kKeypadCancelled on an empty panel; kKeypadStaysOpen when the text
-    // is refused as for 清書; else the text converted into keypadValue and
-    // kKeypadEntered.
+    // is refused as for 清書; else kKeypadEntered with the value in keypadValue.
     int ok();
 };

@@ -1,7 +1,6 @@
 #include "drill/Drill.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -95,16 +94,17 @@ bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     drillState.lstExt = splitQuestionLine(line);
     drillState.hasDecimalPoint = false;
-
-    drillState.curStep = 1;
-    const int n = parseQuestionLine(line, std::span(equationList.rows).subspan(1, 4));
-    if (n == 0) {
-        sheet::say(line + kInvalidQuestionSuffix);
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
+    if (!parsed) {
+        sheet::say(line + kInvalidQuestionLineSuffix);
         return false;
     }
+    const int n = static_cast<int>(parsed->rows.size());
     drillState.unknownCount = n;
     equationList.unknownCount = n;
-    drillState.hasDecimalPoint = numberState.hasDecimalPoint;
+    for (int i = 0; i < n; ++i)
+        equationList.rows[i + 1] = std::move(parsed->rows[i]);
+    drillState.hasDecimalPoint = parsed->hasDecimalPoint;
     drillState.curStep = 2;
     return true;
 }
@@ -145,7 +145,16 @@ void chooseQuestion(int unit, int question) {
     drillState.curQues[unit] = question;
 }
 
+bool unitReady() {
+    const int unit = drillState.curUnit;
+    return validUnit(unit) && questionBank.quesCount[unit] > 0;
+}
+
 void nextQuestion() {
+    // With no unit to work in the student has been told why the worksheet is
+    // empty; there is no next question to ask about or to fail on.
+    if (!unitReady())
+        return;
     sheet::stopBlink();
     if (questionSolved()) {
         drillState.solvedCode = 0;

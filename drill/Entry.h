@@ -6,6 +6,9 @@
 
 // Shown when a button or key does not fit what is composed so far.
 inline constexpr const char* kWrongOperationMessage = "操作が誤りです。例①＋②，①÷２，④代入①";
+// Shown when a composed operation is not of the form row ± row × constant
+// (also for a row chosen after a number).
+inline constexpr const char* kCompoundFormMessage = "行１＋行２×定数　の形にしてください";
 
 // Operator codes of the operation buttons and keys.
 enum OperatorCode {
@@ -28,9 +31,10 @@ void selectRow(int step, int row);
 // Adds an operator (OperatorCode).
 void pressOperator(int code);
 // Adds to the number: a digit, ".", "分の", "-" or the command "CL". Only
-// while the number group is enabled.
+// while the number group is enabled. "-" is taken only on an empty number,
+// from the button and the keyboard alike.
 void typeNumber(const std::string& text);
-// The minus button: "-" only on an empty number.
+// The minus button.
 void btnMinusClick();
 // 訂正 (without clearing) and Esc; a refused run clears picture curStep too.
 void correctEntry(bool clearCurrentPicture);

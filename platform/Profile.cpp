@@ -74,6 +74,15 @@ std::string cutToCp932Bytes(std::string_view text, std::size_t limit) {
     return out;
 }
 
+// One pair of double or single quotes around a value is not part of it, as
+// Windows reads profiles: 1="42" holds 42.
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
 bool storable(std::string_view text) {
     if (text.find_first_of("\r\n") != npos)
         return false;
@@ -204,7 +213,7 @@ std::string ProfileFile::value(std::string_view section, std::string_view key,
     if (at == npos)
         return std::string(fallback);
     std::string_view line = content[at].text;
-    return cutToCp932Bytes(trim(line.substr(line.find('=') + 1)), kProfileValueLimit);
+    return cutToCp932Bytes(unquote(trim(line.substr(line.find('=') + 1))), kProfileValueLimit);
 }
 
 int32_t ProfileFile::intValue(std::string_view section, std::string_view key,
@@ -217,10 +226,12 @@ int32_t ProfileFile::intValue(std::string_view section, std::string_view key,
 
 ProfileStatus ProfileFile::setValue(std::string_view section, std::string_view key,
                                     std::string_view text) {
-    if (!storable(section) || !storable(key) || !storable(text) || key.find('=') != npos ||
-        trim(key).empty())
-        return ProfileStatus::Unstorable;
     std::string_view name = trim(key);
+    // A key line that starts with "[" would be read as a section header, and
+    // "=" would end the key early: neither key could be found again.
+    if (!storable(section) || !storable(key) || !storable(text) || name.empty() ||
+        name.find('=') != npos || name.front() == '[')
+        return ProfileStatus::Unstorable;
     std::size_t header = findSection(section);
     if (header == npos) {
         content.push_back({"[" + std::string(trim(section)) + "]", true});

@@ -64,11 +64,11 @@ void ProblemChoice::showQuestions(const QuestionBank& bank, int unit) {
         if (!slot.visible)
             continue;
         const std::string line = bank.question(unit, k);
-        ParsedQuestion parsed = parseQuestionAside(line);
         // A question that does not parse shows an empty preview, never the
         // equations an earlier unit left in its slot.
-        if (!parsed.valid)
-            ui().showMessage(line + kInvalidQuestionSuffix);
+        ParsedQuestion parsed = parseQuestionAside(line).value_or(ParsedQuestion{});
+        if (parsed.rows.empty())
+            ui().showMessage(line + kInvalidQuestionLineSuffix);
         slot.rows = std::move(parsed.rows);
         slot.hasDecimalPoint = parsed.hasDecimalPoint;
         slot.preview = previewPicture(slot.rows, slot.hasDecimalPoint);

@@ -17,6 +17,13 @@ std::string QuestionBank::question(int unit, int k) const {
     return quesLine[unit][k];
 }
 
+bool QuestionBank::hasUnits() const {
+    for (int u = 1; u <= kMaxUnits; ++u)
+        if (quesCount[u] > 0)
+            return true;
+    return false;
+}
+
 namespace {
 
 constexpr const char* kWhatItIs = "問題ファイル";
@@ -109,6 +116,8 @@ bool splitUnits(QuestionBank& bank) {
     }
     if (open)
         return false;  // the last unit was never closed
+    if (closed == 0)
+        return false;  // blank lines only: no unit, as for an empty text
     bank.unitTotal = closed;
     return true;
 }

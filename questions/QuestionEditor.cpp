@@ -95,9 +95,9 @@ CheckReport checkQuestionText(QuestionBank& bank) {
         bool unitFailed = false;
         for (int k = 1; k <= bank.quesCount[u]; ++k) {
             const std::string line = bank.question(u, k);
-            if (parseQuestionAside(line).valid)
+            if (parseQuestionAside(line))
                 continue;
-            ui().showMessage(line + kInvalidQuestionSuffix);
+            ui().showMessage(line + kInvalidQuestionLineSuffix);
             report.lstErQues.push_back(line);
             report.edtTangen = "";
             report.focusMemo = true;

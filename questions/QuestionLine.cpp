@@ -1,11 +1,11 @@
 #include "questions/QuestionLine.h"
 
-#include <array>
-
-#include "arith/Fraction.h"
 #include "arith/NumberText.h"
 
 namespace {
+
+constexpr int kMinEquations = 2;
+constexpr int kMaxEquations = 4;
 
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -27,48 +27,44 @@ std::vector<std::string> splitQuestionLine(const std::string& line) {
 }
 
 bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount) {
-    bool namesOne = false;
+    // The equation reader takes every ASCII letter for an unknown and drops
+    // one it has no place for, so a slip like "2a" or a "z" in a system of two
+    // would silently become a zero coefficient.
+    bool any = false;
     for (char c : equation) {
         if (!isAsciiLetter(c))
             continue;
         const int index = unknownIndex(c);
         if (index < 0 || index >= unknownCount)
             return false;
-        namesOne = true;
+        any = true;
     }
-    return namesOne;
+    return any;
 }
 
-int parseQuestionLine(const std::string& line, std::span<EquationRow> rows) {
+std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
     const std::vector<std::string> parts = splitQuestionLine(line);
     const int n = static_cast<int>(parts.size());
-    if (n < 2 || n > 4 || static_cast<std::size_t>(n) > rows.size())
-        return 0;
+    if (n < kMinEquations || n > kMaxEquations)
+        return std::nullopt;
     for (const auto& part : parts)
         if (part.empty())
-            return 0;
+            return std::nullopt;
+    ParsedQuestion parsed;
+    parsed.rows.resize(parts.size());
     for (int i = 0; i < n; ++i) {
-        if (!parseEquationLine(parts[i], rows[i], n))
-            return 0;
+        if (!parseEquationLine(parts[i], parsed.rows[i], n))
+            return std::nullopt;
         if (!namesOnlyItsUnknowns(parts[i], n))
-            return 0;
+            return std::nullopt;
     }
-    return n;
+    parsed.hasDecimalPoint = numberState.hasDecimalPoint;
+    return parsed;
 }
 
-ParsedQuestion parseQuestionAside(const std::string& line) {
-    // The parse leaves its error code and decimal flag in the program-wide
-    // number state, which belongs to the question on the worksheet.
+std::optional<ParsedQuestion> parseQuestionAside(const std::string& line) {
     const NumberState kept = numberState;
-    std::array<EquationRow, 4> scratch{};
-    ParsedQuestion out;
-    const int n = parseQuestionLine(line, scratch);
-    if (n > 0) {
-        out.valid = true;
-        out.rows.assign(scratch.begin(), scratch.begin() + n);
-        // As on the worksheet: the form of the last equation parsed.
-        out.hasDecimalPoint = numberState.hasDecimalPoint;
-    }
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
     numberState = kept;
-    return out;
+    return parsed;
 }

@@ -1,42 +1,40 @@
 #pragma once
-// One question line: a system of 2 to 4 linear equations separated by ";".
-// The one rule for turning a line into rows, shared by the drill's set-up,
-// the question editor's check and the problem choice window's previews, so
-// that all three agree on which lines are questions.
+// A question line: one system of 2 to 4 linear equations separated by ";",
+// in as many unknowns as it has equations ("x", "y", "z", "w" in this order).
+// The drill sets questions up from it, and so does every window that shows
+// or checks a question, so that they all agree on what is valid.
 
-#include <span>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "arith/Equation.h"
 
-// Appended to a question line that is not a valid question (full-width colon).
-constexpr const char* kInvalidQuestionSuffix = "：問題が不正です";
+// Appended to a question line that is not a valid system.
+inline constexpr const char* kInvalidQuestionLineSuffix = "：問題が不正です";
 
-// The equations of a line: its parts between the ";" (a line without ";" is
-// one part, an empty line one empty part).
+// The parts of a line between ";" (an empty line gives one empty part).
 std::vector<std::string> splitQuestionLine(const std::string& line);
 
-// Whether an equation names only the first `unknownCount` of x, y, z, w and at
-// least one of them. Any other letter ("z" with two unknowns, "X", "a") is a
-// slip that parsing would drop silently, leaving a row of zeros.
+// Whether every letter of an equation is one of the first `unknownCount`
+// unknowns, and at least one is there.
 bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount);
 
-// Parses the line into rows[0] … rows[n - 1], n being its number of
-// equations, which is also its number of unknowns. Returns n, or 0 when the
-// line is not a question: an empty part, fewer than 2 or more than 4
-// equations (or more than rows has room for), an equation that does not parse
-// or that names a letter other than its unknowns. Reports nothing itself,
-// except what parseEquationLine shows for a character outside the grammar;
-// the caller shows the line followed by kInvalidQuestionSuffix.
-int parseQuestionLine(const std::string& line, std::span<EquationRow> rows);
-
-// A question parsed into rows of its own, for a check or a preview that must
-// not touch the equation list the drill works in, nor the number state of
-// the last parse.
 struct ParsedQuestion {
-    bool valid = false;
-    std::vector<EquationRow> rows;  // one per equation when valid
-    bool hasDecimalPoint = false;   // drawn with decimals, as the worksheet would draw it
+    std::vector<EquationRow> rows;  // one canonical row per equation
+    // Numbers are written as decimals: the reader's decimal flag after the
+    // last equation, as the drill has always drawn the question.
+    bool hasDecimalPoint = false;
 };
-ParsedQuestion parseQuestionAside(const std::string& line);
+
+// Parses a question line: 2 to 4 equations, none empty, each read by
+// parseEquationLine for as many unknowns as there are equations and naming
+// only those unknowns, at least one of them. nullopt for an invalid line,
+// after any message of the equation reader; the caller then shows the line
+// followed by kInvalidQuestionLineSuffix.
+std::optional<ParsedQuestion> parseQuestionLine(const std::string& line);
+
+// The same for a check or a preview, which must leave the question on the
+// worksheet alone: the number state of the last parse (its error code and
+// decimal flag) is left as it was.
+std::optional<ParsedQuestion> parseQuestionAside(const std::string& line);

@@ -393,6 +393,10 @@ void TfrmMain::mnuNextClick() {
 }
 
 void TfrmMain::mnuChangeClick() {
+    // Without units there is nothing to change to; the start-up message has
+    // said why.
+    if (!questionBank.hasUnits())
+        return;
     switchUnit(true);
 }
 
@@ -410,6 +414,11 @@ void TfrmMain::mnuVersionClick() {
 }
 
 void TfrmMain::cmbMenuChange() {
+    // Without units there is nothing to change to; the combo stays as it was.
+    if (!questionBank.hasUnits()) {
+        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        return;
+    }
     switchUnit(false);
 }
 

@@ -87,12 +87,23 @@ INSTANTIATE_TEST_SUITE_P(
                    kKeypadStaysOpen,
                    false,
                    {7, 5, '/'}},
+        // A number the reader refuses keeps the window open after its one
+        // message; no 0/0 is handed over as if it were zero.
         KeypadCase{"1 2 3 4 5 ok",
                    "12345",
                    {"12345 ←数値は４桁以下にしてください"},
-                   kKeypadEntered,
+                   kKeypadStaysOpen,
                    false,
-                   {0, 0, '/'}},
+                   {7, 5, '/'}},
+        KeypadCase{"3 bun ok",
+                   "3分の",
+                   {"3分の ←分数の表現があやまりです"},
+                   kKeypadStaysOpen,
+                   false,
+                   {7, 5, '/'}},
+        KeypadCase{"0 bun 3 copy", "0分の3", {"分母が０です"}, -1, false, {7, 5, '/'}},
+        // A lone minus is zero, not refused: the caller asks about a zero.
+        KeypadCase{"m ok", "-", {}, kKeypadEntered, false, {0, 0, '/'}},
         KeypadCase{"0 . 1 2 5 ok", "0.125", {}, kKeypadEntered, false, {8, 1, '/'}}));
 
 TEST(KeypadMinus, OnlyAnEmptyNumberTakesAMinus) {
