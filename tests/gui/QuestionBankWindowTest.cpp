@@ -240,6 +240,11 @@ TEST_F(QuestionBankWindowTest, TypingThenOkAsksForTheCheck) {
                    press(m, "btnOk");
                    EXPECT_TRUE(m->isVisible());
                    EXPECT_EQ(ui.messages(), Lines{"エラーチェックしてください"});
+                   // Esc asks before it throws the edit away; the button does not.
+                   ui.answers = {Answer::No};
+                   QTest::keyClick(frmEditQues->memQues, Qt::Key_Escape);
+                   EXPECT_TRUE(m->isVisible());
+                   EXPECT_EQ(ui.log.back().caption, "確認");
                    press(m, "btnCancel");
                }});
     // Cancelled: the text and the units are those from before.
