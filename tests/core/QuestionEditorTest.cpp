@@ -113,132 +113,59 @@ TEST_P(CheckStages, GiveTheirVerdictAndListTheLinesInError) {
 
 const Lines kFour = units({kGood2, kGood3, kGood4, kSpecial});
 
-INSTANTIATE_TEST_SUITE_P(
-    Editor, CheckStages,
-    ::testing::Values(
-        // Characters: the first line with a character outside 0-9 + - . / ; = w x y z.
-        CheckCase{"Space",
-                  units({{"x+y=7;x-y=3", "2x + y=3;x-y=1", "x*y"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  std::nullopt,
-                  "",
-                  {"2x + y=3;x-y=1"},
-                  2},
-        CheckCase{"TrailingStar",
-                  units({{"x+y=3;x-y=1*"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  std::nullopt,
-                  "",
-                  {"x+y=3;x-y=1*"},
-                  1},
-        CheckCase{"FullWidthDigit",
-                  units({kGood2, {"x+y+z=６;x=1;y=2"}, kGood4, kSpecial}),
-                  "",
-                  std::nullopt,
-                  "",
-                  {"x+y+z=６;x=1;y=2"},
-                  5},
-        CheckCase{"CapitalLetter",
-                  units({{"X+y=1;x-y=0"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  std::nullopt,
-                  "",
-                  {"X+y=1;x-y=0"},
-                  1},
-        // Unit lines pass with Japanese names, unless Shift-JIS cannot write them.
-        CheckCase{"EmojiInUnitName",
-                  [] {
-                      Lines t = kFour;
-                      t[4] = "<<三元😀";
-                      return t;
-                  }(),
-                  "",
-                  "??? 5行目にシフトJISで保存できない文字があります",
-                  "",
-                  {"<<三元😀"},
-                  4},
-        // Structure.
-        CheckCase{"UnitNotClosed",
-                  {"<<A", "x+y=1;x-y=1", "<<B", "x+y=2;x-y=0", ">>"},
-                  std::nullopt,
-                  kStructureResult,
-                  kStructureUnit,
-                  {},
-                  std::nullopt},
-        CheckCase{"SixQuestions",
-                  units({{"x+y=1;x-y=1", "x+y=1;x-y=1", "x+y=1;x-y=1", "x+y=1;x-y=1", "x+y=1;x-y=1",
-                          "x+y=1;x-y=1"}}),
-                  std::nullopt,
-                  kStructureResult,
-                  kStructureUnit,
-                  {},
-                  std::nullopt,
-                  {"問題は5問以下です"}},
-        CheckCase{
-            "EmptyText", {}, std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
-        // Questions: every bad question of the first unit that has one; the
-        // caret at the first of them.
-        CheckCase{"BadInUnits2And3",
-                  units({kGood2,
-                         {"x+y+z=6;x-y=", "x+y+z=6;x-y+z=2;x+y-z=0", "x+y=1;x-y=;"},
-                         {"x+y=1;x-y=1;x=1;y=1;z=1"},
-                         kSpecial}),
-                  "",
-                  kQuestionsResult,
-                  "B",
-                  {"x+y+z=6;x-y=", "x+y=1;x-y=;"},
-                  5,
-                  {"x+y+z=6;x-y=：問題が不正です", "x+y=1;x-y=;：問題が不正です"}},
-        CheckCase{"BadInUnit3Only",
-                  units({kGood2, kGood3, {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
-                  "",
-                  kQuestionsResult,
-                  "C",
-                  {"x+y=1;x-y=1;x=1;y=1;z=1"},
-                  8,
-                  {"x+y=1;x-y=1;x=1;y=1;z=1：問題が不正です"}},
-        // An unknown the question does not have, or an equation without one.
-        CheckCase{"ForeignUnknown",
-                  units({{"x+z=1;x-y=2"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  kQuestionsResult,
-                  "A",
-                  {"x+z=1;x-y=2"},
-                  1,
-                  {"x+z=1;x-y=2：問題が不正です"}},
-        CheckCase{"NoUnknown",
-                  units({{"x+y=1;=5"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  kQuestionsResult,
-                  "A",
-                  {"x+y=1;=5"},
-                  1,
-                  {"x+y=1;=5：問題が不正です"}},
-        CheckCase{"OneEquation",
-                  units({{"x=1"}, kGood3, kGood4, kSpecial}),
-                  "",
-                  kQuestionsResult,
-                  "A",
-                  {"x=1"},
-                  1,
-                  {"x=1：問題が不正です"}},
-        // The unit count.
-        CheckCase{"FiveUnits",
-                  units({kGood2, kGood3, kGood4, kSpecial, kGood2}),
-                  "5",
-                  kUnitCountResult,
-                  "",
-                  {},
-                  std::nullopt},
-        CheckCase{"ThreeUnits",
-                  units({kGood2, kGood3, kGood4}),
-                  "3",
-                  kUnitCountResult,
-                  "",
-                  {},
-                  std::nullopt},
-        CheckCase{"FourUnits", kFour, "4", kPassedResult, kNone, {kNone}, std::nullopt, {}, true}),
+Lines withLine(Lines text, std::size_t at, const std::string& line) {
+    text[at] = line;
+    return text;
+}
+
+// One row per case: the text; edtTangen and edtResult (nullopt: left as they
+// were), edtErTangen, lstErQues; the caret's line; the messages shown.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Editor, CheckStages, ::testing::Values(
+    // Characters: the first line with a character outside 0-9 + - . / ; = w x y z.
+    CheckCase{"Space", units({{"x+y=7;x-y=3", "2x + y=3;x-y=1", "x*y"}, kGood3, kGood4, kSpecial}),
+              "", std::nullopt, "", {"2x + y=3;x-y=1"}, 2},
+    CheckCase{"TrailingStar", units({{"x+y=3;x-y=1*"}, kGood3, kGood4, kSpecial}),
+              "", std::nullopt, "", {"x+y=3;x-y=1*"}, 1},
+    CheckCase{"FullWidthDigit", units({kGood2, {"x+y+z=６;x=1;y=2"}, kGood4, kSpecial}),
+              "", std::nullopt, "", {"x+y+z=６;x=1;y=2"}, 5},
+    CheckCase{"CapitalLetter", units({{"X+y=1;x-y=0"}, kGood3, kGood4, kSpecial}),
+              "", std::nullopt, "", {"X+y=1;x-y=0"}, 1},
+    // Unit lines pass with Japanese names, unless Shift-JIS cannot write them.
+    CheckCase{"EmojiInUnitName", withLine(kFour, 4, "<<三元😀"),
+              "", "??? 5行目にシフトJISで保存できない文字があります", "", {"<<三元😀"}, 4},
+    // Structure.
+    CheckCase{"UnitNotClosed", {"<<A", "x+y=1;x-y=1", "<<B", "x+y=2;x-y=0", ">>"},
+              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
+    CheckCase{"SixQuestions", units({Lines(6, "x+y=1;x-y=1")}),
+              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt, {"問題は5問以下です"}},
+    CheckCase{"EmptyText", {},
+              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
+    // Questions: every bad question of the first unit that has one; the caret
+    // at the first of them.
+    CheckCase{"BadInUnits2And3", units({kGood2, {"x+y+z=6;x-y=", "x+y+z=6;x-y+z=2;x+y-z=0", "x+y=1;x-y=;"},
+                                        {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
+              "", kQuestionsResult, "B", {"x+y+z=6;x-y=", "x+y=1;x-y=;"}, 5,
+              {"x+y+z=6;x-y=：問題が不正です", "x+y=1;x-y=;：問題が不正です"}},
+    CheckCase{"BadInUnit3Only", units({kGood2, kGood3, {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
+              "", kQuestionsResult, "C", {"x+y=1;x-y=1;x=1;y=1;z=1"}, 8,
+              {"x+y=1;x-y=1;x=1;y=1;z=1：問題が不正です"}},
+    // An unknown the question does not have, or an equation without one.
+    CheckCase{"ForeignUnknown", units({{"x+z=1;x-y=2"}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {"x+z=1;x-y=2"}, 1, {"x+z=1;x-y=2：問題が不正です"}},
+    CheckCase{"NoUnknown", units({{"x+y=1;=5"}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {"x+y=1;=5"}, 1, {"x+y=1;=5：問題が不正です"}},
+    CheckCase{"OneEquation", units({{"x=1"}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {"x=1"}, 1, {"x=1：問題が不正です"}},
+    // The unit count.
+    CheckCase{"FiveUnits", units({kGood2, kGood3, kGood4, kSpecial, kGood2}),
+              "5", kUnitCountResult, "", {}, std::nullopt},
+    CheckCase{"ThreeUnits", units({kGood2, kGood3, kGood4}),
+              "3", kUnitCountResult, "", {}, std::nullopt},
+    CheckCase{"FourUnits", kFour,
+              "4", kPassedResult, kNone, {kNone}, std::nullopt, {}, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(EditorTest, ACheckLeavesTheDrillsRowsAndNumberStateAlone) {
     equationList.rows[1].count = 7;
