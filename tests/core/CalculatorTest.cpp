@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "matrix/Calculator.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/core/MatrixTestSupport.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "matrix/MatrixInput.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 #include "platform/Text.h"
 #include "tests/core/MatrixTestSupport.h"
 
