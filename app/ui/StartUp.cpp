@@ -14,6 +14,9 @@
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
+#include "matrix/Matrix.h"
+#include "matrix/ui/TfrmInput.h"
+#include "matrix/ui/TfrmKeisan.h"
 #include "platform/ui/QtDialogs.h"
 
 // The program-wide window instances. A window deleted with the frame sets
@@ -76,6 +79,36 @@ void createDrillPanel() {
     panel->syncFromModel();
 }
 
+// The matrix study: the calculator in its plain mode from the start window,
+// in its solve-by-inverse mode from the drill's 逆行列で解く, with the keypad
+// for its coefficients and the program's help.
+void wireMatrixStudy() {
+    frmKeisan->runKeypad = [] {
+        const int result = frmDentaku ? frmDentaku->exec() : 2;
+        return std::pair<int, Fraction>(result, keypadValue);
+    };
+    frmKeisan->openHelp = [] {
+        if (frmMain)
+            frmMain->openHelpContents(true);
+    };
+    shellHooks.showCalculator = [] {
+        matrices.solveByInverseMode = false;
+        frmKeisan->exec();
+    };
+    if (drillPanel) {
+        drillPanel->solveByInverse = [] {
+            // Only a question on the worksheet has a system to solve.
+            if (!frmKeisan || !drillState.questionReady)
+                return;
+            matrices.solveByInverseMode = true;
+            frmKeisan->exec();
+            matrices.solveByInverseMode = false;
+            if (shellHooks.applyFocusRule)
+                shellHooks.applyFocusRule();
+        };
+    }
+}
+
 }  // namespace
 
 // A window is created here, at its place in the order, as a window of the
@@ -90,10 +123,13 @@ void createWindows() {
     QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     frmVersion = new TfrmVersion(frmMain);
     // Then, in this order: TfrmMondai, TfrmPrintS, TfrmEditQues, TfrmKiroku,
-    // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput (places kept for them).
+    // TfrmDelete, TfrmDebug (places kept for them).
+    frmKeisan = new TfrmKeisan(frmMain);
+    frmInput = new TfrmInput(frmMain);
     frmDentaku = new TfrmDentaku(frmMain);
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
-    // Then TfrmSetsumei.
+    frmSetsumei = new TfrmSetsumei(frmMain);
+    wireMatrixStudy();
 }
 
 void destroyWindows() {

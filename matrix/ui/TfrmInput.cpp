@@ -1,6 +1,7 @@
 #include "matrix/ui/TfrmInput.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
