@@ -1,5 +1,6 @@
 #include "drill/Drill.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ void drawTask(int layoutValue) {
     const int n = drillState.unknownCount;
     std::vector<EquationRow> rows(equationList.rows.begin() + 1, equationList.rows.begin() + 1 + n);
     p->add(makeEquations(std::move(rows), kRgbBlack, layoutValue, 0, braceFor(n),
-                         numberState.hasDecimalPoint));
+                         drillState.hasDecimalPoint));
     p->add(textLine(1, std::to_string(drillState.curUnit) + "(" +
                            std::to_string(drillState.curQues[drillState.curUnit]) +
                            ")つぎの連立方程式を解きなさい"));
@@ -105,6 +106,7 @@ bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     std::vector<std::string> parts = splitAtSemicolons(line);
     drillState.lstExt = parts;
+    drillState.hasDecimalPoint = false;
 
     bool wellFormed = parts.size() >= 2 && parts.size() <= 4;
     for (const auto& part : parts)
@@ -125,6 +127,7 @@ bool loadQuestion(int unit, int number) {
             return false;
         }
     }
+    drillState.hasDecimalPoint = numberState.hasDecimalPoint;
     drillState.curStep = 2;
     return true;
 }
@@ -273,4 +276,32 @@ NextGlyph timBlinkTimer() {
     drillState.blinkPhase = !drillState.blinkPhase;
     notifyDrillChanged();
     return drillState.nextGlyph;
+}
+
+bool chooseUnitFromList(int unit, const std::string& unitName) {
+    if (!validUnit(unit) || !ui().askYesNo("確認", "「" + unitName + "」の問題に進みますか"))
+        return false;
+    drillState.curUnit = unit;
+    scrollToTop();
+    startQuestion(false);
+    return true;
+}
+
+int specialChoiceImage(int curStep) {
+    return curStep == 3 || curStep == 8 ? curStep + 2 : curStep + 1;
+}
+
+std::optional<PixelPoint> specialChoicePosition(const PixelRect& image, int frameWidth,
+                                                int frameHeight, const PixelRect& screen) {
+    if (image.empty())
+        return std::nullopt;
+    int y = image.top + 70;
+    // Kept on the screen: up from its bottom line, down to its top.
+    if (!screen.empty()) {
+        if (y + frameHeight > screen.bottom - 1)
+            y = screen.bottom - 1 - frameHeight;
+        if (y < screen.top)
+            y = screen.top;
+    }
+    return PixelPoint{image.right + 20 - frameWidth, y};
 }

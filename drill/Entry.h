@@ -4,6 +4,9 @@
 
 #include <string>
 
+// Shown when a button or key does not fit what is composed so far.
+inline constexpr const char* kWrongOperationMessage = "操作が誤りです。例①＋②，①÷２，④代入①";
+
 // Operator codes of the operation buttons and keys.
 enum OperatorCode {
     kOpMultiply = 0,   // btnKake, "×", '*'

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr const char* kWrongOperation = "操作が誤りです。例①＋②，①÷２，④代入①";
-
 bool isOneOf(char c, const char* set) {
     for (; *set; ++set)
         if (c == *set)
@@ -48,7 +46,7 @@ bool runCompoundStage() {
         return false;
     }
     if (entryState.lastEntry == 2) {
-        sheet::say(kWrongOperation);
+        sheet::say(kWrongOperationMessage);
         return false;
     }
     drillState.compoundRun = true;
@@ -170,13 +168,13 @@ void showAnswer(int code) {
         if (oldStep < imageCount) {
             if (Picture* p = sheet::picture(drillState.curStep)) {
                 p->add(makeEquations(std::move(rows), kRgbBlack, firstLineTopFor(n), 20,
-                                     braceFor(n), numberState.hasDecimalPoint));
+                                     braceFor(n), drillState.hasDecimalPoint));
                 p->add(textLine(5, " 答"));
             }
         } else {
             group.clear();
             group.add(makeEquations(std::move(rows), kRgbBlue, firstLineTopFor(n), 50,
-                                    Bitmap::KotaeKakko, numberState.hasDecimalPoint));
+                                    Shape::KotaeKakko, drillState.hasDecimalPoint));
             inGroup = true;
         }
     }
@@ -240,7 +238,7 @@ void btnJikkouClick() {
         }
     } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
                isOneOf(entryState.pendingOp, "*+-/^")) {
-        sheet::say(kWrongOperation);
+        sheet::say(kWrongOperationMessage);
         notifyDrillChanged();
         return;
     }
