@@ -6,6 +6,67 @@
 
 CalculatorView calculatorView;
 
+namespace {
+
+void shiftDown(FractionItem& f, int dy) {
+    for (TextPiece& t : f.texts)
+        t.top += dy;
+    if (!f.bar.empty()) {
+        f.bar.top += dy;
+        f.bar.bottom += dy;
+    }
+}
+
+void shiftDown(CalcMatrixItem& m, int dy) {
+    m.top += dy;
+    if (m.coefficient)
+        shiftDown(*m.coefficient, dy);
+    for (auto& row : m.cells)
+        for (FractionItem& f : row)
+            shiftDown(f, dy);
+    for (PixelRect* r : {&m.leftBracket, &m.rightBracket}) {
+        if (!r->empty()) {
+            r->top += dy;
+            r->bottom += dy;
+        }
+    }
+}
+
+int rightEnd(const CalcMatrixItem& m) {
+    int right = m.rightBracket.empty() ? 0 : m.rightBracket.right;
+    for (const auto& row : m.cells)
+        for (const FractionItem& f : row)
+            right = std::max(right, f.right);
+    return right;
+}
+
+}  // namespace
+
+void describeMatrixPicture(MatrixPictureView& view) {
+    view.picture.clear();
+    view.drawnWidth = 0;
+    if (view.drawn && !view.matrix.empty()) {
+        const Matrix& m = view.matrix;
+        std::vector<std::vector<Fraction>> cells(m.rows);
+        for (int i = 0; i < m.rows; ++i)
+            for (int j = 0; j < m.cols; ++j)
+                cells[i].push_back(m.at(i, j));
+        CalcMatrixItem item = makeCalcMatrix(m.coefficient, cells, kMatrixPictureHeight);
+        if (!view.caption.empty() && item.top < kCaptionBottom)
+            shiftDown(item, kCaptionBottom - item.top);
+        view.drawnWidth = rightEnd(item);
+        view.picture.add(std::move(item));
+    }
+    if (!view.caption.empty())
+        view.picture.add(CaptionItem{0, 0, view.caption, kRgbBlue});
+}
+
+void describeDelta(Picture& picture, const std::optional<Fraction>& delta) {
+    picture.clear();
+    if (delta)
+        picture.add(deltaItem(*delta, kDeltaTop));
+}
+
 std::string powerCaption(int n) {
     return std::to_string(n) + "乗=>C";
 }
@@ -45,6 +106,7 @@ void Calculator::clearPicture(MatrixName x) {
     MatrixPictureView& p = picture(x);
     p.drawn = false;
     p.caption.clear();
+    describeMatrixPicture(p);
     ++p.revision;
     notify();
 }
@@ -55,6 +117,7 @@ void Calculator::drawMatrix(MatrixName x) {
     p.drawn = !source.empty();
     p.matrix = source;
     p.caption.clear();
+    describeMatrixPicture(p);
     ++p.revision;
     notify();
 }
@@ -62,6 +125,7 @@ void Calculator::drawMatrix(MatrixName x) {
 void Calculator::drawResultCaption(const std::string& text) {
     MatrixPictureView& p = picture(MatrixName::C);
     p.caption = text;
+    describeMatrixPicture(p);
     ++p.revision;
     notify();
 }
@@ -70,6 +134,7 @@ void Calculator::showDelta(const Fraction& value) {
     // The ⊿ picture is cleared before a value is drawn on it, also when the
     // value is 0, so it never shows two values over each other.
     v_.delta = value;
+    describeDelta(v_.deltaPicture, v_.delta);
     ++v_.deltaRevision;
     notify();
 }
@@ -78,6 +143,7 @@ void Calculator::clearResultLabels() {
     v_.opr.clear();
     v_.equal.clear();
     v_.delta.reset();
+    describeDelta(v_.deltaPicture, v_.delta);
     ++v_.deltaRevision;
     notify();
 }

@@ -15,9 +15,22 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "matrix/Matrix.h"
+#include "picture/Picture.h"
 
 // The four matrices and their pictures imgAAA, imgBBB, imgCCC, imgDDD.
 enum class MatrixName { A = 0, B = 1, C = 2, D = 3 };
+
+// The calculator's pictures, in picture pixels: the four matrices and ⊿.
+constexpr int kMatrixPictureWidth = kCalcPictureWidth;    // 233
+constexpr int kMatrixPictureHeight = kCalcPictureHeight;  // 145
+constexpr int kDeltaPictureWidth = 121;
+constexpr int kDeltaPictureHeight = 81;
+// ⊿ stands at x = 40 and this line top, where the worksheet draws the first
+// line of a system of two unknowns, whichever question the drill showed last.
+constexpr int kDeltaTop = 25;
+// The bottom of a caption written at the top-left corner: a matrix is never
+// drawn above it.
+constexpr int kCaptionBottom = 15;
 
 // What one matrix picture shows.
 struct MatrixPictureView {
@@ -26,8 +39,21 @@ struct MatrixPictureView {
     // Written in blue at the top-left corner over the matrix (drawResultCaption);
     // empty when none.
     std::string caption;
+    // The description the window paints, made from the three fields above.
+    Picture picture;
+    // The right end of what is drawn: more than the picture's width when
+    // wide entries push the columns right.
+    int drawnWidth = 0;
     unsigned revision = 0;  // raised on every change, so the window repaints only what changed
 };
+
+// The description of a matrix picture: the matrix (when drawn) as the
+// calculator draws it, then the caption in blue at (0, 0). A matrix whose
+// rows would begin above the caption's bottom moves down below it, so the
+// caption never runs under the bracket.
+void describeMatrixPicture(MatrixPictureView& view);
+// ⊿ in its picture, or an empty picture.
+void describeDelta(Picture& picture, const std::optional<Fraction>& delta);
 
 constexpr int kPowerMin = 2;
 constexpr int kPowerMax = 40;
@@ -47,6 +73,7 @@ constexpr const char* kEqualSign = "=";
 struct CalculatorView {
     std::array<MatrixPictureView, 4> pictures;  // by MatrixName
     std::optional<Fraction> delta;              // imgDelta: the value of ⊿, or white
+    Picture deltaPicture;                       // its description
     unsigned deltaRevision = 0;
     std::string opr = kOprProduct;  // lblOpr, between A and B
     std::string equal = "＝";       // lblEqual, between B and C

@@ -1,8 +1,8 @@
 #include "matrix/ui/TfrmInput.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>

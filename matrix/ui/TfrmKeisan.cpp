@@ -11,19 +11,34 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "arith/Equation.h"
-#include "matrix/ui/MatrixPicturePaint.h"
 #include "matrix/ui/TfrmInput.h"
+#include "picture/ui/PicturePainter.h"
 
 QPointer<TfrmKeisan> frmKeisan;
 
 namespace {
 
-constexpr int kPictureWidth = 233;
-constexpr int kPictureHeight = 145;
-constexpr int kDeltaWidth = 121;
-constexpr int kDeltaHeight = 81;
+constexpr int kPictureWidth = kMatrixPictureWidth;
+constexpr int kPictureHeight = kMatrixPictureHeight;
+constexpr double kLargestScale = 1.5;
+
+// Paints a description scaled to fit the widget: as large as the widget's
+// height allows, smaller when what is drawn is wider than the widget, so
+// nothing is ever cut off at the right. Centred vertically.
+void paintFitted(QWidget* widget, const Picture& picture, int width, int height) {
+    QPainter painter(widget);
+    painter.fillRect(widget->rect(), Qt::white);
+    const double scale = std::min(widget->width() / static_cast<double>(width),
+                                  widget->height() / static_cast<double>(height));
+    PaintOptions options;
+    options.scale = scale;
+    options.background = false;
+    painter.translate(0, (widget->height() - height * scale) / 2);
+    paintPicture(painter, picture, QSize(widget->width() / scale, height), options);
+}
 
 QLineEdit* tag(QWidget* parent, const char* name, const QString& text) {
     auto* e = new QLineEdit(text, parent);
@@ -101,18 +116,18 @@ QSize CalculatorPicture::sizeHint() const {
 }
 
 void CalculatorPicture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintMatrixPicture(painter, calculatorView.picture(which_), size());
+    const MatrixPictureView& view = calculatorView.picture(which_);
+    // A little room after the closing bracket of the widest matrix.
+    paintFitted(this, view.picture, std::max(kPictureWidth, view.drawnWidth + 6), kPictureHeight);
 }
 
 DeltaPicture::DeltaPicture(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kDeltaWidth, kDeltaHeight);
+    setFixedSize(kDeltaPictureWidth, kDeltaPictureHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void DeltaPicture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintDeltaPicture(painter, calculatorView.delta, size());
+    paintFitted(this, calculatorView.deltaPicture, kDeltaPictureWidth, kDeltaPictureHeight);
 }
 
 TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calculatorView) {
@@ -120,7 +135,26 @@ TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calcul
     setWindowTitle(QStringLiteral("行列の学習"));
     buildControls();
     calc.changed = [this] { syncFromModel(); };
+    layout()->activate();
+    baseSize = layout()->minimumSize();
     FormCreate();
+}
+
+void TfrmKeisan::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The pictures grow with the window, up to half again their size, as far
+    // as the room left beside and below the controls allows.
+    const double across =
+        (width() - (baseSize.width() - 3 * kPictureWidth)) / (3.0 * kPictureWidth);
+    const double down = 1.0 + (height() - baseSize.height()) / (2.0 * kPictureHeight);
+    const double k = std::clamp(std::min(across, down), 1.0, kLargestScale);
+    if (k == pictureScale)
+        return;
+    pictureScale = k;
+    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD})
+        p->setFixedHeight(static_cast<int>(kPictureHeight * k));
+    imgDelta->setFixedSize(static_cast<int>(kDeltaPictureWidth * k),
+                           static_cast<int>(kDeltaPictureHeight * k));
 }
 
 void TfrmKeisan::buildControls() {

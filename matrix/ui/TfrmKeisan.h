@@ -149,6 +149,7 @@ class TfrmKeisan : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildControls();
@@ -160,6 +161,8 @@ class TfrmKeisan : public QDialog {
     std::pair<int, Fraction> keypad();
 
     Calculator calc;
+    QSize baseSize;             // the least size of the controls with pictures at scale 1
+    double pictureScale = 1.0;  // how much larger the pictures are shown
 };
 
 // The program-wide instance, created at start-up.

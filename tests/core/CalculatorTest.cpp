@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "matrix/Calculator.h"
-#include "tests/support/ScriptedUi.h"
 #include "tests/core/MatrixTestSupport.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 
@@ -485,6 +485,108 @@ TEST(CalculatorOpening, DeltaShowsBeforeItsMessage) {
     ASSERT_EQ(ui.messages(), std::vector<std::string>{kDeltaZeroMessage});
     ASSERT_FALSE(deltaWhenAsked.empty());
     EXPECT_EQ(deltaWhenAsked.front(), "0");  // ⊿ was on its picture before the message
+}
+
+}  // namespace
+
+namespace {
+
+struct PictureCase {
+    const char* name;
+    const char* matrix;
+    const char* caption;
+    bool plain;
+    int top;                                    // the matrix's first row
+    std::vector<TextPiece> coefficientOrPlain;  // the coefficient's texts, or the plain number's
+    int width;                                  // the right end of what is drawn
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const PictureCase kPictureCases[] = {
+    {"OneByOneIsAPlainNumber", "(2) 3", "", true, 57, {{"6", 47, 67}}, 55},
+    {"NegativeFractionCoefficient",
+     "(-1/2) 1 0; 0 1",
+     "",
+     false,
+     42,
+     {{"-", 0, 67}, {"1", 12, 57}, {"2", 12, 75}},
+     133},
+    {"FourRowsAloneAreCentred", "1 0 0 0; 0 1 0 0; 0 0 1 0; 0 0 0 1", "", false, 12, {}, 213},
+    {"FourRowsMoveBelowTheCaption",
+     "1 0 0 0; 0 1 0 0; 0 0 1 0; 0 0 0 1",
+     "Aの逆行列",
+     false,
+     kCaptionBottom,
+     {},
+     213},
+    {"ThreeRowsStayWhereTheyAre", "1 0 0; 0 1 0; 0 0 1", "Ａの 40乗", false, 27, {}, 173},
+    {"WideEntriesPushTheBracketOut",
+     "-1234 5678 -1357 2468; 1 2 3 4; 5 6 7 8; 9 10 11 12",
+     "",
+     false,
+     12,
+     {},
+     261},
+};
+
+class CalculatorPictures : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(CalculatorPictures, LayoutOfTheDescription) {
+    const PictureCase& c = GetParam();
+    MatrixPictureView view;
+    view.drawn = true;
+    view.matrix = M(c.matrix);
+    view.caption = c.caption;
+    describeMatrixPicture(view);
+    auto matrices = view.picture.all<CalcMatrixItem>();
+    ASSERT_EQ(matrices.size(), 1u);
+    const CalcMatrixItem& m = *matrices[0];
+    EXPECT_EQ(m.plain, c.plain);
+    EXPECT_EQ(m.top, c.top);
+    if (!c.plain) {
+        EXPECT_EQ(m.leftBracket.top, c.top);
+        EXPECT_EQ(m.rightBracket.bottom, c.top + 30 * view.matrix.rows);
+        EXPECT_LE(m.rightBracket.bottom, kMatrixPictureHeight);
+    }
+    if (!c.coefficientOrPlain.empty()) {
+        const FractionItem& f = c.plain ? m.cells[0][0] : *m.coefficient;
+        EXPECT_EQ(f.texts, c.coefficientOrPlain);
+    } else {
+        EXPECT_FALSE(m.coefficient.has_value());
+    }
+    EXPECT_EQ(view.drawnWidth, c.width);
+    auto captions = view.picture.all<CaptionItem>();
+    if (*c.caption) {
+        ASSERT_EQ(captions.size(), 1u);
+        EXPECT_EQ(captions[0]->text, c.caption);
+        EXPECT_EQ(captions[0]->colour, kRgbBlue);
+        EXPECT_EQ(captions[0]->x, 0);
+        EXPECT_EQ(captions[0]->y, 0);
+    } else {
+        EXPECT_TRUE(captions.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrices, CalculatorPictures, ::testing::ValuesIn(kPictureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalculatorPictures, EmptyPicturesAndDelta) {
+    MatrixPictureView view;
+    view.caption = "Ａ×Ｂ";
+    describeMatrixPicture(view);  // a caption on a white picture
+    EXPECT_EQ(view.picture.items.size(), 1u);
+    EXPECT_EQ(view.drawnWidth, 0);
+    Picture delta;
+    describeDelta(delta, Fraction{1, -2, '/'});
+    auto numbers = delta.all<NumberItem>();
+    ASSERT_EQ(numbers.size(), 1u);
+    EXPECT_EQ(numbers[0]->left, 40);
+    EXPECT_EQ(numbers[0]->top, kDeltaTop);
+    describeDelta(delta, std::nullopt);
+    EXPECT_TRUE(delta.empty());
 }
 
 }  // namespace
