@@ -61,10 +61,14 @@ void describeMatrixPicture(MatrixPictureView& view) {
         view.picture.add(CaptionItem{0, 0, view.caption, kRgbBlue});
 }
 
-void describeDelta(Picture& picture, const std::optional<Fraction>& delta) {
+int describeDelta(Picture& picture, const std::optional<Fraction>& delta) {
     picture.clear();
-    if (delta)
-        picture.add(deltaItem(*delta, kDeltaTop));
+    if (!delta)
+        return 0;
+    NumberItem item = deltaItem(*delta, kDeltaTop);
+    const int right = item.left + item.layout.columns * kColumnPixels;
+    picture.add(std::move(item));
+    return right;
 }
 
 std::string powerCaption(int n) {
@@ -134,7 +138,7 @@ void Calculator::showDelta(const Fraction& value) {
     // The ⊿ picture is cleared before a value is drawn on it, also when the
     // value is 0, so it never shows two values over each other.
     v_.delta = value;
-    describeDelta(v_.deltaPicture, v_.delta);
+    v_.deltaDrawnWidth = describeDelta(v_.deltaPicture, v_.delta);
     ++v_.deltaRevision;
     notify();
 }
@@ -143,7 +147,7 @@ void Calculator::clearResultLabels() {
     v_.opr.clear();
     v_.equal.clear();
     v_.delta.reset();
-    describeDelta(v_.deltaPicture, v_.delta);
+    v_.deltaDrawnWidth = describeDelta(v_.deltaPicture, v_.delta);
     ++v_.deltaRevision;
     notify();
 }

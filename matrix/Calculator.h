@@ -52,8 +52,9 @@ struct MatrixPictureView {
 // rows would begin above the caption's bottom moves down below it, so the
 // caption never runs under the bracket.
 void describeMatrixPicture(MatrixPictureView& view);
-// ⊿ in its picture, or an empty picture.
-void describeDelta(Picture& picture, const std::optional<Fraction>& delta);
+// ⊿ in its picture, or an empty picture; returns the right end of what is
+// drawn (0 for nothing), which a long ⊿ takes beyond the picture's width.
+int describeDelta(Picture& picture, const std::optional<Fraction>& delta);
 
 constexpr int kPowerMin = 2;
 constexpr int kPowerMax = 40;
@@ -74,6 +75,7 @@ struct CalculatorView {
     std::array<MatrixPictureView, 4> pictures;  // by MatrixName
     std::optional<Fraction> delta;              // imgDelta: the value of ⊿, or white
     Picture deltaPicture;                       // its description
+    int deltaDrawnWidth = 0;                    // the right end of ⊿ as drawn
     unsigned deltaRevision = 0;
     std::string opr = kOprProduct;  // lblOpr, between A and B
     std::string equal = "＝";       // lblEqual, between B and C

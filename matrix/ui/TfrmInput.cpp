@@ -82,6 +82,7 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     lstSample->setObjectName(QStringLiteral("lstSample"));
     lstSample->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstSample->setMinimumWidth(260);
+    lstSample->setSpacing(2);  // lines far enough apart to click the one meant
 
     stgData = new MatrixGridWidget(this);
     stgData->setObjectName(QStringLiteral("stgData"));
@@ -150,7 +151,7 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     auto* left = new QVBoxLayout;
     left->addWidget(edtFileName);
     left->addWidget(lstSample, 1);
-    root->addLayout(left, 1);
+    root->addLayout(left, 2);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
     right->addWidget(stgData);
@@ -176,7 +177,7 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     closing->addWidget(btnOk);
     closing->addWidget(btnCancel);
     right->addLayout(closing);
-    root->addLayout(right);
+    root->addLayout(right, 3);
 
     connect(btnOk, &QPushButton::clicked, this, &TfrmInput::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmInput::btnCancelClick);

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -92,6 +91,37 @@ QIcon powerGlyph(const QString& letter) {
     return QIcon(pix);
 }
 
+// 閉じる: an arrow leaving a frame; ヘルプ: a question mark on a blue disc.
+QIcon closeGlyph() {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.drawPolyline(QPolygonF({QPointF(7, 3), QPointF(2.5, 3), QPointF(2.5, 13), QPointF(7, 13)}));
+    p.setPen(QPen(QColor(0, 130, 60), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(6, 8), QPointF(14, 8));
+    p.drawPolyline(QPolygonF({QPointF(11, 5), QPointF(14, 8), QPointF(11, 11)}));
+    return QIcon(pix);
+}
+
+QIcon helpGlyph() {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 190));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    return QIcon(pix);
+}
+
 QSpinBox* powerCounter(QWidget* parent, const char* name) {
     auto* s = new QSpinBox(parent);
     s->setObjectName(QString::fromLatin1(name));
@@ -127,7 +157,9 @@ DeltaPicture::DeltaPicture(QWidget* parent) : QWidget(parent) {
 }
 
 void DeltaPicture::paintEvent(QPaintEvent*) {
-    paintFitted(this, calculatorView.deltaPicture, kDeltaPictureWidth, kDeltaPictureHeight);
+    paintFitted(this, calculatorView.deltaPicture,
+                std::max(kDeltaPictureWidth, calculatorView.deltaDrawnWidth + 6),
+                kDeltaPictureHeight);
 }
 
 TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calculatorView) {
@@ -292,9 +324,9 @@ void TfrmKeisan::buildControls() {
     }
 
     btnClose = button(this, "btnClose", QStringLiteral("閉じる　　"));
-    btnClose->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    btnClose->setIcon(closeGlyph());
     btnHelp = button(this, "btnHelp", QStringLiteral("ヘルプ"));
-    btnHelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    btnHelp->setIcon(helpGlyph());
 
     // A, the operator, B, the sign and C across the top; under A and B their
     // operations, under C its operations and ⊿; then the operations on both,

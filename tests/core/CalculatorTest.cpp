@@ -580,12 +580,17 @@ TEST(CalculatorPictures, EmptyPicturesAndDelta) {
     EXPECT_EQ(view.picture.items.size(), 1u);
     EXPECT_EQ(view.drawnWidth, 0);
     Picture delta;
+    const int shortDelta = describeDelta(delta, Fraction{1, -2, '/'});
+    EXPECT_GT(shortDelta, 40);
+    EXPECT_LE(shortDelta, kDeltaPictureWidth);
+    // The largest ⊿ reaches beyond the 121-pixel picture: the window fits it in.
+    EXPECT_GT(describeDelta(delta, Fraction{1, -2147483647, '/'}), kDeltaPictureWidth);
     describeDelta(delta, Fraction{1, -2, '/'});
     auto numbers = delta.all<NumberItem>();
     ASSERT_EQ(numbers.size(), 1u);
     EXPECT_EQ(numbers[0]->left, 40);
     EXPECT_EQ(numbers[0]->top, kDeltaTop);
-    describeDelta(delta, std::nullopt);
+    EXPECT_EQ(describeDelta(delta, std::nullopt), 0);
     EXPECT_TRUE(delta.empty());
 }
 
