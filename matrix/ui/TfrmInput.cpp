@@ -1,5 +1,6 @@
 #include "matrix/ui/TfrmInput.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -58,12 +59,11 @@ QLabel* label(QWidget* parent, const QString& text, QWidget* buddy) {
 void MatrixGridWidget::commitEditing() {
     if (state() != QAbstractItemView::EditingState)
         return;
-    if (QWidget* editor = indexWidget(currentIndex()))
-        commitData(editor);
-    else if (QWidget* focused = focusWidget(); focused && focused != this)
-        commitData(focused);
-    closePersistentEditor(currentItem());
-    setCurrentItem(currentItem());
+    QWidget* editor = QApplication::focusWidget();
+    if (!editor || !isAncestorOf(editor))
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {

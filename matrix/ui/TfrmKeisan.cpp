@@ -30,8 +30,11 @@ constexpr double kLargestScale = 1.5;
 void paintFitted(QWidget* widget, const Picture& picture, int width, int height) {
     QPainter painter(widget);
     painter.fillRect(widget->rect(), Qt::white);
-    const double scale = std::min(widget->width() / static_cast<double>(width),
-                                  widget->height() / static_cast<double>(height));
+    double scale = std::min(widget->width() / static_cast<double>(width),
+                            widget->height() / static_cast<double>(height));
+    // Barely larger is drawn at its own size: one-pixel lines stay one pixel.
+    if (scale > 1.0 && scale < 1.1)
+        scale = 1.0;
     PaintOptions options;
     options.scale = scale;
     options.background = false;

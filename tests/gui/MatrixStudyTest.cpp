@@ -153,6 +153,23 @@ class MatrixStudyTest : public DrillWindowTest {
                 grid->item(r, c)->setText(QString::fromStdString(arg.substr(eq + 1)));
             else
                 ADD_FAILURE() << "no cell " << arg;
+        } else if (kind == "edit") {  // edit:row,column=text typed, the editor left open
+            auto* grid = control<QTableWidget>(window, "stgData");
+            const int r = std::stoi(arg.substr(0, arg.find(',')));
+            const int c = std::stoi(arg.substr(arg.find(',') + 1, eq));
+            if (!grid || !grid->item(r, c)) {
+                ADD_FAILURE() << "no cell " << arg;
+                return;
+            }
+            grid->setCurrentCell(r, c);
+            grid->editItem(grid->item(r, c));
+            QWidget* editor = QApplication::focusWidget();
+            if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+                line->selectAll();
+                QTest::keyClicks(line, QString::fromStdString(arg.substr(eq + 1)));
+            } else {
+                ADD_FAILURE() << "no editor on " << arg;
+            }
         } else if (kind == "type") {  // type:edtSetsumei=text
             if (auto* e = control<QLineEdit>(window, arg.substr(0, eq)))
                 e->setText(QString::fromStdString(arg.substr(eq + 1)));
@@ -335,6 +352,13 @@ const StudyFlow kCalculatorFlows[] = {
      {},
      {std::string("x") + kSlashTextInvalidMessage},
      "[1 0; 0 1] | [1 0; 0 1] | - | -",
+     "||",
+     nullptr},
+    {"TextStillInItsEditorIsStored",
+     {"btnDataA1>", "edit:1,1=7/2", "btnOk", "<"},
+     {},
+     {},
+     "[1 0; 0 7/2] | [1 0; 0 1] | - | -",
      "||",
      nullptr},
     {"InputCancelledChangesNothing",
