@@ -75,10 +75,6 @@ std::string powerCaption(int n) {
     return std::to_string(n) + "乗=>C";
 }
 
-int steppedPower(int n, int delta) {
-    return std::clamp(n + delta, kPowerMin, kPowerMax);
-}
-
 std::string powerResultCaption(MatrixName x, int n) {
     return std::string(x == MatrixName::A ? "Ａの " : "Ｂの ") + std::to_string(n) + "乗";
 }

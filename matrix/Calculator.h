@@ -91,8 +91,6 @@ struct CalculatorView {
 
 // The exponent on a power button: "3乗=>C".
 std::string powerCaption(int n);
-// The counter moved by `delta` clicks, stopping at 2 and at 40.
-int steppedPower(int n, int delta);
 // "Ａの 3乗", "Ｂの 3乗": C's caption after a power.
 std::string powerResultCaption(MatrixName x, int n);
 

@@ -6,13 +6,14 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 
 #include "matrix/MatrixInput.h"
-#include "tests/support/ScriptedUi.h"
 #include "platform/Text.h"
 #include "tests/core/MatrixTestSupport.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
 
@@ -230,6 +231,21 @@ TEST_F(InputFlows, SavingTwiceWritesTwoNewFilesAndListsBoth) {
     EXPECT_EQ(in.samples()[1].description, "2×2　（零行列）");
     EXPECT_EQ(in.samples()[2].description, "2×2　（零行列）");
     EXPECT_EQ(in.samples()[3].fileName, "matr3201.grt");
+}
+
+TEST_F(InputFlows, SavingWhereTheFolderCannotBeMadeNamesTheFileAndWritesNothing) {
+    fs::remove_all(prog + "DATA");
+    {
+        std::ofstream blocker(prog + "DATA");  // a file where the folder should be
+    }
+    MatrixInput in(matrices);
+    in.show();
+    EXPECT_FALSE(in.save(prog, "零行列"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].rfind(prog + "DATA/matr2201.grtに保存できませんでした", 0), 0u)
+        << ui.messages()[0];
+    EXPECT_TRUE(fs::is_regular_file(prog + "DATA"));
+    EXPECT_TRUE(in.samples().empty());
 }
 
 TEST(MatrixInputHeaders, NameColumnsAndRows) {
