@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "arith/Keypad.h"
 #include "platform/UiPort.h"
 
 CalculatorView calculatorView;
@@ -268,7 +269,7 @@ void Calculator::setPower(MatrixName x, int n) {
 }
 
 void Calculator::enterCoefficient(MatrixName x, int modalResult, const Fraction& value) {
-    if (modalResult != 1)
+    if (modalResult != kKeypadEntered)
         return;
     if (!::enterCoefficient(matrix(x), value))
         return;
@@ -293,7 +294,7 @@ void Calculator::multiplyIn(MatrixName x) {
 }
 
 void Calculator::factorOut(MatrixName x, int modalResult, const Fraction& k) {
-    if (modalResult != 1)
+    if (modalResult != kKeypadEntered)
         return;
     if (::factorOut(matrix(x), k))
         drawMatrix(x);

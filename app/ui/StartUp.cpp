@@ -81,7 +81,7 @@ void createDrillPanel() {
 // for its coefficients and the program's help.
 void wireMatrixStudy() {
     frmKeisan->runKeypad = [] {
-        const int result = frmDentaku ? frmDentaku->exec() : 2;
+        const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
         return std::pair<int, Fraction>(result, keypadValue);
     };
     frmKeisan->openHelp = [] {

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "arith/Equation.h"
+#include "arith/Keypad.h"
 #include "matrix/ui/TfrmInput.h"
 #include "picture/ui/PicturePainter.h"
 
@@ -459,7 +460,7 @@ void TfrmKeisan::syncFromModel() {
 
 std::pair<int, Fraction> TfrmKeisan::keypad() {
     if (!runKeypad)
-        return {2, Fraction{}};
+        return {kKeypadCancelled, Fraction{}};
     return runKeypad();
 }
 
