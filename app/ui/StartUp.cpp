@@ -1,5 +1,6 @@
 #include "app/ui/StartUp.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,7 +17,9 @@
 #include "matrix/Matrix.h"
 #include "matrix/ui/TfrmInput.h"
 #include "matrix/ui/TfrmKeisan.h"
+#include "platform/Paths.h"
 #include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtHelp.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -84,22 +87,34 @@ void wireMatrixStudy() {
         const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
         return std::pair<int, Fraction>(result, keypadValue);
     };
+    // The help window opened over the calculator is a window of the
+    // calculator: as a window of the frame it would be blocked by the modal
+    // calculator, unusable and in its way. It goes back to the frame after.
     frmKeisan->openHelp = [] {
-        if (frmMain)
-            frmMain->openHelpContents(true);
+        if (HelpWindow* help = helpWindow(); help && help->parentWidget() != frmKeisan)
+            help->setParent(frmKeisan, Qt::Window);
+        if (!paths.progFolder.empty())
+            QDir::setCurrent(QString::fromStdString(paths.progFolder));
+        showHelp(frmKeisan, kHelpContents, kHelpContentsData);
     };
-    shellHooks.showCalculator = [] {
-        matrices.solveByInverseMode = false;
+    auto runCalculator = [](bool solveByInverse) {
+        matrices.solveByInverseMode = solveByInverse;
         frmKeisan->exec();
+        matrices.solveByInverseMode = false;
+        if (HelpWindow* help = helpWindow(); help && help->parentWidget() == frmKeisan) {
+            const bool shown = help->isVisible();
+            help->setParent(frmMain, Qt::Window);
+            if (shown)
+                help->show();
+        }
     };
+    shellHooks.showCalculator = [runCalculator] { runCalculator(false); };
     if (drillPanel) {
-        drillPanel->solveByInverse = [] {
+        drillPanel->solveByInverse = [runCalculator] {
             // Only a question on the worksheet has a system to solve.
             if (!frmKeisan || !drillState.questionReady)
                 return;
-            matrices.solveByInverseMode = true;
-            frmKeisan->exec();
-            matrices.solveByInverseMode = false;
+            runCalculator(true);
             if (shellHooks.applyFocusRule)
                 shellHooks.applyFocusRule();
         };

@@ -3,6 +3,7 @@
 // window above it. Each row is one flow of steps on controls found by their
 // object names; a step ending in ">" opens a modal window, the steps up to the
 // matching "<" run in it.
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include "matrix/Calculator.h"
 #include "matrix/ui/TfrmInput.h"
 #include "matrix/ui/TfrmKeisan.h"
+#include "platform/ui/QtHelp.h"
 #include "tests/core/MatrixTestSupport.h"
 
 namespace fs = std::filesystem;
@@ -432,6 +434,33 @@ TEST_F(MatrixStudyTest, PlainOpeningLeavesTheDrillsUnknowns) {
     EXPECT_EQ(equationList.unknownCount, 3);
     click(frmStart->btnRenritsu);
     EXPECT_TRUE(button("btnGyou3")->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// The help opened from the calculator can be used and closed while the
+// calculator is open: it is not blocked behind the calculator's modality.
+TEST_F(MatrixStudyTest, HelpFromTheCalculatorCanBeClosed) {
+    startProgram({{kQuestion2}});
+    QFile help(tempPath("Gridora.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><body><h1>help</h1></body></html>");
+    help.close();
+    overModal(
+        nullptr, [&] { QTest::mouseClick(frmStart->btnGridora, Qt::LeftButton); },
+        [&](QWidget*) {
+            QTest::mouseClick(frmKeisan->btnHelp, Qt::LeftButton);
+            ASSERT_TRUE(helpWindow() && helpWindow()->isVisible());
+            // A click as the window system delivers it, where modality applies.
+            QPushButton* close = helpWindow()->btnClose;
+            QTest::mouseClick(helpWindow()->windowHandle(), Qt::LeftButton, {},
+                              close->mapTo(helpWindow(), close->rect().center()));
+            EXPECT_FALSE(helpWindow()->isVisible());
+            QTest::mouseClick(frmKeisan->btnClose, Qt::LeftButton);
+        });
+    EXPECT_TRUE(ui.texts().empty());
 }
 
 }  // namespace
