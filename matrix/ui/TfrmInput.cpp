@@ -1,6 +1,5 @@
 #include "matrix/ui/TfrmInput.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -59,11 +58,15 @@ QLabel* label(QWidget* parent, const QString& text, QWidget* buddy) {
 void MatrixGridWidget::commitEditing() {
     if (state() != QAbstractItemView::EditingState)
         return;
-    QWidget* editor = QApplication::focusWidget();
-    if (!editor || !isAncestorOf(editor))
+    // The open editor is the grid's line edit, whether or not it has the
+    // focus (the window may not be the active one).
+    for (QLineEdit* editor : viewport()->findChildren<QLineEdit*>()) {
+        if (!editor->isVisible())
+            continue;
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
         return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {

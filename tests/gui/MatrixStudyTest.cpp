@@ -165,8 +165,11 @@ class MatrixStudyTest : public DrillWindowTest {
             }
             grid->setCurrentCell(r, c);
             grid->editItem(grid->item(r, c));
-            QWidget* editor = QApplication::focusWidget();
-            if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            QLineEdit* line = nullptr;
+            for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
+                if (e->isVisible())
+                    line = e;
+            if (line) {
                 line->selectAll();
                 QTest::keyClicks(line, QString::fromStdString(arg.substr(eq + 1)));
             } else {
