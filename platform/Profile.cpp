@@ -27,6 +27,13 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+// A value in one pair of double or single quotes is read without them.
+std::string_view unquote(std::string_view s) {
+    if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
+        return s.substr(1, s.size() - 2);
+    return s;
+}
+
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -204,7 +211,7 @@ std::string ProfileFile::value(std::string_view section, std::string_view key,
     if (at == npos)
         return std::string(fallback);
     std::string_view line = content[at].text;
-    return cutToCp932Bytes(trim(line.substr(line.find('=') + 1)), kProfileValueLimit);
+    return cutToCp932Bytes(unquote(trim(line.substr(line.find('=') + 1))), kProfileValueLimit);
 }
 
 int32_t ProfileFile::intValue(std::string_view section, std::string_view key,

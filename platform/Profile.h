@@ -3,7 +3,8 @@
 // functions, on CP932 text with CR LF line ends:
 // - "[name]" lines open sections, "key=value" lines hold values;
 // - section and key names compare without regard to ASCII letter case, and
-//   names and values are read without their surrounding spaces;
+//   names and values are read without their surrounding spaces, and a value
+//   in one pair of double or single quotes without the quotes;
 // - a write to a missing section appends the section at the end of the file,
 //   a write of a missing key appends it after the last line of its section,
 //   and a write of an existing key replaces its value in place, keeping the

@@ -125,6 +125,28 @@ TEST_F(ProfileTest, IntegersAreReadAsGetPrivateProfileIntReadsThem) {
     EXPECT_EQ(readProfileInt(path, "a", "N", 5), 26);
 }
 
+struct QuotedValue {
+    const char* stored;  // the text after "v=" in the file
+    const char* read;
+    int32_t asInt;
+};
+
+class ProfileQuotedValue : public ProfileTest, public ::testing::WithParamInterface<QuotedValue> {};
+
+TEST_P(ProfileQuotedValue, OnePairOfSurroundingQuotesIsDropped) {
+    const QuotedValue q = GetParam();
+    putBytes(std::string("[A]\r\nv=") + q.stored + "\r\n");
+    EXPECT_EQ(readProfileString(path, "A", "v", "-"), q.read);
+    EXPECT_EQ(readProfileInt(path, "A", "v", -1), q.asInt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ProfileQuotedValue,
+    ::testing::Values(QuotedValue{"\"42\"", "42", 42}, QuotedValue{"'42'", "42", 42},
+                      QuotedValue{"  \" 7 \"  ", " 7 ", 7}, QuotedValue{"\"\"42\"\"", "\"42\"", 0},
+                      QuotedValue{"\"42'", "\"42'", 0}, QuotedValue{"\"", "\"", 0},
+                      QuotedValue{"\"\"", "", -1}, QuotedValue{"4\"2\"", "4\"2\"", 4}));
+
 TEST_F(ProfileTest, ErasingASectionRemovesItsHeaderAndLinesUpToTheNextSection) {
     putBytes("[A]\r\n1=1\r\n[B]\r\n1=2\r\n; kept with B\r\n\r\n[C]\r\n1=3\r\n");
     EXPECT_EQ(eraseProfileSection(path, "b"), ProfileStatus::Ok);
