@@ -1,9 +1,8 @@
 #include "platform/Fatal.h"
 
-#include "arith/Fraction.h"
 #include "platform/UiPort.h"
 
-void fatalError(const std::string& text) {
-    ui().showMessage(text + std::to_string(numberState.parseError) + kFatalSuffix);
+void fatalError(const std::string& text, int code) {
+    ui().showMessage(text + std::to_string(code) + kFatalSuffix);
     ui().terminate(1);
 }

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "drill/Drill.h"
+#include "arith/Fraction.h"
 #include "platform/Fatal.h"
 #include "platform/Text.h"
 #include "platform/UiPort.h"
@@ -33,24 +33,13 @@ void clearTables(QuestionBank& bank) {
         unit.fill(std::string());
 }
 
-// After a successful read or split, the drill begins again at unit 1.
-bool splitAndRestart(QuestionBank& bank) {
-    if (!splitUnits(bank))
-        return false;
-    // The drill works on the program's own question bank; a bank of its own
-    // (a check, a test) has no drill to restart.
-    if (&bank == &questionBank)
-        startQuestion(true);
-    return true;
-}
-
 }  // namespace
 
 bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
     const bool fatal = onFailure == LoadFailure::Fatal;
     if (!anythingAt(path)) {
         if (fatal)
-            fatalError(path + ":FileNot Exists");
+            fatalError(path + ":FileNot Exists", numberState.parseError);
         else
             ui().showMessage(path + " が見つかりません");
         bank.quesFilePath = path;
@@ -76,7 +65,7 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
             break;
     }
     if (fatal)
-        fatalError(path + ":File Can't Load");
+        fatalError(path + ":File Can't Load", numberState.parseError);
     else
         ui().showMessage(path + " を読み込めません");
     return false;
@@ -130,12 +119,6 @@ bool splitUnits(QuestionBank& bank) {
     return true;
 }
 
-bool openQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
-    if (!loadQuestionFile(bank, path, onFailure))
-        return false;
-    return splitAndRestart(bank);
-}
-
 void restoreQuestionBackup(QuestionBank& bank) {
     bank.lines = bank.quesBackup;
     splitUnits(bank);
@@ -150,33 +133,4 @@ bool loadStartupQuestions(QuestionBank& bank, const std::string& progFolder) {
         return false;
     }
     return true;
-}
-
-bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
-    bank.quesBackup = bank.lines;
-    if (!bank.quesSaved && ui().askYesNo("確認", "ファイルを保存しますか") &&
-        windows.saveQuestionFile)
-        windows.saveQuestionFile();
-    if (!windows.chooseFile)
-        return false;
-    std::optional<std::string> chosen = windows.chooseFile(bank.quesFilePath);
-    if (!chosen || chosen->empty())
-        return false;
-
-    // The path in use goes back with the text when the new file fails, so a
-    // later save never writes the previous questions over the rejected file.
-    const std::string previousPath = bank.quesFilePath;
-    const bool read = loadQuestionFile(bank, *chosen, LoadFailure::Message);
-    if (read && splitAndRestart(bank)) {
-        if (windows.switchUnit)
-            windows.switchUnit();
-        bank.quesSaved = true;
-        return true;
-    }
-    // A file that could not be read has already been reported by name.
-    if (read)
-        ui().showMessage(*chosen + kInvalidQuestionsSuffix);
-    restoreQuestionBackup(bank);
-    bank.quesFilePath = previousPath;
-    return false;
 }

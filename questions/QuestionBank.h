@@ -2,8 +2,6 @@
 // The question file's text and the unit tables the splitter builds from it.
 
 #include <array>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,10 +47,6 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path,
                       LoadFailure onFailure = LoadFailure::Fatal);
 // Builds the unit tables from bank.lines; returns success.
 bool splitUnits(QuestionBank& bank);
-// loadQuestionFile, then splitUnits; when the split succeeds the drill starts
-// again from question 1 of unit 1. Returns whether the split succeeded.
-bool openQuestionFile(QuestionBank& bank, const std::string& path,
-                      LoadFailure onFailure = LoadFailure::Fatal);
 // Puts the lines kept in quesBackup back and splits them again.
 void restoreQuestionBackup(QuestionBank& bank);
 
@@ -60,17 +54,3 @@ void restoreQuestionBackup(QuestionBank& bank);
 // and splits it. A text that does not split is reported with the path followed
 // by ":問題が不正です". Returns whether the units are ready for the drill.
 bool loadStartupQuestions(QuestionBank& bank, const std::string& progFolder);
-
-// The windows the menu item 開く(&O) works with.
-struct OpenCommandWindows {
-    // The save procedure of the question editor; true when the text was written.
-    std::function<bool()> saveQuestionFile;
-    // The open dialog, preset to the given path; nullopt when cancelled.
-    std::function<std::optional<std::string>(const std::string& preset)> chooseFile;
-    // The unit switching steps of the frame (problem choice, then set-up).
-    std::function<void()> switchUnit;
-};
-// The open procedure of 開く(&O). Returns whether another question file is now
-// in use; on failure the text, the tables and quesFilePath are those of the
-// previous file again.
-bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows);

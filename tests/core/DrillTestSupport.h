@@ -16,8 +16,8 @@
 #include "arith/NumberText.h"
 #include "drill/Drill.h"
 #include "platform/Paths.h"
-#include "platform/ScriptedUi.h"
 #include "questions/QuestionBank.h"
+#include "tests/support/ScriptedUi.h"
 
 class DrillTest : public ::testing::Test {
   protected:

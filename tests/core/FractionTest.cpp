@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "arith/Fraction.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "matrix/MatrixFile.h"
-#include "platform/ScriptedUi.h"
 #include "platform/Text.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "matrix/MatrixGrid.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "matrix/Matrix.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

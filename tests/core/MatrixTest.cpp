@@ -7,7 +7,7 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "matrix/Matrix.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

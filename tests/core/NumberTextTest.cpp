@@ -5,7 +5,7 @@
 
 #include "arith/Equation.h"
 #include "arith/NumberText.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

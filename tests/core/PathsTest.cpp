@@ -9,7 +9,7 @@
 #include "arith/Fraction.h"
 #include "platform/Fatal.h"
 #include "platform/Paths.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
 
@@ -75,7 +75,7 @@ TEST_F(PathsTest, RecordFolderFallsBackToDotConfigInHome) {
 TEST(Fatal, ShowsTextCodeAndSuffixThenEndsWithStatusOne) {
     ScriptedUi ui;
     numberState.parseError = 111;
-    fatalError("/x/RAver.sim:FileNot Exists");
+    fatalError("/x/RAver.sim:FileNot Exists", numberState.parseError);
     numberState.parseError = 0;
     ASSERT_EQ(ui.log.size(), 2u);
     EXPECT_EQ(ui.log[0].kind, "message");

@@ -12,9 +12,10 @@
 #include <sstream>
 
 #include "arith/Fraction.h"
-#include "platform/ScriptedUi.h"
+#include "drill/OpenQuestions.h"
 #include "platform/Text.h"
 #include "questions/QuestionBank.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
 

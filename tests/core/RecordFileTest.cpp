@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "platform/ScriptedUi.h"
 #include "platform/Text.h"
 #include "records/RecordFile.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "arith/NumberText.h"
 #include "arith/TermLayout.h"
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "arith/FractionPainter.h"
 #include "arith/NumberText.h"
-#include "arith/TfrmDentaku.h"
+#include "arith/ui/FractionPainter.h"
+#include "arith/ui/TfrmDentaku.h"
 #include "tests/gui/WindowTest.h"
 
 namespace {

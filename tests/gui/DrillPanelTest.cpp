@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "DrillWindowTest.h"
-#include "arith/TfrmSentaku.h"
-#include "drill/QtDrillSync.h"
-#include "platform/QtDialogs.h"
+#include "arith/ui/TfrmSentaku.h"
+#include "drill/ui/QtDrillSync.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "arith/FractionPainter.h"
+#include "arith/ui/FractionPainter.h"
 
 namespace {
 

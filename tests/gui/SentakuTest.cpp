@@ -5,7 +5,7 @@
 #include <QSpontaneKeyEvent>
 #include <QTest>
 
-#include "arith/TfrmSentaku.h"
+#include "arith/ui/TfrmSentaku.h"
 #include "platform/UiPort.h"
 #include "tests/gui/WindowTest.h"
 

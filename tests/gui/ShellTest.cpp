@@ -19,16 +19,16 @@
 #include <filesystem>
 
 #include "WindowTest.h"
-#include "app/ShellHooks.h"
-#include "app/StartUp.h"
-#include "app/TfrmMain.h"
-#include "app/TfrmStart.h"
-#include "app/TfrmVersion.h"
+#include "app/ui/ShellHooks.h"
+#include "app/ui/StartUp.h"
+#include "app/ui/TfrmMain.h"
+#include "app/ui/TfrmStart.h"
+#include "app/ui/TfrmVersion.h"
 #include "drill/DrillState.h"
-#include "drill/TfrmPage.h"
+#include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
-#include "platform/QtHelp.h"
 #include "platform/Text.h"
+#include "platform/ui/QtHelp.h"
 #include "questions/QuestionBank.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 class WindowTest : public ::testing::Test {
   protected:

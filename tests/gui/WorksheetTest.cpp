@@ -10,8 +10,8 @@
 #include <QScrollBar>
 
 #include "DrillWindowTest.h"
-#include "drill/EquationPainter.h"
-#include "drill/PicturePainter.h"
+#include "drill/ui/EquationPainter.h"
+#include "drill/ui/PicturePainter.h"
 
 namespace {
 

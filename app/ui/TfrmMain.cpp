@@ -1,4 +1,4 @@
-#include "app/TfrmMain.h"
+#include "app/ui/TfrmMain.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,17 +15,18 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/ShellHooks.h"
-#include "app/ShellPainter.h"
-#include "app/TfrmStart.h"
-#include "app/TfrmVersion.h"
+#include "app/ui/ShellHooks.h"
+#include "app/ui/ShellPainter.h"
+#include "app/ui/TfrmStart.h"
+#include "app/ui/TfrmVersion.h"
 #include "arith/Equation.h"
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
-#include "drill/TfrmPage.h"
+#include "drill/OpenQuestions.h"
+#include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
-#include "platform/QtHelp.h"
 #include "platform/UiPort.h"
+#include "platform/ui/QtHelp.h"
 #include "questions/QuestionBank.h"
 
 namespace {
@@ -225,7 +226,11 @@ void TfrmMain::formShow() {
     startChild->setSystemMenu(nullptr);  // no close or move from the keyboard either
     startChild->setGeometry(0, 0, screen.width() - 8, childHeight);
 
-    frmPage = new TfrmPage;
+    frmPage = new TfrmPage(pnlMain->width());
+    // The blank picture takes the size of a step picture.
+    blankPicture =
+        QImage(worksheetLayout.imageWidth, worksheetLayout.imageHeight, QImage::Format_RGB32);
+    blankPicture.fill(Qt::white);
     pageChild = mdiArea->addSubWindow(frmPage, Qt::FramelessWindowHint);
     pageChild->setObjectName("pageChild");
     pageChild->setSystemMenu(nullptr);

@@ -1,4 +1,4 @@
-#include "platform/QtHelp.h"
+#include "platform/ui/QtHelp.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "arith/TfrmSentaku.h"
+#include "arith/ui/TfrmSentaku.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/TfrmVersion.h"
+#include "app/ui/TfrmVersion.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/ShellPainter.h"
+#include "app/ui/ShellPainter.h"
 
 TfrmVersion::TfrmVersion(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

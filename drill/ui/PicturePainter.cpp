@@ -1,4 +1,4 @@
-#include "drill/PicturePainter.h"
+#include "drill/ui/PicturePainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <string>
 #include <variant>
 
-#include "drill/EquationPainter.h"
-#include "drill/GlyphPainter.h"
+#include "drill/ui/EquationPainter.h"
+#include "drill/ui/GlyphPainter.h"
 
 namespace {
 

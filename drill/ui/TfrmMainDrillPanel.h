@@ -17,14 +17,14 @@ class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
-class TfrmMain;
 
 class TfrmMainDrillPanel : public QWidget {
     Q_OBJECT
   public:
-    // Places itself in the frame's pnlDrill and installs the drill's hooks:
-    // key preview, focus rule, next question, the special-solution choice.
-    explicit TfrmMainDrillPanel(TfrmMain* frame);
+    // Fills `host` (the frame's pnlDrill). The frame's key preview, focus
+    // rule and next-question command reach the panel through what app/ wires
+    // at start-up.
+    explicit TfrmMainDrillPanel(QWidget* host);
 
     // Shows the model's state on the controls.
     void syncFromModel();
@@ -77,6 +77,3 @@ class TfrmMainDrillPanel : public QWidget {
 
 // The panel, once the frame has it.
 extern QPointer<TfrmMainDrillPanel> drillPanel;
-
-// Creates the drill panel on the frame (called right after the frame is made).
-void createDrillPanel(TfrmMain* frame);

@@ -1,4 +1,4 @@
-#include "platform/ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 void ScriptedUi::showMessage(const std::string& text) {
     log.push_back({"message", "", text});

@@ -1,4 +1,4 @@
-#include "drill/TfrmPage.h"
+#include "drill/ui/TfrmPage.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,10 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/TfrmMain.h"
 #include "drill/Drill.h"
-#include "drill/PicturePainter.h"
-#include "drill/QtDrillSync.h"
+#include "drill/ui/PicturePainter.h"
+#include "drill/ui/QtDrillSync.h"
 
 namespace {
 
@@ -127,7 +126,7 @@ void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
 
 // Keys typed while the worksheet has the focus reach the drill's key routing
 // through the frame's key preview, which sees every key of its children.
-TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
+TfrmPage::TfrmPage(int panelWidth, QWidget* parent) : QWidget(parent) {
     setObjectName("frmPage");
     setWindowTitle(QStringLiteral("　　連立方程式"));
     setFocusPolicy(Qt::ClickFocus);
@@ -173,15 +172,7 @@ TfrmPage::TfrmPage(QWidget* parent) : QWidget(parent) {
     }
 
     const QSize screen = screenSize();
-    const int panelWidth =
-        frmMain && frmMain->pnlMain ? frmMain->pnlMain->width() : panelWidthFor(screen.width());
     setupWorksheet(screen.width(), screen.height(), panelWidth, edtPage2->sizeHint().height());
-    if (frmMain) {
-        // The frame's blank picture takes the size of a step picture.
-        frmMain->blankPicture =
-            QImage(worksheetLayout.imageWidth, worksheetLayout.imageHeight, QImage::Format_RGB32);
-        frmMain->blankPicture.fill(Qt::white);
-    }
 
     buildPages();
     buildAnswerGroup();

@@ -1,4 +1,4 @@
-#include "platform/QtStartup.h"
+#include "platform/ui/QtStartup.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/TfrmStart.h"
+#include "app/ui/TfrmStart.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/ShellHooks.h"
-#include "app/ShellPainter.h"
-#include "app/TfrmMain.h"
-#include "app/TfrmVersion.h"
-#include "platform/QtHelp.h"
+#include "app/ui/ShellHooks.h"
+#include "app/ui/ShellPainter.h"
+#include "app/ui/TfrmMain.h"
+#include "app/ui/TfrmVersion.h"
+#include "platform/ui/QtHelp.h"
 
 namespace {
 

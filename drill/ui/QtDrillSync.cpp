@@ -1,12 +1,12 @@
-#include "drill/QtDrillSync.h"
+#include "drill/ui/QtDrillSync.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <utility>
 
 #include "drill/Drill.h"
-#include "drill/TfrmMainDrillPanel.h"
-#include "drill/TfrmPage.h"
+#include "drill/ui/TfrmMainDrillPanel.h"
+#include "drill/ui/TfrmPage.h"
 
 void watchDrillModel() {
     setDrillObserver(syncDrillWindows);

@@ -1,4 +1,4 @@
-#include "platform/QtDialogs.h"
+#include "platform/ui/QtDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

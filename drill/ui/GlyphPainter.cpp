@@ -1,4 +1,4 @@
-#include "drill/GlyphPainter.h"
+#include "drill/ui/GlyphPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "arith/FractionPainter.h"
+#include "arith/ui/FractionPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/ShellPainter.h"
+#include "app/ui/ShellPainter.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -7,7 +7,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "platform/QtStartup.h"
+#include "platform/ui/QtStartup.h"
 
 namespace {
 

@@ -57,7 +57,9 @@ class TfrmPageImage : public QWidget {
 class TfrmPage : public QWidget {
     Q_OBJECT
   public:
-    explicit TfrmPage(QWidget* parent = nullptr);
+    // The worksheet is laid out for the screen and a drill panel of
+    // `panelWidth` pixels on its left.
+    explicit TfrmPage(int panelWidth, QWidget* parent = nullptr);
 
     // Scrolls the worksheet back to its first page.
     void scrollToTop();

@@ -4,11 +4,11 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "app/ShellPainter.h"
-#include "app/StartUp.h"
-#include "app/TfrmMain.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtStartup.h"
+#include "app/ui/ShellPainter.h"
+#include "app/ui/StartUp.h"
+#include "app/ui/TfrmMain.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtStartup.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "drill/EquationPainter.h"
+#include "drill/ui/EquationPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "drill/TfrmMainDrillPanel.h"
+#include "drill/ui/TfrmMainDrillPanel.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -7,18 +7,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ShellHooks.h"
-#include "app/TfrmMain.h"
-#include "arith/TfrmSentaku.h"
 #include "drill/Drill.h"
-#include "drill/GlyphPainter.h"
-#include "drill/QtDrillSync.h"
-#include "drill/TfrmPage.h"
-#include "platform/QtDialogs.h"
+#include "drill/ui/GlyphPainter.h"
+#include "drill/ui/QtDrillSync.h"
 
 QPointer<TfrmMainDrillPanel> drillPanel;
 
@@ -71,45 +65,14 @@ QFont sized(QFont font, int pixels, bool bold = false) {
     return font;
 }
 
-// Where the special-solution window goes: beside the picture after the
-// current step (two after it when the step is 3 or 8), kept on the screen.
-QRect sentakuAnchor() {
-    if (!frmPage)
-        return QRect();
-    const int s = drillState.curStep;
-    QRect rect = frmPage->imageScreenRect(s == 3 || s == 8 ? s + 2 : s + 1);
-    if (rect.isEmpty() || !frmSentaku)
-        return rect;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return rect;
-    const QRect area = screen->availableGeometry();
-    const int height = frmSentaku->frameGeometry().height();
-    if (rect.top() + 70 + height > area.bottom())
-        rect.moveTop(area.bottom() - height - 70);
-    if (rect.top() + 70 < area.top())
-        rect.moveTop(area.top() - 70);
-    return rect;
-}
-
-int chooseSpecialSolution() {
-    if (!frmSentaku) {
-        frmSentaku = new TfrmSentaku(frmMain);
-        QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
-    }
-    frmSentaku->stepImageRect = sentakuAnchor;
-    return runSentaku();
-}
-
 }  // namespace
 
-TfrmMainDrillPanel::TfrmMainDrillPanel(TfrmMain* frame)
-    : QWidget(frame ? frame->pnlDrill : nullptr) {
+TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
     setObjectName("pnlDrillControls");
-    if (frame && frame->pnlDrill) {
-        auto* host = new QVBoxLayout(frame->pnlDrill);
-        host->setContentsMargins(0, 0, 0, 0);
-        host->addWidget(this);
+    if (host) {
+        auto* layout = new QVBoxLayout(host);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(this);
     }
 
     for (int i = 0; i < 4; ++i) {
@@ -194,20 +157,6 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(TfrmMain* frame)
     column->addStretch(1);
 
     drillPanel = this;
-    shellHooks.routeKey = [this](QKeyEvent* e) { return previewKey(e); };
-    shellHooks.applyFocusRule = [] {
-        applyFocusRule();
-        syncDrillWindows();
-    };
-    // Whoever listened for set-up questions before keeps listening.
-    shellHooks.questionStarted = [previous = shellHooks.questionStarted] {
-        if (previous)
-            previous();
-        syncDrillWindows();
-    };
-    shellHooks.nextQuestion = [this] { btnNextClick(); };
-    qtUi().specialSolutionChooser = chooseSpecialSolution;
-
     watchDrillModel();
     syncFromModel();
 }
@@ -394,8 +343,4 @@ void TfrmMainDrillPanel::syncFromModel() {
         if (target && target->isEnabled() && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void createDrillPanel(TfrmMain* frame) {
-    new TfrmMainDrillPanel(frame);
 }

@@ -1,12 +1,12 @@
-#include "arith/TfrmDentaku.h"
+#include "arith/ui/TfrmDentaku.h"
 
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
-#include "arith/FractionPainter.h"
 #include "arith/NumberText.h"
+#include "arith/ui/FractionPainter.h"
 #include "platform/UiPort.h"
 
 Fraction keypadValue;

@@ -1,3 +1,0 @@
-#include "app/ShellHooks.h"
-
-ShellHooks shellHooks;

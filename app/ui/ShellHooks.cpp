@@ -1,0 +1,3 @@
+#include "app/ui/ShellHooks.h"
+
+ShellHooks shellHooks;
