@@ -14,7 +14,10 @@
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
+#include "drill/ui/TfrmPrintS.h"
 #include "platform/ui/QtDialogs.h"
+#include "records/ui/TfrmDelete.h"
+#include "records/ui/TfrmKiroku.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -76,6 +79,26 @@ void createDrillPanel() {
     panel->syncFromModel();
 }
 
+// The print settings with the print command, and the two record windows.
+// (TfrmEditQues stands between TfrmPrintS and TfrmKiroku in the order.)
+void createPrintAndRecordWindows() {
+    frmPrintS = new TfrmPrintS(frmMain);
+    shellHooks.printWorksheet = [] {
+        if (frmPrintS)
+            frmPrintS->printCommand();
+    };
+    shellHooks.showPrintSettings = [] {
+        if (frmPrintS)
+            frmPrintS->exec();
+    };
+    frmKiroku = new TfrmKiroku(frmMain);
+    frmDelete = new TfrmDelete(frmMain);
+    shellHooks.showRecords = [] {
+        if (frmKiroku)
+            frmKiroku->exec();
+    };
+}
+
 }  // namespace
 
 // A window is created here, at its place in the order, as a window of the
@@ -91,6 +114,7 @@ void createWindows() {
     frmVersion = new TfrmVersion(frmMain);
     // Then, in this order: TfrmMondai, TfrmPrintS, TfrmEditQues, TfrmKiroku,
     // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput (places kept for them).
+    createPrintAndRecordWindows();
     frmDentaku = new TfrmDentaku(frmMain);
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
     // Then TfrmSetsumei.
