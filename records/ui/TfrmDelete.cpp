@@ -82,8 +82,13 @@ void TfrmDelete::showEvent(QShowEvent* event) {
 void TfrmDelete::btnDeleteOneClick() {
     const QList<QListWidgetItem*> chosen = lstTitle->selectedItems();
     const int index = chosen.isEmpty() ? -1 : lstTitle->row(chosen.front());
-    if (eraser.eraseChosen(index))
-        delete lstTitle->takeItem(index);
+    if (!eraser.eraseChosen(index))
+        return;
+    delete lstTitle->takeItem(index);
+    // The next unit is erased only when it is chosen: a second click on 消去
+    // must not take the unit that moved up into the place of the erased one.
+    lstTitle->clearSelection();
+    lstTitle->setCurrentRow(-1);
 }
 
 void TfrmDelete::btnCloseClick() {

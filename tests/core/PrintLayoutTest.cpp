@@ -25,6 +25,10 @@ struct PrintCase {
     bool fitsThePage = true;
 };
 
+void PrintTo(const PrintCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 PrintLayoutInput input(int curStep, int rowsPerColumn = 4, bool answer = false) {
     PrintLayoutInput in;
     in.curStep = curStep;

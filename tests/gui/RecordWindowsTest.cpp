@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ constexpr int kNoDeletionWindow = -3;
 constexpr int kCloseAtOnce = -2;
 constexpr int kEraseNothingChosen = -1;  // 消去 with no unit chosen, then close
 // 0, 1, …: choose that unit, 消去, close.
+constexpr int kEraseFirstThenPressAgain = 10;  // choose unit 0, 消去 twice, close
 
 struct RecordCase {
     const char* name;
@@ -38,6 +40,10 @@ struct RecordCase {
     const char* fileAfter;      // nullptr: the file is as it was
     const char* fileWhileOpen;  // written while the deletion window is open
 };
+
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const char* const kTwoUnits =
     "[２元１次連立方程式]\r\n1=2\r\nDATE=2024年05月07日09:05\r\n3=1\r\n"
@@ -108,11 +114,14 @@ TEST_P(RecordWindowsTest, ListsAndErasesAsTheRecordFileSays) {
                 EXPECT_EQ(items(units), c.offered);
                 if (c.fileWhileOpen)
                     writeRecords(c.fileWhileOpen);
+                auto* erase = modal->findChild<QPushButton*>("btnDeleteOne");
+                const bool twice = c.deletion == kEraseFirstThenPressAgain;
                 if (c.deletion >= 0)
-                    units->setCurrentRow(c.deletion);
+                    units->setCurrentRow(twice ? 0 : c.deletion);
                 if (c.deletion >= kEraseNothingChosen)
-                    QTest::mouseClick(modal->findChild<QPushButton*>("btnDeleteOne"),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(erase, Qt::LeftButton);
+                if (twice)
+                    QTest::mouseClick(erase, Qt::LeftButton);
                 EXPECT_EQ(items(units), c.offeredAfter);
                 QTest::mouseClick(modal->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
             });
@@ -173,6 +182,19 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"２元１次連立方程式", "  1", "  2", "  3", "３元１次連立方程式",
                                   "2024年05月08日10:00", "  1", "  2★"},
                                  {},
+                                 "[３元１次連立方程式]\r\n2=1\r\nDATE=2024年05月08日10:00\r\n",
+                                 nullptr},
+                      // The unit that moves up is not erased by a second click.
+                      RecordCase{"SecondEraseNeedsAChoice",
+                                 kTwoUnits,
+                                 false,
+                                 kEraseFirstThenPressAgain,
+                                 kTwoUnitsListed,
+                                 kBothUnits,
+                                 {"３元１次連立方程式"},
+                                 {"２元１次連立方程式", "  1", "  2", "  3", "３元１次連立方程式",
+                                  "2024年05月08日10:00", "  1", "  2★"},
+                                 {"消去する単元を選んでください"},
                                  "[３元１次連立方程式]\r\n2=1\r\nDATE=2024年05月08日10:00\r\n",
                                  nullptr},
                       // Closing without erasing lists nothing again, even when the file
