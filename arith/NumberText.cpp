@@ -142,15 +142,17 @@ bool panelTextValid(const std::string& text, const std::string& separator) {
 // The conversion shared by the two panel readers. `separator` is "分の"
 // (denominator first) or "/" (numerator first); the rest of the text has
 // passed the grammar check, so every piece is plain ASCII digits.
-Fraction parsePanel(const std::string& text, const std::string& separator, bool denominatorFirst,
-                    const char* invalidMessage) {
-    const Fraction invalid{0, 0, '/'};
+PanelNumber parsePanel(const std::string& text, const std::string& separator, bool denominatorFirst,
+                       const char* invalidMessage) {
+    // A refusal shows its message and gives 0/0.
+    auto refuse = [](const std::string& message) {
+        ui().showMessage(message);
+        return PanelNumber{Fraction{0, 0, '/'}, true};
+    };
     if (text.empty())
-        return Zero;
-    if (!panelTextValid(text, separator)) {
-        ui().showMessage(text + invalidMessage);
-        return invalid;
-    }
+        return PanelNumber{Zero, false};
+    if (!panelTextValid(text, separator))
+        return refuse(text + invalidMessage);
     int64_t sign = 1;
     std::string rest = text;
     if (rest[0] == '-') {
@@ -161,44 +163,36 @@ Fraction parsePanel(const std::string& text, const std::string& separator, bool 
     if (point != std::string::npos) {
         std::string whole = rest.substr(0, point);
         std::string part = rest.substr(point + 1, 20);
-        if (whole.size() + part.size() >= 7) {
-            ui().showMessage(text + kPanelDecimalTooLongMessage);
-            return invalid;
-        }
+        if (whole.size() + part.size() >= 7)
+            return refuse(text + kPanelDecimalTooLongMessage);
         int64_t denominator = powerOfTen(part.size());
         int64_t numerator = (digitsValue(whole) * denominator + digitsValue(part)) * sign;
-        return reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator),
-                              '/');
+        return PanelNumber{
+            reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator), '/'),
+            false};
     }
     std::size_t mark = rest.find(separator);
     if (mark != std::string::npos) {
         std::string before = rest.substr(0, mark);
         std::string after = rest.substr(mark + separator.size(), 10);
-        if (before.empty() || after.empty()) {
-            ui().showMessage(text + kPanelBadFractionMessage);
-            return invalid;
-        }
-        if (before.size() > 4 || after.size() > 4) {
-            ui().showMessage(text + kPanelTooManyDigitsMessage);
-            return invalid;
-        }
+        if (before.empty() || after.empty())
+            return refuse(text + kPanelBadFractionMessage);
+        if (before.size() > 4 || after.size() > 4)
+            return refuse(text + kPanelTooManyDigitsMessage);
         const std::string& denominatorText = denominatorFirst ? before : after;
         const std::string& numeratorText = denominatorFirst ? after : before;
         int64_t denominator = digitsValue(denominatorText);
-        if (denominator == 0) {
-            ui().showMessage(kPanelZeroDenominatorMessage);
-            return invalid;
-        }
-        return Fraction{static_cast<int32_t>(denominator),
-                        static_cast<int32_t>(digitsValue(numeratorText) * sign), '/'};
+        if (denominator == 0)
+            return refuse(kPanelZeroDenominatorMessage);
+        return PanelNumber{Fraction{static_cast<int32_t>(denominator),
+                                    static_cast<int32_t>(digitsValue(numeratorText) * sign), '/'},
+                           false};
     }
     if (rest.empty())
-        return invalid;  // "-" alone
-    if (rest.size() >= 5) {
-        ui().showMessage(text + kPanelTooManyDigitsMessage);
-        return invalid;
-    }
-    return Fraction{1, static_cast<int32_t>(digitsValue(rest) * sign), '/'};
+        return PanelNumber{Fraction{0, 0, '/'}, false};  // "-" alone: zero, not refused
+    if (rest.size() >= 5)
+        return refuse(text + kPanelTooManyDigitsMessage);
+    return PanelNumber{Fraction{1, static_cast<int32_t>(digitsValue(rest) * sign), '/'}, false};
 }
 
 }  // namespace
@@ -359,12 +353,16 @@ bool slashTextValid(const std::string& text) {
     return panelTextValid(text, "/");
 }
 
-Fraction parseKeypadNumber(const std::string& text) {
+PanelNumber readKeypadNumber(const std::string& text) {
     return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage);
 }
 
+Fraction parseKeypadNumber(const std::string& text) {
+    return readKeypadNumber(text).value;
+}
+
 Fraction parseSlashNumber(const std::string& text) {
-    return parsePanel(text, "/", false, kSlashTextInvalidMessage);
+    return parsePanel(text, "/", false, kSlashTextInvalidMessage).value;
 }
 
 std::string formatFraction(const Fraction& f) {

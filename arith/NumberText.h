@@ -14,10 +14,20 @@ Fraction parseNumber(const std::string& text, std::size_t& pos);
 // Parses one equation into `row` in canonical form for `unknownCount` unknowns.
 // Sets numberState.parseError and numberState.hasDecimalPoint.
 bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount);
-// A number-panel text (digits, ".", a leading "-", "分の"). Never fails:
-// problems are reported by message and give 0/0. A text outside the panel
-// grammar (see keypadTextValid) is refused with the panel text followed by
-// kKeypadTextInvalidMessage before anything is converted.
+// A number-panel text read: its value, and whether the reader refused the
+// text after showing why (outside the grammar, too many digits, a fraction
+// written wrongly, a zero denominator, a decimal too long). A refused text
+// has the value 0/0; so has "-" alone, which is not refused.
+struct PanelNumber {
+    Fraction value;
+    bool refused = false;
+};
+// A number-panel text (digits, ".", a leading "-", "分の"). A text outside the
+// panel grammar (see keypadTextValid) is refused with the panel text followed
+// by kKeypadTextInvalidMessage before anything is converted.
+PanelNumber readKeypadNumber(const std::string& text);
+// The value of readKeypadNumber: never fails, problems are reported by
+// message and give 0/0.
 Fraction parseKeypadNumber(const std::string& text);
 // The matrix input cells' variant: numerator "/" denominator. A text outside
 // its grammar (slashTextValid) gives the text followed by kSlashTextInvalidMessage.

@@ -1,5 +1,6 @@
 #include "drill/Drill.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,23 +10,11 @@
 #include "drill/WorksheetOps.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
+#include "questions/QuestionLine.h"
 
 namespace {
 
 constexpr const char* kCaptionTitle = "　　連立方程式";
-
-std::vector<std::string> splitAtSemicolons(const std::string& line) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (true) {
-        auto semi = line.find(';', start);
-        parts.push_back(line.substr(start, semi - start));
-        if (semi == std::string::npos)
-            break;
-        start = semi + 1;
-    }
-    return parts;
-}
 
 // Image1: the question's equations beside the brace, and the title line.
 void drawTask(int layoutValue) {
@@ -103,28 +92,17 @@ void clearWorksheet() {
 
 bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
-    std::vector<std::string> parts = splitAtSemicolons(line);
-    drillState.lstExt = parts;
-
-    bool wellFormed = parts.size() >= 2 && parts.size() <= 4;
-    for (const auto& part : parts)
-        if (part.empty())
-            wellFormed = false;
-    if (!wellFormed) {
-        sheet::say(line + "：問題が不正です");
+    drillState.lstExt = splitQuestionLine(line);
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
+    if (!parsed) {
+        sheet::say(line + kInvalidQuestionLineSuffix);
         return false;
     }
-
-    const int n = static_cast<int>(parts.size());
+    const int n = static_cast<int>(parsed->rows.size());
     drillState.unknownCount = n;
     equationList.unknownCount = n;
-    drillState.curStep = 1;
-    for (int i = 1; i <= n; ++i) {
-        if (!parseEquationLine(parts[i - 1], equationList.rows[i], n)) {
-            sheet::say(line + "：問題が不正です");
-            return false;
-        }
-    }
+    for (int i = 0; i < n; ++i)
+        equationList.rows[i + 1] = std::move(parsed->rows[i]);
     drillState.curStep = 2;
     return true;
 }
@@ -158,7 +136,16 @@ bool startQuestion(bool reset) {
     return true;
 }
 
+bool unitReady() {
+    const int unit = drillState.curUnit;
+    return validUnit(unit) && questionBank.quesCount[unit] > 0;
+}
+
 void nextQuestion() {
+    // With no unit to work in the student has been told why the worksheet is
+    // empty; there is no next question to ask about or to fail on.
+    if (!unitReady())
+        return;
     sheet::stopBlink();
     if (questionSolved()) {
         drillState.solvedCode = 0;

@@ -20,10 +20,14 @@ void setupWorksheet(int screenWidth, int screenHeight, int pnlMainWidth,
 // reset, first unit 1 and question 1 of every unit. Returns whether a question
 // is now on the worksheet.
 bool startQuestion(bool reset);
-// Turns question `number` of `unit` into the rows of step 2. A line with an
-// empty part, fewer than 2 or more than 4 equations, or an equation that does
-// not parse is reported as the line followed by "：問題が不正です".
+// Turns question `number` of `unit` into the rows of step 2. A line that is
+// not a valid system (parseQuestionLine, QuestionLine.h) is reported as the
+// line followed by "：問題が不正です".
 bool loadQuestion(int unit, int number);
+// Whether the current unit has questions to work on: false when the question
+// file did not split or holds no unit of that number. 次の問題 and the unit
+// change then do nothing.
+bool unitReady();
 // Empties every picture and resets the drill to nothing composed.
 void clearWorksheet();
 // 次の問題: btnNext and the menu item 次の問題(&N).

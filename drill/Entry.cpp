@@ -89,6 +89,13 @@ void selectRow(int step, int row) {
         case 1:
             return;  // waiting for an operator
         case 2:
+            // A number typed after the operator has no place once a second
+            // row follows: row + number row is no operation the drill knows.
+            if (!entryState.numberText.empty()) {
+                sheet::say(kCompoundFormMessage);
+                notifyDrillChanged();
+                return;
+            }
             takeRow(entryState.row2Line, entryState.row2Text, line, row);
             entryState.entryPhase = 3;
             entryState.jikkouEnabled = true;
@@ -109,7 +116,8 @@ void selectRow(int step, int row) {
 }
 
 void pressOperator(int code) {
-    if (!validCode(code))
+    // With no question on the worksheet there is nothing to compose.
+    if (!validCode(code) || !drillState.questionReady)
         return;
     if (code == kOpSwap) {
         if (entryState.lastEntry == 2 || entryState.lastEntry == 3) {
@@ -159,6 +167,12 @@ void typeNumber(const std::string& text) {
         }
         entryState.numberText.clear();
     } else if (text == "-") {
+        // A sign only stands first, whether it comes from the button or a key.
+        if (!entryState.numberText.empty()) {
+            sheet::say(kMinusPlaceMessage);
+            notifyDrillChanged();
+            return;
+        }
         entryState.numberText = "-";
         sheet::appendOpLabel("(-");
     } else {
@@ -172,13 +186,6 @@ void typeNumber(const std::string& text) {
 }
 
 void btnMinusClick() {
-    if (!numberGroupEnabled())
-        return;
-    if (!entryState.numberText.empty()) {
-        sheet::say("－の位置が間違っています");
-        notifyDrillChanged();
-        return;
-    }
     typeNumber("-");
 }
 

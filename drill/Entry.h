@@ -4,6 +4,12 @@
 
 #include <string>
 
+// Shown when a composed operation is not of the form row ± row × constant
+// (also for a row chosen after a number).
+inline constexpr const char* kCompoundFormMessage = "行１＋行２×定数　の形にしてください";
+// Shown when a minus sign would follow digits.
+inline constexpr const char* kMinusPlaceMessage = "－の位置が間違っています";
+
 // Operator codes of the operation buttons and keys.
 enum OperatorCode {
     kOpMultiply = 0,   // btnKake, "×", '*'
@@ -25,9 +31,10 @@ void selectRow(int step, int row);
 // Adds an operator (OperatorCode).
 void pressOperator(int code);
 // Adds to the number: a digit, ".", "分の", "-" or the command "CL". Only
-// while the number group is enabled.
+// while the number group is enabled. "-" is taken only on an empty number,
+// from the button and the keyboard alike.
 void typeNumber(const std::string& text);
-// The minus button: "-" only on an empty number.
+// The minus button.
 void btnMinusClick();
 // 訂正 (without clearing) and Esc; a refused run clears picture curStep too.
 void correctEntry(bool clearCurrentPicture);

@@ -40,27 +40,44 @@ StepSelection selection(int step) {
     return sel;
 }
 
-// The first stage of row ± row × constant: the scaled second row goes into
-// line 0. Returns false when the run is over (refused or overflowed).
-bool runCompoundStage() {
-    if (!isOneOf(entryState.firstOp, "+-") || !isOneOf(entryState.secondOp, "*/")) {
-        sheet::say("行１＋行２×定数　の形にしてください");
-        return false;
-    }
-    if (entryState.lastEntry == 2) {
+// A refused run: the new picture and what was composed are cleared, and the
+// drill stays at the step it was on.
+void refuseRun() {
+    ++drillState.curStep;
+    correctEntry(true);
+    --drillState.curStep;
+    notifyDrillChanged();
+}
+
+// The checks of the composed operation's form, which leave it as it is for
+// correction. Returns false (after the message) when the form is wrong.
+bool formAccepted() {
+    if (entryState.entryPhase == 4) {
+        if (!isOneOf(entryState.firstOp, "+-") || !isOneOf(entryState.secondOp, "*/")) {
+            sheet::say(kCompoundFormMessage);
+            return false;
+        }
+        if (entryState.lastEntry == 2) {  // nothing typed after × or ÷
+            sheet::say(kWrongOperation);
+            return false;
+        }
+    } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
+               isOneOf(entryState.pendingOp, "*+-/^")) {
         sheet::say(kWrongOperation);
         return false;
     }
+    return true;
+}
+
+// The first stage of row ± row × constant: the scaled second row goes into
+// line 0. Returns false when the run is over (the engine refused; what was
+// composed has been cleared).
+bool runCompoundStage() {
     drillState.compoundRun = true;
-    const int lastRowLine = entryState.lastRowLine;
     entryState.lastRowLine = entryState.row2Line;
     StepOutcome out = executeStep(equationList, selection(drillState.curStep), kScratchStep,
                                   entryState.secondOp, 0);
     drillState.compoundRun = false;
-    if (out.overflow) {  // refused; what is composed stays for correction
-        entryState.lastRowLine = lastRowLine;
-        return false;
-    }
     if (!out.accepted) {
         correctEntry(false);
         return false;
@@ -220,27 +237,26 @@ void btnJikkouClick() {
         sheet::scrollTo(drillState.scrollPos + worksheetLayout.sheetHeight / 3);
     sheet::unhighlightLitRow();
 
-    // A number text outside the panel grammar is refused before anything is
-    // computed, as any refused run is: the composed entry is cleared.
-    if (!keypadTextValid(entryState.numberText)) {
-        sheet::say(entryState.numberText + kKeypadTextInvalidMessage);
-        ++drillState.curStep;
-        correctEntry(true);
-        --drillState.curStep;
+    // First the form of what is composed: a wrong form is left for correction.
+    if (!formAccepted()) {
         notifyDrillChanged();
         return;
     }
+    // Row ± the same row × constant is refused as row ± the same row is: the
+    // engine's second stage sees the scratch line, not the row a second time.
+    if (entryState.entryPhase == 4 && entryState.row1Line == entryState.row2Line) {
+        sheet::say(entryState.firstOp == '+' ? kAddSameRowMessage : kSubtractSameRowMessage);
+        refuseRun();
+        return;
+    }
+    // Then the number: a text the panel's reader refuses has been reported
+    // once; the run is refused without the engine seeing the number.
+    if (readKeypadNumber(entryState.numberText).refused) {
+        refuseRun();
+        return;
+    }
 
-    // What is composed, as it was: an overflow leaves it for correction.
-    const EntryState composed = entryState;
-    if (entryState.entryPhase == 4) {
-        if (!runCompoundStage()) {
-            notifyDrillChanged();
-            return;
-        }
-    } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
-               isOneOf(entryState.pendingOp, "*+-/^")) {
-        sheet::say(kWrongOperation);
+    if (entryState.entryPhase == 4 && !runCompoundStage()) {
         notifyDrillChanged();
         return;
     }
@@ -248,14 +264,8 @@ void btnJikkouClick() {
     ++drillState.curStep;
     StepOutcome out = executeStep(equationList, selection(drillState.curStep), entryState.row1Line,
                                   entryState.pendingOp, entryState.row2Line);
-    if (out.overflow) {
-        // Nothing was written; what is composed stays for correction.
-        --drillState.curStep;
-        entryState = composed;
-        notifyDrillChanged();
-        return;
-    }
     if (!out.accepted) {
+        // Refused by the engine, an overflow included: nothing was written.
         correctEntry(true);
         --drillState.curStep;
         notifyDrillChanged();

@@ -73,6 +73,19 @@ std::vector<std::string> splitFields(const std::string& line) {
     }
 }
 
+// The number of rows that a description line "R×C　（…）" gives, 0 when the
+// line does not start that way.
+int declaredRows(const std::string& line) {
+    const std::string times = "×";
+    if (line.size() < 2 + times.size() || line[0] < '1' || line[0] > '0' + kMaxRows ||
+        line.compare(1, times.size(), times) != 0)
+        return 0;
+    const char cols = line[1 + times.size()];
+    if (cols < '1' || cols > '0' + kMaxFields)
+        return 0;
+    return line[0] - '0';
+}
+
 }  // namespace
 
 std::string matrixDataFolder(const std::string& progFolder) {
@@ -198,9 +211,12 @@ bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
             return false;
     }
     // Empty lines at the end (a file edited by hand often has one) hold no
-    // row; counted as rows they would change the shape of the matrix.
+    // row; counted as rows they would change the shape of the matrix. A
+    // one-column matrix whose last cells are empty is written as empty lines
+    // too: those rows are kept, as many as line 2 says the matrix has.
     auto& lines = read.lines;
-    while (lines.size() > 2 && lines.back().empty())
+    const int declared = lines.size() >= 2 ? declaredRows(lines[1]) : 0;
+    while (static_cast<int>(lines.size()) > 2 + declared && lines.back().empty())
         lines.pop_back();
     const int rows = static_cast<int>(lines.size()) - 2;
     if (rows < 1) {

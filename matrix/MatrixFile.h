@@ -40,10 +40,13 @@ std::string newMatrixFilePath(const std::string& progFolder, int rows, int cols)
 bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
                     const std::string& description, std::string* writtenPath = nullptr);
 
-// Reads the cell texts of a file into `grid` and returns true. Lines 1 and 2
-// are ignored; every later line is split at "," (empty pieces kept) and the
+// Reads the cell texts of a file into `grid` and returns true. Line 1 is
+// ignored; every line after line 2 is split at "," (empty pieces kept) and the
 // pieces fill the grid row by row in order; the grid has one row per line and
 // as many columns as the last line has pieces (cells left over stay empty).
+// Empty lines at the end hold no row, except as many as the size at the start
+// of line 2 ("3×1　（…）") needs: a one-column matrix whose last cells are
+// empty reads back with all its rows.
 // Refuses with a message, leaving `grid` untouched: a missing file (the path
 // followed by "がありません"), an unreadable one, one that is not valid CP932,
 // one without rows, one with a line of more than 4 fields or more than 4 rows.

@@ -27,13 +27,6 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-// A value in one pair of double or single quotes is read without them.
-std::string_view unquote(std::string_view s) {
-    if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
-        return s.substr(1, s.size() - 2);
-    return s;
-}
-
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -79,6 +72,15 @@ std::string cutToCp932Bytes(std::string_view text, std::size_t limit) {
         out += ch;
     }
     return out;
+}
+
+// One pair of double or single quotes around a value is not part of it, as
+// Windows reads profiles: 1="42" holds 42.
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
 }
 
 bool storable(std::string_view text) {
@@ -224,10 +226,12 @@ int32_t ProfileFile::intValue(std::string_view section, std::string_view key,
 
 ProfileStatus ProfileFile::setValue(std::string_view section, std::string_view key,
                                     std::string_view text) {
-    if (!storable(section) || !storable(key) || !storable(text) || key.find('=') != npos ||
-        trim(key).empty())
-        return ProfileStatus::Unstorable;
     std::string_view name = trim(key);
+    // A key line that starts with "[" would be read as a section header, and
+    // "=" would end the key early: neither key could be found again.
+    if (!storable(section) || !storable(key) || !storable(text) || name.empty() ||
+        name.find('=') != npos || name.front() == '[')
+        return ProfileStatus::Unstorable;
     std::size_t header = findSection(section);
     if (header == npos) {
         content.push_back({"[" + std::string(trim(section)) + "]", true});

@@ -4,7 +4,7 @@
 // - "[name]" lines open sections, "key=value" lines hold values;
 // - section and key names compare without regard to ASCII letter case, and
 //   names and values are read without their surrounding spaces, and a value
-//   in one pair of double or single quotes without the quotes;
+//   without one pair of surrounding double or single quotes;
 // - a write to a missing section appends the section at the end of the file,
 //   a write of a missing key appends it after the last line of its section,
 //   and a write of an existing key replaces its value in place, keeping the
@@ -27,7 +27,8 @@ enum class ProfileStatus {
     Unreadable,    // the path is not a readable file (a folder, no permission)
     NotCp932,      // the file holds bytes that are not CP932; never written
     WriteRefused,  // the system refused the new file or the replacement
-    Unstorable,    // a name or value with no CP932 form, a line end, or "=" in a key
+    Unstorable,    // a name or value with no CP932 form or a line end; a key that is
+                   // empty, holds "=" or starts with "["
 };
 
 // The most CP932 bytes a value read returns.

@@ -17,6 +17,13 @@ std::string QuestionBank::question(int unit, int k) const {
     return quesLine[unit][k];
 }
 
+bool QuestionBank::hasUnits() const {
+    for (int u = 1; u <= kMaxUnits; ++u)
+        if (quesCount[u] > 0)
+            return true;
+    return false;
+}
+
 namespace {
 
 // Something of any kind at `path`: a folder of that name exists too, it just
@@ -115,6 +122,8 @@ bool splitUnits(QuestionBank& bank) {
     }
     if (open)
         return false;  // the last unit was never closed
+    if (closed == 0)
+        return false;  // blank lines only: no unit, as for an empty text
     bank.unitTotal = closed;
     return true;
 }

@@ -29,6 +29,9 @@ struct QuestionBank {
 
     // Question k of unit u, or an empty text outside the tables.
     std::string question(int unit, int k) const;
+    // Whether any unit holds questions: false before the first successful
+    // split and after one that failed (a failed split clears the tables).
+    bool hasUnits() const;
 };
 
 // The program-wide question bank.

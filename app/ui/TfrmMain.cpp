@@ -401,6 +401,10 @@ void TfrmMain::mnuNextClick() {
 }
 
 void TfrmMain::mnuChangeClick() {
+    // Without units there is nothing to change to; the start-up message has
+    // said why.
+    if (!questionBank.hasUnits())
+        return;
     switchUnit(true);
 }
 
@@ -418,6 +422,10 @@ void TfrmMain::mnuVersionClick() {
 }
 
 void TfrmMain::cmbMenuChange() {
+    if (!questionBank.hasUnits()) {
+        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        return;
+    }
     if (shellHooks.showProblemChoice) {
         switchUnit(false);
         return;

@@ -126,15 +126,6 @@ void TfrmDentaku::reject() {
     done(2);
 }
 
-bool TfrmDentaku::checkText() const {
-    // The buttons can put a second "." or both "." and "分の" into the text,
-    // which no conversion can read; the student corrects it instead.
-    if (keypadTextValid(panelText))
-        return true;
-    ui().showMessage(panelText + kKeypadTextInvalidMessage);
-    return false;
-}
-
 void TfrmDentaku::btnDigitClick(int digit) {
     append(std::string(1, static_cast<char>('0' + digit)));
 }
@@ -160,9 +151,12 @@ void TfrmDentaku::btnClearClick() {
 }
 
 void TfrmDentaku::btnSeishoClick() {
-    if (!checkText())
+    // A text the reader refuses (the buttons can compose a second "." or five
+    // digits) has been reported; the student corrects it, nothing is drawn.
+    const PanelNumber number = readKeypadNumber(panelText);
+    if (number.refused)
         return;
-    keypadValue = parseKeypadNumber(panelText);
+    keypadValue = number.value;
     // Each fair copy replaces the one before.
     imgSample->clear();
     QPainter painter(&imgSample->image());
@@ -179,9 +173,12 @@ void TfrmDentaku::btnOkClick() {
         done(2);
         return;
     }
-    if (!checkText())
+    // A refused text has been reported; the window stays open for the
+    // student to correct it, instead of handing over 0/0 as if it were zero.
+    const PanelNumber number = readKeypadNumber(panelText);
+    if (number.refused)
         return;
-    keypadValue = parseKeypadNumber(panelText);
+    keypadValue = number.value;
     done(1);
 }
 

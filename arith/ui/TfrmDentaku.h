@@ -61,8 +61,6 @@ class TfrmDentaku : public QDialog {
     void FormShow();
     void append(const std::string& piece);
     void setPanelText(const std::string& text);
-    // Shows a message and returns false for a text that cannot be converted.
-    bool checkText() const;
 
     void btnDigitClick(int digit);
     void btnDecimalClick();

@@ -1,8 +1,9 @@
 // Long random sessions on the drill model: buttons, keys and mouse in any
 // order, as a student who tries everything would. Nothing may crash or step
 // out of the worksheet, and every step the drill accepts must be an
-// equivalent system: the known solution of the question still satisfies
-// every row.
+// equivalent system: the reduced row echelon form of its augmented matrix is
+// exactly that of the question, so the whole solution set is kept (a known
+// solution that still fits would not notice a row wiped to 0 = 0).
 
 #include <gmpxx.h>
 
@@ -16,42 +17,66 @@
 
 namespace {
 
-struct Posed {
-    const char* line;
-    std::vector<int> solution;  // one solution of the system (empty: none)
+const char* const kQuestions[] = {
+    "x+y=7;x-y=3",
+    "1/2x+y=4;x-y=2",
+    "x+y+z=6;x-y+z=2;x+y-z=0",
+    "x+y+z+w=10;x-y+z-w=-2;x+y-z-w=-4;x-y-z+w=0",
+    "x+2y=3;2x+4y=6",  // infinitely many
+    "x-y=1;2x-2y=5",   // none
 };
-
-const Posed kQuestions[] = {
-    {"x+y=7;x-y=3", {5, 2}},
-    {"1/2x+y=4;x-y=2", {4, 2}},
-    {"x+y+z=6;x-y+z=2;x+y-z=0", {1, 2, 3}},
-    {"x+y+z+w=10;x-y+z-w=-2;x+y-z-w=-4;x-y-z+w=0", {1, 2, 3, 4}},
-    {"x+2y=3;2x+4y=6", {1, 1}},  // infinitely many: (1, 1) is one of them
-    {"x-y=1;2x-2y=5", {}},       // none
-};
-
-// Whether the rows of the current step still hold for the solution.
-void expectSolutionHolds(const std::vector<int>& solution) {
-    if (solution.empty())
-        return;
-    const int n = drillState.unknownCount;
-    for (int r = 0; r < n; ++r) {
-        const EquationRow& row = equationList.rows[equationList.index(drillState.curStep, r)];
-        ASSERT_EQ(row.count, n + 2);
-        mpq_class left = 0;
-        for (int j = 0; j < n; ++j) {
-            ASSERT_NE(row.terms[j].denominator, 0);
-            left += mpq_class(row.terms[j].numerator, 1) / row.terms[j].denominator * solution[j];
-        }
-        const Fraction& c = row.terms[n + 1];
-        ASSERT_NE(c.denominator, 0);
-        EXPECT_EQ(left, mpq_class(c.numerator, 1) / c.denominator)
-            << "step " << drillState.curStep << " row " << r;
-    }
-}
 
 mpq_class valueOf(const Fraction& f) {
     return mpq_class(f.numerator, 1) / f.denominator;
+}
+
+using Augmented = std::vector<std::vector<mpq_class>>;
+
+// The augmented matrix of `step`, exactly.
+Augmented augmentedOf(int step) {
+    const int n = drillState.unknownCount;
+    Augmented m;
+    for (int r = 0; r < n; ++r) {
+        const EquationRow& row = equationList.rows[equationList.index(step, r)];
+        EXPECT_EQ(row.count, n + 2) << "step " << step << " row " << r;
+        std::vector<mpq_class> cells;
+        for (int j = 0; j <= n + 1; ++j) {
+            if (j == n)
+                continue;  // the equals term
+            EXPECT_NE(row.terms[j].denominator, 0) << "step " << step << " row " << r;
+            cells.push_back(row.terms[j].denominator ? valueOf(row.terms[j]) : mpq_class(0));
+        }
+        m.push_back(cells);
+    }
+    return m;
+}
+
+// Gauss-Jordan elimination in exact rationals: the reduced row echelon form,
+// which two augmented matrices share exactly when their systems are the same.
+Augmented reducedRowEchelon(Augmented m) {
+    const std::size_t rows = m.size();
+    const std::size_t cols = rows ? m[0].size() : 0;
+    std::size_t pivotRow = 0;
+    for (std::size_t c = 0; c < cols && pivotRow < rows; ++c) {
+        std::size_t p = pivotRow;
+        while (p < rows && m[p][c] == 0)
+            ++p;
+        if (p == rows)
+            continue;
+        std::swap(m[p], m[pivotRow]);
+        const mpq_class pivot = m[pivotRow][c];
+        for (auto& v : m[pivotRow])
+            v /= pivot;
+        for (std::size_t r = 0; r < rows; ++r) {
+            if (r == pivotRow || m[r][c] == 0)
+                continue;
+            const mpq_class f = m[r][c];
+            for (std::size_t j = 0; j < cols; ++j)
+                m[r][j] -= f * m[pivotRow][j];
+        }
+        ++pivotRow;
+    }
+    return m;
 }
 
 // Types a value on the number panel as a student would: "-" first, then the
@@ -127,8 +152,9 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
 
     int steps = 0, solved = 0, refusals = 0;
     for (int session = 0; session < 60; ++session) {
-        const Posed& q = kQuestions[session % std::size(kQuestions)];
-        ASSERT_TRUE(start(q.line)) << q.line;
+        const char* q = kQuestions[session % std::size(kQuestions)];
+        ASSERT_TRUE(start(q)) << q;
+        const Augmented question = reducedRowEchelon(augmentedOf(2));
         for (int action = 0; action < 300; ++action) {
             const int stepBefore = drillState.curStep;
             const bool wasSolved = questionSolved();
@@ -145,7 +171,7 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                 else if (entryState.entryPhase == 0 || pick(2))
                     solverStep();
             } else
-                switch (pick(10)) {
+                switch (pick(11)) {
                     case 0:
                         btnGyouClick(1 + pick(4));
                         break;
@@ -183,6 +209,20 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                             imageMouseUp(drillState.curStep,
                                          pick(3) ? MouseButton::Left : MouseButton::Right);
                         break;
+                    case 9: {
+                        // A whole operation composed on the buttons and run,
+                        // rows and operators of the student's choosing: the
+                        // same row twice too.
+                        const int n = drillState.unknownCount;
+                        btnGyouClick(1 + pick(n));
+                        pressOperator(pick(5));
+                        btnGyouClick(1 + pick(n));
+                        if (pick(2))
+                            pressOperator(pick(2));
+                        typeNumber(texts[pick(7)]);
+                        btnJikkouClick();
+                        break;
+                    }
                     default:
                         if (pick(8) == 0)
                             timBlinkTimer();
@@ -200,9 +240,16 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
             // Pictures past the one being composed on hold nothing.
             for (int k = drillState.curStep + 2; k <= worksheetLayout.imageCount; ++k)
                 ASSERT_TRUE(worksheetPictures.image(k)->empty()) << "picture " << k;
-            if (!questionSolved())
-                expectSolutionHolds(q.solution);
-            else if (!wasSolved)
+            // The last step drawn: the current one, or the one that solved
+            // the question (the answer picture after it holds no step).
+            int made = drillState.curStep;
+            while (made > 2 && !pic(made).matrix())
+                --made;
+            if (!wasSolved || !questionSolved()) {
+                EXPECT_EQ(reducedRowEchelon(augmentedOf(made)), question)
+                    << q << ": step " << made << " of action " << action;
+            }
+            if (questionSolved() && !wasSolved)
                 ++solved;
             if (HasFatalFailure() || HasFailure())
                 return;

@@ -86,6 +86,41 @@ TEST_F(MatrixFileTest, LoadingFillsRowByRowAndTheLastLineGivesTheColumns) {
     EXPECT_TRUE(ui.log.empty());
 }
 
+// Every grid the window can save reads back as the same grid, empty cells
+// included: a one-column grid whose last cells are empty ends in empty lines.
+class MatrixRoundTripTest : public MatrixFileTest,
+                            public ::testing::WithParamInterface<MatrixGrid> {};
+
+TEST_P(MatrixRoundTripTest, SavedGridReadsBackTheSame) {
+    std::string path;
+    ASSERT_TRUE(saveMatrixFile(prog, GetParam(), "d", &path));
+    MatrixGrid loaded;
+    ASSERT_TRUE(loadMatrixFile(path, loaded));
+    EXPECT_EQ(loaded, GetParam());
+    EXPECT_TRUE(ui.log.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, MatrixRoundTripTest,
+                         ::testing::Values(MatrixGrid{{"1"}, {""}}, MatrixGrid{{""}},
+                                           MatrixGrid{{""}, {""}, {""}, {""}},
+                                           MatrixGrid{{"1"}, {""}, {"2"}, {""}},
+                                           MatrixGrid{{"", ""}, {"", ""}},
+                                           MatrixGrid{{"1/2", "", "3"}}));
+
+TEST_F(MatrixFileTest, EmptyLinesBeyondTheDescribedSizeHoldNoRow) {
+    // Line 2 says two rows: one empty last line is a row, the others are not.
+    fs::create_directories(data());
+    ASSERT_TRUE(
+        writeCp932Lines(data() + "matr2101.grt", {"matrix1.0", "2×1　（x）", "1", "", "", ""}));
+    MatrixGrid grid;
+    ASSERT_TRUE(loadMatrixFile(data() + "matr2101.grt", grid));
+    EXPECT_EQ(grid, (MatrixGrid{{"1"}, {""}}));
+    // A line 2 that names no size keeps only the lines with text.
+    writeBytes(data() + "matr2102.grt", "matrix1.0\r\nx\r\n1\r\n\r\n");
+    ASSERT_TRUE(loadMatrixFile(data() + "matr2102.grt", grid));
+    EXPECT_EQ(grid, (MatrixGrid{{"1"}}));
+}
+
 TEST_F(MatrixFileTest, LoadingRefusesBadFilesAndKeepsTheGrid) {
     const MatrixGrid before{{"9"}};
     MatrixGrid grid = before;

@@ -253,6 +253,35 @@ TEST_F(NumberTextTest, KeypadTextsOutsideTheGrammarAreRefusedBeforeConverting) {
         EXPECT_TRUE(keypadTextValid(text)) << text;
 }
 
+// Whether the panel's reader refused a text (after its one message) or read
+// it: callers refuse a run or keep the keypad open only for a refusal, so
+// that "-" alone still counts as a zero to be refused as such.
+struct KeypadReading {
+    const char* text;
+    bool refused;
+    int32_t numerator;
+    int32_t denominator;
+};
+
+class KeypadRefusalTest : public NumberTextTest,
+                          public ::testing::WithParamInterface<KeypadReading> {};
+
+TEST_P(KeypadRefusalTest, RefusedOnlyAfterAMessage) {
+    const KeypadReading& c = GetParam();
+    PanelNumber n = readKeypadNumber(c.text);
+    EXPECT_EQ(n.refused, c.refused);
+    expectFraction(n.value, c.numerator, c.denominator);
+    EXPECT_EQ(ui.messages().size(), c.refused ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, KeypadRefusalTest,
+    ::testing::Values(KeypadReading{"12345", true, 0, 0}, KeypadReading{"3分の", true, 0, 0},
+                      KeypadReading{"0分の3", true, 0, 0}, KeypadReading{"123.4567", true, 0, 0},
+                      KeypadReading{"1.2.3", true, 0, 0}, KeypadReading{"-", false, 0, 0},
+                      KeypadReading{"", false, 0, 1}, KeypadReading{"0", false, 0, 1},
+                      KeypadReading{"4分の2", false, 2, 4}));
+
 TEST_F(NumberTextTest, SlashFormPutsTheNumeratorFirst) {
     expectFraction(parseSlashNumber("2/3"), 2, 3);
     expectFraction(parseSlashNumber("-2/4"), -2, 4);

@@ -125,27 +125,28 @@ TEST_F(ProfileTest, IntegersAreReadAsGetPrivateProfileIntReadsThem) {
     EXPECT_EQ(readProfileInt(path, "a", "N", 5), 26);
 }
 
+// One pair of surrounding quotes is not part of a value, as Windows reads it.
 struct QuotedValue {
-    const char* stored;  // the text after "v=" in the file
-    const char* read;
-    int32_t asInt;
+    const char* line;
+    const char* value;
+    int32_t number;
 };
 
-class ProfileQuotedValue : public ProfileTest, public ::testing::WithParamInterface<QuotedValue> {};
+class ProfileQuoteTest : public ProfileTest, public ::testing::WithParamInterface<QuotedValue> {};
 
-TEST_P(ProfileQuotedValue, OnePairOfSurroundingQuotesIsDropped) {
-    const QuotedValue q = GetParam();
-    putBytes(std::string("[A]\r\nv=") + q.stored + "\r\n");
-    EXPECT_EQ(readProfileString(path, "A", "v", "-"), q.read);
-    EXPECT_EQ(readProfileInt(path, "A", "v", -1), q.asInt);
+TEST_P(ProfileQuoteTest, OnePairOfQuotesIsDropped) {
+    putBytes(std::string("[A]\r\n") + GetParam().line + "\r\n");
+    EXPECT_EQ(readProfileString(path, "A", "k", "-"), GetParam().value);
+    EXPECT_EQ(readProfileInt(path, "A", "k", -1), GetParam().number);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, ProfileQuotedValue,
-    ::testing::Values(QuotedValue{"\"42\"", "42", 42}, QuotedValue{"'42'", "42", 42},
-                      QuotedValue{"  \" 7 \"  ", " 7 ", 7}, QuotedValue{"\"\"42\"\"", "\"42\"", 0},
-                      QuotedValue{"\"42'", "\"42'", 0}, QuotedValue{"\"", "\"", 0},
-                      QuotedValue{"\"\"", "", -1}, QuotedValue{"4\"2\"", "4\"2\"", 4}));
+    Values, ProfileQuoteTest,
+    ::testing::Values(QuotedValue{"k=\"42\"", "42", 42}, QuotedValue{"k='42'", "42", 42},
+                      QuotedValue{"k = \"42\" ", "42", 42}, QuotedValue{"k=\" 7 \"", " 7 ", 7},
+                      QuotedValue{"k=\"\"", "", -1}, QuotedValue{"k=\"a\"b\"", "a\"b", 0},
+                      QuotedValue{"k=\"42", "\"42", 0}, QuotedValue{"k='42\"", "'42\"", 0},
+                      QuotedValue{"k=\"", "\"", 0}));
 
 TEST_F(ProfileTest, ErasingASectionRemovesItsHeaderAndLinesUpToTheNextSection) {
     putBytes("[A]\r\n1=1\r\n[B]\r\n1=2\r\n; kept with B\r\n\r\n[C]\r\n1=3\r\n");
@@ -182,6 +183,9 @@ TEST_F(ProfileTest, TextTheFileCannotHoldIsRefusedAndChangesNothing) {
     putBytes("[A]\r\nk=1\r\n");
     EXPECT_EQ(writeProfileString(path, "A", "k", "1\r\n[B]"), ProfileStatus::Unstorable);
     EXPECT_EQ(writeProfileString(path, "A", "k=j", "1"), ProfileStatus::Unstorable);
+    // A key that starts with "[" would read back as a section header.
+    EXPECT_EQ(writeProfileString(path, "A", "[B]", "1"), ProfileStatus::Unstorable);
+    EXPECT_EQ(writeProfileString(path, "A", " [B", "1"), ProfileStatus::Unstorable);
     EXPECT_EQ(writeProfileString(path, "A", "", "1"), ProfileStatus::Unstorable);
     EXPECT_EQ(writeProfileString(path, "😀", "k", "1"), ProfileStatus::Unstorable);
     EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");

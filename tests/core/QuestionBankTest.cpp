@@ -143,6 +143,15 @@ TEST_F(QuestionBankTest, BlankLinesBetweenUnitsArePassedOver) {
     EXPECT_EQ(bank.quesCount[2], 1);
 }
 
+TEST_F(QuestionBankTest, TextThatClosesNoUnitFailsAsAnEmptyText) {
+    const std::vector<std::vector<std::string>> texts = {{""}, {"", "  ", "\t"}, {"  "}};
+    for (const auto& text : texts) {
+        EXPECT_FALSE(split(text)) << text.size() << " lines";
+        EXPECT_FALSE(bank.hasUnits());
+    }
+    EXPECT_TRUE(ui.log.empty());
+}
+
 TEST_F(QuestionBankTest, MarkersAreReadExactly) {
     // The name keeps its leading space; ">> " is a question, not a closing line;
     // an empty line is an (empty) question.

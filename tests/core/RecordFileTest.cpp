@@ -117,6 +117,14 @@ TEST_F(RecordFileTest, CountThatIsNotAnIntegerIsReadAsTheWriterReadsIt) {
     EXPECT_EQ(readRecordCountText(path, "U", 4), "2147483647");  // never wraps
 }
 
+TEST_F(RecordFileTest, QuotedCountIsReadWithoutItsQuotes) {
+    putBytes(sjis("[" + kUnit1 + "]\r\n1=\"42\"\r\n"));
+    // The record view lists 42, and the writer counts on from there.
+    EXPECT_EQ(strictRecordCount(readRecordCountText(path, kUnit1, 1)), 42);
+    recordSolved(path, kUnit1, 1);
+    EXPECT_EQ(readRecordCountText(path, kUnit1, 1), "43");
+}
+
 TEST_F(RecordFileTest, ReadingForTheRecordView) {
     EXPECT_EQ(readRecordDate(path, kUnit1), "");  // no file yet
     EXPECT_EQ(readRecordCountText(path, kUnit1, 1), "0");

@@ -223,16 +223,41 @@ TEST_F(DentakuTest, TextsNoConversionCanReadAreRejectedAndTheWindowStaysOpen) {
     EXPECT_EQ(keypadValue.numerator, 3);
 }
 
-TEST_F(DentakuTest, FiveDigitsAreReportedAndHandedOverAsZero) {
-    int result = runModal([](QWidget* w) {
-        for (const char* name : {"btn1", "btn2", "btn3", "btn4", "btn5"})
+// Texts the reader refuses after its own message: ＯＫ keeps the window open
+// (no 0/0 handed over as if it were zero), 清書 draws nothing, and the value
+// the caller holds stays as it was.
+struct RefusedText {
+    std::vector<const char*> buttons;
+    const char* message;
+};
+
+class DentakuRefusalTest : public DentakuTest, public ::testing::WithParamInterface<RefusedText> {};
+
+TEST_P(DentakuRefusalTest, OkAndFairCopyKeepTheWindowOpen) {
+    const RefusedText& c = GetParam();
+    int result = runModal([&](QWidget* w) {
+        for (const char* name : c.buttons)
             press(w, name);
         press(w, "btnOk");
+        EXPECT_TRUE(w->isVisible());
+        press(w, "btnSeisho");
+        EXPECT_TRUE(allWhite(dlg->imgSample->image()));
+        EXPECT_EQ(ui.messages(), (std::vector<std::string>{c.message, c.message}));
+        press(w, "btnCancel");
     });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(ui.messages(), (std::vector<std::string>{"12345 ←数値は４桁以下にしてください"}));
-    EXPECT_EQ(keypadValue.numerator, 0);
-    EXPECT_EQ(keypadValue.denominator, 0);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(keypadValue.denominator, 7);
+    EXPECT_EQ(keypadValue.numerator, 5);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DentakuRefusalTest,
+    ::testing::Values(RefusedText{{"btn1", "btn2", "btn3", "btn4", "btn5"},
+                                  "12345 ←数値は４桁以下にしてください"},
+                      RefusedText{{"btn3", "btnBunsu"}, "3分の ←分数の表現があやまりです"},
+                      RefusedText{{"btn0", "btnBunsu", "btn3"}, "分母が０です"},
+                      RefusedText{
+                          {"btn1", "btn2", "btn3", "btnDecimal", "btn4", "btn5", "btn6", "btn7"},
+                          "123.4567 ←小数の長さが長すぎます"}));
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// A question line: one system of 2 to 4 linear equations separated by ";",
+// in as many unknowns as it has equations ("x", "y", "z", "w" in this order).
+// The drill sets questions up from it, and so does every window that shows
+// or checks a question, so that they all agree on what is valid.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "arith/Equation.h"
+
+// Appended to a question line that is not a valid system.
+inline constexpr const char* kInvalidQuestionLineSuffix = "：問題が不正です";
+
+// The parts of a line between ";" (an empty line gives one empty part).
+std::vector<std::string> splitQuestionLine(const std::string& line);
+
+// Whether every letter of an equation is one of the first `unknownCount`
+// unknowns, and at least one is there.
+bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount);
+
+struct ParsedQuestion {
+    std::vector<EquationRow> rows;  // one canonical row per equation
+};
+
+// Parses a question line: 2 to 4 equations, none empty, each read by
+// parseEquationLine for as many unknowns as there are equations and naming
+// only those unknowns, at least one of them. nullopt for an invalid line,
+// after any message of the equation reader; the caller then shows the line
+// followed by kInvalidQuestionLineSuffix.
+std::optional<ParsedQuestion> parseQuestionLine(const std::string& line);
