@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptedUi.h"
 #include "platform/Text.h"
 #include "questions/QuestionBank.h"
 #include "records/RecordView.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace {
 

@@ -97,6 +97,22 @@ TEST_F(PrintTest, SolvedWorksheetOfNinePicturesPrintsOnTwoSheets) {
     EXPECT_FALSE(QFile::exists(tempPath("temp.bmp")));
 }
 
+TEST_F(PrintTest, AnswerGroupIsPrintedBelowTheLastPictures) {
+    solveThreeUnknowns();
+    // As when the answer is found on the last picture: the answer group shows it.
+    worksheetPictures.imgBOXX = *worksheetPictures.image(9);
+    drillState.grbKaiVisible = true;
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = tempPath("answer.pdf");
+    toPdf(printer, pdf);
+    int sheets = 0;
+    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime(), &sheets),
+              PrintOutcome::Printed);
+    EXPECT_EQ(sheets, 2);
+    const QString text = run("pdftotext", {"-f", "2", pdf, "-"});
+    EXPECT_EQ(text.count("解が出ました"), 2) << text.toStdString();
+}
+
 TEST_F(PrintTest, WorksheetWithNoQuestionPrintsNothing) {
     enterDrill({"x+y=3;x-y=#"});  // an invalid question leaves the worksheet empty
     ASSERT_EQ(ui.messages().back(), "x+y=3;x-y=#：問題が不正です");
