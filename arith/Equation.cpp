@@ -417,11 +417,10 @@ StepOutcome Step::tidy(int line) {
         return refuse(kRemoveBracketsFirstMessage);
 
     // For each side of "=": the four unknowns, then the constant.
-    static constexpr char kLetters[] = {'x', 'y', 'z', 'w'};
     Fraction sum[2][5];
     for (auto& side : sum) {
         for (int i = 0; i < 4; ++i)
-            side[i] = Fraction{1, 0, kLetters[i]};
+            side[i] = Fraction{1, 0, kUnknownLetters[i]};
         side[4] = Zero;
     }
     int side = 0;
@@ -434,9 +433,8 @@ StepOutcome Step::tidy(int line) {
         int slot = -1;
         if (isNumber(term.kind))
             slot = 4;
-        for (int i = 0; i < 4; ++i)
-            if (term.kind == kLetters[i])
-                slot = i;
+        if (unknownIndex(term.kind) >= 0)
+            slot = unknownIndex(term.kind);
         if (slot >= 0)
             sum[side][slot] = addFractions(sum[side][slot], term);
     }
@@ -476,6 +474,21 @@ int EquationList::index(int step, int i) const {
 void EquationList::clear() {
     for (auto& row : rows)
         row = EquationRow{};
+}
+
+int unknownIndex(char c) {
+    for (int i = 0; i < 4; ++i)
+        if (c == kUnknownLetters[i])
+            return i;
+    return -1;
+}
+
+void setUpScratchRow(EquationList& list) {
+    EquationRow& row = list.rows[0];
+    row = EquationRow{};
+    for (int i = 0; i < 4; ++i)
+        row.terms[i] = Zero;
+    row.count = 4;
 }
 
 std::string rowLabel(int index) {

@@ -13,6 +13,11 @@ constexpr int kListRows = 128;
 constexpr int kLabelCount = 18;
 constexpr int kScratchStep = 28;  // block used for the answer form
 
+// The unknowns' letters in their order.
+constexpr char kUnknownLetters[4] = {'x', 'y', 'z', 'w'};
+// The place of an unknown's letter among them (x 0 … w 3), -1 for any other character.
+int unknownIndex(char c);
+
 struct EquationRow {
     std::array<Fraction, kTermsPerRow> terms{};
     int32_t count = 0;
@@ -32,6 +37,10 @@ struct EquationList {
 
 // The program-wide equation list.
 extern EquationList equationList;
+
+// Row 0 is the scratch row of compound operations; at start-up it holds four
+// zero terms.
+void setUpScratchRow(EquationList& list);
 
 // "①" … "⑱" for rows 1 … 18; empty text outside that range.
 std::string rowLabel(int index);

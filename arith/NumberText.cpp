@@ -1,6 +1,7 @@
 #include "arith/NumberText.h"
 
 #include <cstdint>
+#include <numeric>
 #include <string>
 
 #include "arith/Equation.h"
@@ -16,19 +17,6 @@ bool isDigit(char c) {
 }
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Bytes of the UTF-8 character that starts with `lead` (1 for a stray byte).
-std::size_t utf8Length(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
 }
 
 // CP932 length, without the conversion for plain ASCII text.
@@ -84,27 +72,11 @@ int64_t powerOfTen(std::size_t n) {
     return p;
 }
 
-// Slot of an unknown letter in a canonical row, -1 for any other character.
-int letterSlot(char c) {
-    switch (c) {
-        case 'x':
-            return 0;
-        case 'y':
-            return 1;
-        case 'z':
-            return 2;
-        case 'w':
-            return 3;
-        default:
-            return -1;
-    }
-}
-
 // Puts a term into the slot of a canonical row that its kind names: an
 // unknown's letter, the equals sign or the constant ('/'). Everything else,
 // and a letter beyond the question's unknowns, has no slot and is dropped.
 void storeTerm(EquationRow& row, int unknownCount, const Fraction& term) {
-    int slot = letterSlot(term.kind);
+    int slot = unknownIndex(term.kind);
     if (slot >= 0) {
         if (slot < unknownCount)
             row.terms[slot] = term;
@@ -255,11 +227,10 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
     numberState.hasDecimalPoint = text.find('.') != std::string::npos;
     numberState.parseError = 0;
 
-    static constexpr char kLetters[] = {'x', 'y', 'z', 'w'};
     row.terms = {};
     row.count = 0;
     for (int i = 0; i < unknownCount; ++i)
-        row.terms[row.count++] = Fraction{1, 0, i < 4 ? kLetters[i] : '?'};
+        row.terms[row.count++] = Fraction{1, 0, i < 4 ? kUnknownLetters[i] : '?'};
     row.terms[row.count++] = Fraction{1, 0, '='};
     row.terms[row.count++] = Fraction{1, 0, '/'};
 
@@ -328,7 +299,7 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
         } else if (c == ' ') {
             // A space separates nothing and is not remembered.
         } else {
-            std::size_t n = utf8Length(static_cast<unsigned char>(c));
+            std::size_t n = utf8CharLength(static_cast<unsigned char>(c));
             ui().showMessage(text.substr(i, n));
             numberState.parseError = kErrBadCharacter;
             return false;
@@ -365,18 +336,36 @@ Fraction parseSlashNumber(const std::string& text) {
     return parsePanel(text, "/", false, kSlashTextInvalidMessage).value;
 }
 
-std::string formatFraction(const Fraction& f) {
-    if (f.numerator == 0)
-        return "0";
-    long long n = f.numerator;
-    long long d = f.denominator;
-    if (d < 0) {  // the sign is always written on the numerator
-        n = -n;
-        d = -d;
+WrittenNumber writtenNumber(const Fraction& f, bool reduce) {
+    WrittenNumber w;
+    int64_t num = f.numerator;
+    int64_t den = f.denominator;
+    if (num == 0)
+        return w;   // "0", also for the 0/0 of a refused entry
+    if (den < 0) {  // the sign is always written in front
+        num = -num;
+        den = -den;
     }
-    if (d == 1)
-        return std::to_string(n);
-    return std::to_string(n) + "/" + std::to_string(d);
+    w.negative = num < 0;
+    if (num < 0)
+        num = -num;
+    if (reduce) {
+        const int64_t g = std::gcd(num, den);
+        num /= g;
+        den /= g;
+    }
+    w.numerator = std::to_string(num);
+    if (den != 1)
+        w.denominator = std::to_string(den);
+    return w;
+}
+
+std::string formatFraction(const Fraction& f) {
+    const WrittenNumber w = writtenNumber(f);
+    std::string text = (w.negative ? "-" : "") + w.numerator;
+    if (!w.whole())
+        text += "/" + w.denominator;
+    return text;
 }
 
 std::string formatDecimal(const Fraction& f) {

@@ -67,6 +67,20 @@ constexpr int kErrTooManyDigits = 999;
 constexpr int kErrDecimalTooLong = 1111;
 constexpr int kMaxEquationBytes = 50;
 
+// A value as the pictures and number texts write it: a sign in front, then
+// the absolute values of numerator and denominator (a stored negative
+// denominator gives its sign to the front). Zero, also the 0/0 of a refused
+// entry, is "0" without a sign; a denominator of 1 is not written.
+struct WrittenNumber {
+    bool negative = false;
+    std::string numerator = "0";
+    std::string denominator;  // empty: a whole number
+    bool whole() const { return denominator.empty(); }
+};
+// With `reduce` the fraction is first reduced (in 64 bits: only its picture
+// changes, never the value).
+WrittenNumber writtenNumber(const Fraction& f, bool reduce = false);
+
 // "0", an integer, or numerator "/" denominator with the sign on the numerator.
 std::string formatFraction(const Fraction& f);
 // The decimal text of a value with at most 4 places, without sign; empty when

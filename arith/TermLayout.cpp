@@ -146,6 +146,16 @@ EquationLayout layoutEquation(const EquationRow& row, bool hasDecimalPoint) {
     return out;
 }
 
+EquationLayout layoutNumber(const Fraction& value) {
+    EquationLayout out;
+    LineBuilder line(out);
+    if (negative(value))
+        line.text("-", 0, Last::Sign, true);
+    line.value(value, 0, false, "");
+    out.narrow = out.columns < kLineColumnLimit;
+    return out;
+}
+
 bool rowHoldsFraction(const EquationRow& row) {
     int count = row.count < 0 ? 0 : (row.count > kTermsPerRow ? kTermsPerRow : row.count);
     for (int i = 0; i < count; ++i) {

@@ -79,6 +79,11 @@ struct EquationLayout {
 // number), raised by one when odd.
 EquationLayout layoutEquation(const EquationRow& row, bool hasDecimalPoint);
 
+// One number written as an equation writes a term: "-" when it is negative,
+// then its absolute value as a stacked fraction or a whole number (the ⊿ of
+// the matrix calculator).
+EquationLayout layoutNumber(const Fraction& value);
+
 // Whether a term other than the equals term has a denominator other than 1.
 bool rowHoldsFraction(const EquationRow& row);
 

@@ -24,7 +24,7 @@ void drawTask(int layoutValue) {
     const int n = drillState.unknownCount;
     std::vector<EquationRow> rows(equationList.rows.begin() + 1, equationList.rows.begin() + 1 + n);
     p->add(makeEquations(std::move(rows), kRgbBlack, layoutValue, 0, braceFor(n),
-                         numberState.hasDecimalPoint));
+                         drillState.hasDecimalPoint));
     p->add(textLine(1, std::to_string(drillState.curUnit) + "(" +
                            std::to_string(drillState.curQues[drillState.curUnit]) +
                            ")つぎの連立方程式を解きなさい"));
@@ -93,6 +93,7 @@ void clearWorksheet() {
 bool loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     drillState.lstExt = splitQuestionLine(line);
+    drillState.hasDecimalPoint = false;
     std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
     if (!parsed) {
         sheet::say(line + kInvalidQuestionLineSuffix);
@@ -103,6 +104,7 @@ bool loadQuestion(int unit, int number) {
     equationList.unknownCount = n;
     for (int i = 0; i < n; ++i)
         equationList.rows[i + 1] = std::move(parsed->rows[i]);
+    drillState.hasDecimalPoint = parsed->hasDecimalPoint;
     drillState.curStep = 2;
     return true;
 }
@@ -260,4 +262,32 @@ NextGlyph timBlinkTimer() {
     drillState.blinkPhase = !drillState.blinkPhase;
     notifyDrillChanged();
     return drillState.nextGlyph;
+}
+
+bool chooseUnitFromList(int unit, const std::string& unitName) {
+    if (!validUnit(unit) || !ui().askYesNo("確認", "「" + unitName + "」の問題に進みますか"))
+        return false;
+    drillState.curUnit = unit;
+    scrollToTop();
+    startQuestion(false);
+    return true;
+}
+
+int specialChoiceImage(int curStep) {
+    return curStep == 3 || curStep == 8 ? curStep + 2 : curStep + 1;
+}
+
+std::optional<PixelPoint> specialChoicePosition(const PixelRect& image, int frameWidth,
+                                                int frameHeight, const PixelRect& screen) {
+    if (image.empty())
+        return std::nullopt;
+    int y = image.top + 70;
+    // Kept on the screen: up from its bottom line, down to its top.
+    if (!screen.empty()) {
+        if (y + frameHeight > screen.bottom - 1)
+            y = screen.bottom - 1 - frameHeight;
+        if (y < screen.top)
+            y = screen.top;
+    }
+    return PixelPoint{image.right + 20 - frameWidth, y};
 }

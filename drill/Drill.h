@@ -3,13 +3,16 @@
 // worksheet, going on to the next question, scrolling, picking rows with the
 // mouse or the row buttons, and the blinking of 次の問題. Composing an
 // operation is in Entry.h, running and judging it in Run.h, what the windows
-// show in DrillView.h and the pictures in Picture.h.
+// show in DrillView.h and the worksheet's pictures in WorksheetPictures.h.
+
+#include <optional>
+#include <string>
 
 #include "drill/DrillState.h"
 #include "drill/DrillView.h"
 #include "drill/Entry.h"
-#include "drill/Picture.h"
 #include "drill/Run.h"
+#include "drill/WorksheetPictures.h"
 
 // Lays the worksheet out for the screen and the drill panel's width (called
 // when the worksheet window is created) and empties every picture.
@@ -32,6 +35,22 @@ bool unitReady();
 void clearWorksheet();
 // 次の問題: btnNext and the menu item 次の問題(&N).
 void nextQuestion();
+// The unit chosen in the unit list cmbMenu (1-based, named `unitName` there):
+// asks "「…」の問題に進みますか" under "確認"; on Yes goes on at that unit's
+// current question, from the top of the worksheet, and returns true. On No
+// nothing changes: the list shows curUnit again.
+bool chooseUnitFromList(int unit, const std::string& unitName);
+
+// The special-solution choice stands beside the picture after the current
+// step, two after it when the step is 3 or 8.
+int specialChoiceImage(int curStep);
+// Where its window's frame (frameWidth x frameHeight) goes beside that
+// picture's on-screen rectangle `image`: its right edge 20 pixels beyond the
+// picture's right end, its top 70 pixels below the picture's top, moved so
+// that it stays within `screen` (the screen's available area; empty: no
+// limit). No picture (an empty rectangle): nullopt, the window stays where it is.
+std::optional<PixelPoint> specialChoicePosition(const PixelRect& image, int frameWidth,
+                                                int frameHeight, const PixelRect& screen);
 
 // Scrolling. The model keeps the worksheet's vertical scroll position and
 // raises scrollRequests when it moves it; the window applies the value and

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "drill/Picture.h"
+#include "drill/WorksheetPictures.h"
 
 DrillState drillState;
 EntryState entryState;

@@ -34,6 +34,12 @@ struct DrillState {
     bool compoundRun = false;         // only during the first stage of a compound run
     bool questionReady = false;       // a question is set up on the worksheet
     std::vector<std::string> lstExt;  // the current question's equation texts
+    // The current question's numbers are written as decimals where they have
+    // a finite decimal form: the decimal flag as the parse of its equations
+    // left it when it was set up. Kept here, so that parsing other lines
+    // later (the editor's check, the choice window's previews) does not
+    // change how its task and answer are drawn.
+    bool hasDecimalPoint = false;
 
     // Control states.
     std::string caption = "　　連立方程式";  // the worksheet's caption

@@ -23,8 +23,26 @@ DrillView drillView() {
     v.nextGlyph = drillState.nextGlyph;
     v.scrollPos = drillState.scrollPos;
     v.scrollRequests = drillState.scrollRequests;
+    v.curUnit = drillState.curUnit;
     v.curStep = drillState.curStep;
+    v.equations = drillState.lstExt;
     v.imageCount = worksheetLayout.imageCount;
     v.generation = drillGeneration();
     return v;
+}
+
+const Picture* stepPicture(int k) {
+    return worksheetPictures.image(k);
+}
+
+const Picture& answerPictureX() {
+    return worksheetPictures.imgBOXX;
+}
+
+const Picture& answerPictureY() {
+    return worksheetPictures.imgBOXY;
+}
+
+const WorksheetLayout& sheetLayout() {
+    return worksheetLayout;
 }

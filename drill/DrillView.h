@@ -1,13 +1,15 @@
 #pragma once
 // Everything the drill panel and the worksheet show besides the pictures,
-// gathered in one value. The windows read it after every change notification
-// (setDrillObserver) and set their controls from it.
+// gathered in one value, and read-only access to the pictures and the
+// layout. The windows read the drill only through these, after every change
+// notification (setDrillObserver).
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "drill/DrillState.h"
-#include "drill/Picture.h"
+#include "drill/WorksheetPictures.h"
 
 struct DrillView {
     std::array<bool, 4> rowButtonEnabled{};  // btnGyou1 … btnGyou4
@@ -31,9 +33,19 @@ struct DrillView {
     // the model moved it: apply the position when the counter changes.
     int scrollPos = 0;
     unsigned scrollRequests = 0;
+    int curUnit = 1;
     int curStep = 0;
     int imageCount = 0;
-    unsigned generation = 0;  // drillGeneration()
+    std::vector<std::string> equations;  // lstExt: the current question's equation texts
+    unsigned generation = 0;             // drillGeneration()
 };
 
 DrillView drillView();
+
+// Image k of the worksheet, nullptr outside 1 … imageCount.
+const Picture* stepPicture(int k);
+// The answer group's two pictures, imgBOXX and imgBOXY.
+const Picture& answerPictureX();
+const Picture& answerPictureY();
+// Where everything sits on the worksheet (set by setupWorksheet).
+const WorksheetLayout& sheetLayout();

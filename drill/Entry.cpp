@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "arith/Keypad.h"
 #include "drill/Drill.h"
 #include "drill/Run.h"
 #include "drill/WorksheetOps.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr const char* kWrongOperation = "操作が誤りです。例①＋②，①÷２，④代入①";
 // How many bytes CL deletes from the first "(" of the label.
 constexpr std::size_t kClearBytes = 20;
 
@@ -121,7 +121,7 @@ void pressOperator(int code) {
         return;
     if (code == kOpSwap) {
         if (entryState.lastEntry == 2 || entryState.lastEntry == 3) {
-            sheet::say(kWrongOperation);
+            sheet::say(kWrongOperationMessage);
             notifyDrillChanged();
             return;
         }
@@ -133,7 +133,7 @@ void pressOperator(int code) {
     }
     const int phase = entryState.entryPhase;
     if (phase != 1 && phase != 3) {
-        sheet::say(kWrongOperation);
+        sheet::say(kWrongOperationMessage);
         notifyDrillChanged();
         return;
     }
@@ -168,8 +168,8 @@ void typeNumber(const std::string& text) {
         entryState.numberText.clear();
     } else if (text == "-") {
         // A sign only stands first, whether it comes from the button or a key.
-        if (!entryState.numberText.empty()) {
-            sheet::say(kMinusPlaceMessage);
+        if (!minusFits(entryState.numberText)) {
+            sheet::say(kMinusPlacementMessage);
             notifyDrillChanged();
             return;
         }

@@ -4,11 +4,11 @@
 
 #include <string>
 
+// Shown when a button or key does not fit what is composed so far.
+inline constexpr const char* kWrongOperationMessage = "操作が誤りです。例①＋②，①÷２，④代入①";
 // Shown when a composed operation is not of the form row ± row × constant
 // (also for a row chosen after a number).
 inline constexpr const char* kCompoundFormMessage = "行１＋行２×定数　の形にしてください";
-// Shown when a minus sign would follow digits.
-inline constexpr const char* kMinusPlaceMessage = "－の位置が間違っています";
 
 // Operator codes of the operation buttons and keys.
 enum OperatorCode {

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr const char* kWrongOperation = "操作が誤りです。例①＋②，①÷２，④代入①";
-
 bool isOneOf(char c, const char* set) {
     for (; *set; ++set)
         if (c == *set)
@@ -58,12 +56,12 @@ bool formAccepted() {
             return false;
         }
         if (entryState.lastEntry == 2) {  // nothing typed after × or ÷
-            sheet::say(kWrongOperation);
+            sheet::say(kWrongOperationMessage);
             return false;
         }
     } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
                isOneOf(entryState.pendingOp, "*+-/^")) {
-        sheet::say(kWrongOperation);
+        sheet::say(kWrongOperationMessage);
         return false;
     }
     return true;
@@ -187,13 +185,13 @@ void showAnswer(int code) {
         if (oldStep < imageCount) {
             if (Picture* p = sheet::picture(drillState.curStep)) {
                 p->add(makeEquations(std::move(rows), kRgbBlack, firstLineTopFor(n), 20,
-                                     braceFor(n), numberState.hasDecimalPoint));
+                                     braceFor(n), drillState.hasDecimalPoint));
                 p->add(textLine(5, " 答"));
             }
         } else {
             group.clear();
             group.add(makeEquations(std::move(rows), kRgbBlue, firstLineTopFor(n), 50,
-                                    Bitmap::KotaeKakko, numberState.hasDecimalPoint));
+                                    Shape::KotaeKakko, drillState.hasDecimalPoint));
             inGroup = true;
         }
     }

@@ -6,14 +6,10 @@
 
 #include <vector>
 
+#include "picture/Geometry.h"
+
 // Height of a one-line edit box in the panel font: the page separators.
 constexpr int kDefaultEdtPageHeight = 21;
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
 
 struct WorksheetLayout {
     // Inputs.

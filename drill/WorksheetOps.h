@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "drill/Picture.h"
+#include "drill/WorksheetPictures.h"
 
 namespace sheet {
 

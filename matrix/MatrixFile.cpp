@@ -194,21 +194,9 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
 
 bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
     ReadResult read = readCp932Lines(path, kMaxMatrixFileBytes);
-    switch (read.status) {
-        case ReadStatus::TooLarge:
-            ui().showMessage(path + "は行列のデータとしては大きすぎるので読み込めません");
-            return false;
-        case ReadStatus::Ok:
-            break;
-        case ReadStatus::Missing:
-            ui().showMessage(path + "がありません");
-            return false;
-        case ReadStatus::Unreadable:
-            ui().showMessage(path + "を読み込めません");
-            return false;
-        case ReadStatus::NotCp932:
-            ui().showMessage(path + "はShift-JISのテキストではないので読み込めません");
-            return false;
+    if (read.status != ReadStatus::Ok) {
+        ui().showMessage(readFailureMessage(path, read.status, "行列のデータ"));
+        return false;
     }
     // Empty lines at the end (a file edited by hand often has one) hold no
     // row; counted as rows they would change the shape of the matrix. A

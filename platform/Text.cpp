@@ -51,19 +51,19 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return out;
 }
 
-std::size_t utf8SeqLen(unsigned char c) {
-    if (c < 0x80)
+}  // namespace
+
+std::size_t utf8CharLength(unsigned char lead) {
+    if (lead < 0x80)
         return 1;
-    if ((c & 0xE0) == 0xC0)
+    if ((lead & 0xE0) == 0xC0)
         return 2;
-    if ((c & 0xF0) == 0xE0)
+    if ((lead & 0xF0) == 0xE0)
         return 3;
-    if ((c & 0xF8) == 0xF0)
+    if ((lead & 0xF8) == 0xF0)
         return 4;
     return 1;
 }
-
-}  // namespace
 
 std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
     return convert("UTF-8", "CP932", bytes);
@@ -76,7 +76,7 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
 std::vector<std::string> utf8Chars(std::string_view utf8) {
     std::vector<std::string> chars;
     for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t n = utf8SeqLen(static_cast<unsigned char>(utf8[i]));
+        std::size_t n = utf8CharLength(static_cast<unsigned char>(utf8[i]));
         if (i + n > utf8.size())
             n = utf8.size() - i;
         chars.emplace_back(utf8.substr(i, n));
@@ -101,7 +101,7 @@ std::size_t cp932Length(std::string_view utf8) {
 std::size_t utf8PrefixBytes(std::string_view utf8, std::size_t count) {
     std::size_t i = 0;
     for (std::size_t n = 0; n < count && i < utf8.size(); ++n)
-        i += utf8SeqLen(static_cast<unsigned char>(utf8[i]));
+        i += utf8CharLength(static_cast<unsigned char>(utf8[i]));
     return i < utf8.size() ? i : utf8.size();
 }
 
@@ -221,4 +221,21 @@ bool writeCp932Lines(const std::string& path, const std::vector<std::string>& li
     if (!bytes)
         return false;
     return writeFileAtomically(path, *bytes);
+}
+
+std::string readFailureMessage(const std::string& path, ReadStatus status,
+                               const std::string& whatItIs) {
+    switch (status) {
+        case ReadStatus::Ok:
+            return {};
+        case ReadStatus::Missing:
+            return path + "がありません";
+        case ReadStatus::TooLarge:
+            return path + "は" + whatItIs + "としては大きすぎるため読み込めません";
+        case ReadStatus::NotCp932:
+            return path + "はシフトJIS（CP932）のテキストではないため読み込めません";
+        case ReadStatus::Unreadable:
+            break;
+    }
+    return path + "を読み込めません";
 }

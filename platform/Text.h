@@ -17,6 +17,8 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8);
 // Length of a UTF-8 text counted in CP932 bytes (a character without a CP932
 // form counts as 2, as the Windows replacement would).
 std::size_t cp932Length(std::string_view utf8);
+// Bytes of the UTF-8 character that starts with `lead` (1 for a stray byte).
+std::size_t utf8CharLength(unsigned char lead);
 // Byte length in UTF-8 of the first `count` characters of `utf8`.
 std::size_t utf8PrefixBytes(std::string_view utf8, std::size_t count);
 // Splits a UTF-8 text into its characters (each a UTF-8 sequence).
@@ -36,6 +38,11 @@ struct ReadResult {
 // Reads a CP932 text file into UTF-8 lines. A file larger than `maxBytes` is
 // not read at all (TooLarge), so a stray huge or binary file cannot fill the memory.
 ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes = SIZE_MAX);
+// What the student is told when a file cannot be read, for every status but
+// Ok (empty then): the path, then why. `whatItIs` names the kind of file in
+// the too-large message ("問題ファイル", "行列のデータ").
+std::string readFailureMessage(const std::string& path, ReadStatus status,
+                               const std::string& whatItIs);
 
 // Writes bytes to a new file beside `path` and renames it over `path`, so a
 // crash never leaves half a file. Returns false when the system refuses.

@@ -26,6 +26,8 @@ bool QuestionBank::hasUnits() const {
 
 namespace {
 
+constexpr const char* kWhatItIs = "問題ファイル";
+
 // Something of any kind at `path`: a folder of that name exists too, it just
 // cannot be read as a file.
 bool anythingAt(const std::string& path) {
@@ -48,7 +50,7 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
         if (fatal)
             fatalError(path + ":FileNot Exists", numberState.parseError);
         else
-            ui().showMessage(path + " が見つかりません");
+            ui().showMessage(readFailureMessage(path, ReadStatus::Missing, kWhatItIs));
         bank.quesFilePath = path;
         return false;
     }
@@ -57,24 +59,16 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
     // No question file comes near the size limit; refusing a larger one keeps
     // a stray binary file from filling the memory.
     ReadResult read = readCp932Lines(path, kMaxQuestionFileBytes);
-    switch (read.status) {
-        case ReadStatus::TooLarge:
-            ui().showMessage(path + " は問題ファイルとしては大きすぎるため読み込めません");
-            return false;
-        case ReadStatus::Ok:
-            bank.lines = std::move(read.lines);
-            return true;
-        case ReadStatus::NotCp932:
-            ui().showMessage(path + " はシフトJIS（CP932）のテキストではないため読み込めません");
-            return false;
-        case ReadStatus::Missing:
-        case ReadStatus::Unreadable:
-            break;
+    if (read.status == ReadStatus::Ok) {
+        bank.lines = std::move(read.lines);
+        return true;
     }
-    if (fatal)
+    const bool unreadable =
+        read.status == ReadStatus::Missing || read.status == ReadStatus::Unreadable;
+    if (fatal && unreadable)
         fatalError(path + ":File Can't Load", numberState.parseError);
     else
-        ui().showMessage(path + " を読み込めません");
+        ui().showMessage(readFailureMessage(path, read.status, kWhatItIs));
     return false;
 }
 

@@ -11,15 +11,6 @@ bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// 0 … 3 for "x", "y", "z", "w"; -1 for any other letter.
-int unknownIndex(char c) {
-    static constexpr char kUnknowns[] = {'x', 'y', 'z', 'w'};
-    for (int i = 0; i < 4; ++i)
-        if (c == kUnknowns[i])
-            return i;
-    return -1;
-}
-
 }  // namespace
 
 std::vector<std::string> splitQuestionLine(const std::string& line) {
@@ -67,5 +58,6 @@ std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
         if (!namesOnlyItsUnknowns(parts[i], n))
             return std::nullopt;
     }
+    parsed.hasDecimalPoint = numberState.hasDecimalPoint;
     return parsed;
 }

@@ -22,6 +22,9 @@ bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount);
 
 struct ParsedQuestion {
     std::vector<EquationRow> rows;  // one canonical row per equation
+    // Numbers are written as decimals: the reader's decimal flag after the
+    // last equation, as the drill has always drawn the question.
+    bool hasDecimalPoint = false;
 };
 
 // Parses a question line: 2 to 4 equations, none empty, each read by

@@ -9,8 +9,7 @@
 #include "app/ui/TfrmVersion.h"
 #include "arith/ui/TfrmDentaku.h"
 #include "arith/ui/TfrmSentaku.h"
-#include "drill/DrillState.h"
-#include "drill/Entry.h"
+#include "drill/Drill.h"
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
@@ -28,25 +27,23 @@ QPointer<TfrmVersion> frmVersion;
 
 namespace {
 
-// Where the special-solution window goes: beside the picture after the
-// current step (two after it when the step is 3 or 8), kept on the screen.
-QRect sentakuAnchor() {
+PixelRect pixelRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// Where the special-solution window goes: the drill's placement rule beside
+// the step picture it names, on the primary screen.
+std::optional<QPoint> sentakuPlacement(QSize frame) {
     if (!frmPage)
-        return QRect();
-    const int s = drillState.curStep;
-    QRect rect = frmPage->imageScreenRect(s == 3 || s == 8 ? s + 2 : s + 1);
-    if (rect.isEmpty() || !frmSentaku)
-        return rect;
+        return std::nullopt;
+    const QRect image = frmPage->imageScreenRect(specialChoiceImage(drillView().curStep));
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return rect;
-    const QRect area = screen->availableGeometry();
-    const int height = frmSentaku->frameGeometry().height();
-    if (rect.top() + 70 + height > area.bottom())
-        rect.moveTop(area.bottom() - height - 70);
-    if (rect.top() + 70 < area.top())
-        rect.moveTop(area.top() - 70);
-    return rect;
+    const PixelRect area = screen ? pixelRect(screen->availableGeometry()) : PixelRect{};
+    const std::optional<PixelPoint> at =
+        specialChoicePosition(pixelRect(image), frame.width(), frame.height(), area);
+    if (!at)
+        return std::nullopt;
+    return QPoint(at->x, at->y);
 }
 
 int chooseSpecialSolution() {
@@ -54,7 +51,7 @@ int chooseSpecialSolution() {
         frmSentaku = new TfrmSentaku(frmMain);
         QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     }
-    frmSentaku->stepImageRect = sentakuAnchor;
+    frmSentaku->placement = sentakuPlacement;
     return runSentaku();
 }
 

@@ -61,12 +61,7 @@ TfrmMain::TfrmMain() {
     blankPicture = QImage(300, 300, QImage::Format_RGB32);
     blankPicture.fill(Qt::white);
     questionBank.quesBackup.clear();
-    // Line 0 of the equation list is the scratch row of compound operations:
-    // it starts as four zero terms.
-    equationList.rows[0] = EquationRow{};
-    for (int i = 0; i < 4; ++i)
-        equationList.rows[0].terms[i] = Zero;
-    equationList.rows[0].count = 4;
+    setUpScratchRow(equationList);
 
     auto* client = new QWidget(this);
     client->setObjectName("pnlClient");
@@ -231,7 +226,7 @@ void TfrmMain::formShow() {
     frmPage = new TfrmPage(pnlMain->width());
     // The blank picture takes the size of a step picture.
     blankPicture =
-        QImage(worksheetLayout.imageWidth, worksheetLayout.imageHeight, QImage::Format_RGB32);
+        QImage(sheetLayout().imageWidth, sheetLayout().imageHeight, QImage::Format_RGB32);
     blankPicture.fill(Qt::white);
     pageChild = mdiArea->addSubWindow(frmPage, Qt::FramelessWindowHint);
     pageChild->setObjectName("pageChild");
@@ -433,16 +428,12 @@ void TfrmMain::cmbMenuChange() {
     // Until the problem choice window exists, the chosen unit is confirmed
     // here and goes on at its current question, so every unit stays within
     // reach and nothing is lost by a slip of the mouse wheel.
-    const int unit = cmbMenu->currentIndex() + 1;
-    const std::string name = cmbMenu->currentText().toStdString();
-    if (!ui().askYesNo("確認", "「" + name + "」の問題に進みますか")) {
-        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+    if (!chooseUnitFromList(cmbMenu->currentIndex() + 1, cmbMenu->currentText().toStdString())) {
+        cmbMenu->setCurrentIndex(drillView().curUnit - 1);
         return;
     }
-    drillState.curUnit = unit;
-    if (frmPage)
-        frmPage->scrollToTop();
-    startDrill(false);
+    if (shellHooks.questionStarted)
+        shellHooks.questionStarted();
     if (shellHooks.applyFocusRule)
         shellHooks.applyFocusRule();
 }

@@ -4,28 +4,26 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <utility>
 
-#include "arith/NumberText.h"
-#include "arith/ui/FractionPainter.h"
-#include "platform/UiPort.h"
+#include "picture/ui/PicturePainter.h"
 
-Fraction keypadValue;
 TfrmDentaku* frmDentaku = nullptr;
 
-KeypadPicture::KeypadPicture(int width, int height, QWidget* parent)
-    : QWidget(parent), canvas(width, height, QImage::Format_RGB32) {
-    setFixedSize(width, height);
-    clear();
+KeypadPicture::KeypadPicture(PixelSize size, QWidget* parent) : QWidget(parent) {
+    setFixedSize(size.width, size.height);
+    showPicture(Picture{});
 }
 
-void KeypadPicture::clear() {
-    canvas.fill(Qt::white);
+void KeypadPicture::showPicture(Picture picture) {
+    picture_ = std::move(picture);
+    image_ = renderPicture(picture_, size());
     update();
 }
 
 void KeypadPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas);
+    painter.drawImage(0, 0, image_);
 }
 
 namespace {
@@ -86,7 +84,7 @@ TfrmDentaku::TfrmDentaku(QWidget* parent) : QDialog(parent) {
     btnClear->setToolTip(QStringLiteral("クリアする"));
     btnSeisho = makeButton(this, "btnSeisho", QStringLiteral("清書"), 150, 134, 104, 38);
 
-    imgSample = new KeypadPicture(104, 40, this);
+    imgSample = new KeypadPicture(kFairCopySize, this);
     imgSample->setObjectName(QStringLiteral("imgSample"));
     imgSample->move(150, 176);
 
@@ -102,18 +100,14 @@ TfrmDentaku::TfrmDentaku(QWidget* parent) : QDialog(parent) {
     connect(btnCancel, &QPushButton::clicked, this, &TfrmDentaku::btnCancelClick);
 }
 
-void TfrmDentaku::setPanelText(const std::string& text) {
-    panelText = text;
-    pnlNumber->setText(QString::fromStdString(panelText));
-}
-
-void TfrmDentaku::append(const std::string& piece) {
-    setPanelText(panelText + piece);
+void TfrmDentaku::showText() {
+    pnlNumber->setText(QString::fromStdString(panel.text));
 }
 
 void TfrmDentaku::FormShow() {
-    imgSample->clear();
-    setPanelText("");
+    imgSample->showPicture(Picture{});
+    panel.clear();
+    showText();
 }
 
 void TfrmDentaku::showEvent(QShowEvent* event) {
@@ -123,65 +117,46 @@ void TfrmDentaku::showEvent(QShowEvent* event) {
 }
 
 void TfrmDentaku::reject() {
-    done(2);
+    done(kKeypadCancelled);
 }
 
 void TfrmDentaku::btnDigitClick(int digit) {
-    append(std::string(1, static_cast<char>('0' + digit)));
+    panel.typeDigit(digit);
+    showText();
 }
 
 void TfrmDentaku::btnDecimalClick() {
-    append(".");
+    panel.typeDecimal();
+    showText();
 }
 
 void TfrmDentaku::btnMinusClick() {
-    if (!panelText.empty()) {
-        ui().showMessage("－の位置が間違っています");
-        return;
-    }
-    append("-");
+    panel.typeMinus();
+    showText();
 }
 
 void TfrmDentaku::btnBunsuClick() {
-    append("分の");
+    panel.typeBunsu();
+    showText();
 }
 
 void TfrmDentaku::btnClearClick() {
-    setPanelText("");
+    panel.clear();
+    showText();
 }
 
 void TfrmDentaku::btnSeishoClick() {
-    // A text the reader refuses (the buttons can compose a second "." or five
-    // digits) has been reported; the student corrects it, nothing is drawn.
-    const PanelNumber number = readKeypadNumber(panelText);
-    if (number.refused)
-        return;
-    keypadValue = number.value;
     // Each fair copy replaces the one before.
-    imgSample->clear();
-    QPainter painter(&imgSample->image());
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(fractionFont());
-    painter.setPen(Qt::black);
-    drawStackedFraction(painter, 5, 5, keypadValue);
-    painter.end();
-    imgSample->update();
+    if (panel.fairCopy())
+        imgSample->showPicture(fairCopyPicture(keypadValue));
 }
 
 void TfrmDentaku::btnOkClick() {
-    if (panelText.empty()) {
-        done(2);
-        return;
-    }
-    // A refused text has been reported; the window stays open for the
-    // student to correct it, instead of handing over 0/0 as if it were zero.
-    const PanelNumber number = readKeypadNumber(panelText);
-    if (number.refused)
-        return;
-    keypadValue = number.value;
-    done(1);
+    const int result = panel.ok();
+    if (result != kKeypadStaysOpen)
+        done(result);
 }
 
 void TfrmDentaku::btnCancelClick() {
-    done(2);
+    done(kKeypadCancelled);
 }

@@ -9,26 +9,28 @@
 #include <QWidget>
 #include <string>
 
-#include "arith/Fraction.h"
+#include "arith/Keypad.h"
+#include "picture/Picture.h"
 
 class QLabel;
 class QPushButton;
 
-// The value the keypad hands to its caller; read after a modal result of 1.
-extern Fraction keypadValue;
-
-// A picture that keeps what is drawn on it, shown at its own size.
+// The fair copy's picture: shows a picture description at its own size.
 class KeypadPicture : public QWidget {
   public:
-    KeypadPicture(int width, int height, QWidget* parent);
-    QImage& image() { return canvas; }
-    void clear();
+    KeypadPicture(PixelSize size, QWidget* parent);
+    // Shows `picture` (an empty one clears it to white).
+    void showPicture(Picture picture);
+    const Picture& picture() const { return picture_; }
+    // What the picture shows now.
+    const QImage& image() const { return image_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage canvas;
+    Picture picture_;
+    QImage image_;
 };
 
 class TfrmDentaku : public QDialog {
@@ -37,7 +39,7 @@ class TfrmDentaku : public QDialog {
     explicit TfrmDentaku(QWidget* parent = nullptr);
 
     // The number being typed (UTF-8), as the panel shows it.
-    const std::string& text() const { return panelText; }
+    const std::string& text() const { return panel.text; }
 
     QLabel* pnlNumber;
     QPushButton* btnDigit[10];  // btn0 … btn9
@@ -59,8 +61,8 @@ class TfrmDentaku : public QDialog {
 
   private:
     void FormShow();
-    void append(const std::string& piece);
-    void setPanelText(const std::string& text);
+    // Shows the panel's text after a button changed it.
+    void showText();
 
     void btnDigitClick(int digit);
     void btnDecimalClick();
@@ -71,7 +73,7 @@ class TfrmDentaku : public QDialog {
     void btnOkClick();
     void btnCancelClick();
 
-    std::string panelText;
+    KeypadPanel panel;
 };
 
 // The program-wide instance, created at start-up.

@@ -41,16 +41,11 @@ TfrmSentaku::TfrmSentaku(QWidget* parent)
     connect(btnKainashi, &QPushButton::clicked, this, &TfrmSentaku::btnKainashiClick);
 }
 
-void TfrmSentaku::placeBeside(const QRect& stepImage) {
-    if (stepImage.isEmpty())
-        return;
-    const int width = frameGeometry().width();
-    move(stepImage.x() + stepImage.width() + 20 - width, stepImage.top() + 70);
-}
-
 void TfrmSentaku::FormShow() {
-    if (stepImageRect)
-        placeBeside(stepImageRect());
+    if (!placement)
+        return;
+    if (const std::optional<QPoint> at = placement(frameGeometry().size()))
+        move(*at);
 }
 
 void TfrmSentaku::showEvent(QShowEvent* event) {

@@ -5,8 +5,10 @@
 // system's close request: its two buttons are the only way to answer.
 
 #include <QDialog>
-#include <QRect>
+#include <QPoint>
+#include <QSize>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -16,16 +18,10 @@ class TfrmSentaku : public QDialog {
   public:
     explicit TfrmSentaku(QWidget* parent = nullptr);
 
-    // Places the window beside the drill's step picture whose on-screen
-    // rectangle is `stepImage`: its top 70 pixels below the picture's top,
-    // its right edge 20 pixels beyond the picture's right end. An empty
-    // rectangle leaves the window where it is.
-    void placeBeside(const QRect& stepImage);
-
-    // Asked on every showing for the on-screen rectangle of the step picture
-    // to place the window beside (the worksheet installs it); unset, or an
-    // empty rectangle, leaves the window where it is.
-    std::function<QRect()> stepImageRect;
+    // Asked on every showing where the window's frame goes, given the
+    // frame's size (the drill's placement rule, wired at start-up); unset,
+    // or nullopt, leaves the window where it is.
+    std::function<std::optional<QPoint>(QSize frame)> placement;
 
     QLineEdit* Edit1;
     QPushButton* btnMusu;

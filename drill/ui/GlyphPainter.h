@@ -1,7 +1,7 @@
 #pragma once
-// The small pictures of the drill: button glyphs, the brackets beside a
-// matrix and the brace beside a system of equations. All drawn with QPainter
-// at the size asked for, so they stay sharp on any screen.
+// The glyphs of the drill's buttons, drawn with QPainter at the size asked
+// for, so they stay sharp on any screen. (The brackets and braces of the
+// pictures are the picture painter's shapes.)
 
 #include <QColor>
 #include <QIcon>
@@ -29,8 +29,3 @@ enum class Glyph {
 
 QPixmap glyphPixmap(Glyph glyph, QSize size, const QColor& ink = QColor(0, 0, 0));
 QIcon glyphIcon(Glyph glyph, QSize size, const QColor& ink = QColor(0, 0, 0));
-
-// A square bracket of a matrix, drawn to fill `size` (left or right).
-QPixmap bracketPixmap(bool left, QSize size, const QColor& ink = QColor(0, 0, 0));
-// A left curly brace of a system of equations, drawn to fill `size`.
-QPixmap bracePixmap(QSize size, const QColor& ink = QColor(0, 0, 0));

@@ -14,8 +14,8 @@
 #include <algorithm>
 
 #include "drill/Drill.h"
-#include "drill/ui/PicturePainter.h"
 #include "drill/ui/QtDrillSync.h"
+#include "picture/ui/PicturePainter.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
         button = MouseButton::Right;
     else if (event->button() == Qt::MiddleButton)
         button = MouseButton::Middle;
-    const int step = drillState.curStep;
+    const int step = drillView().curStep;
     if (imageMouseUp(number_, button) == ReleaseResult::OpenStepListing && frmPage &&
         frmPage->openStepListing)
         frmPage->openStepListing(step);
@@ -187,13 +187,12 @@ TfrmPage::TfrmPage(int panelWidth, QWidget* parent) : QWidget(parent) {
 }
 
 void TfrmPage::buildPages() {
-    const WorksheetLayout& l = worksheetLayout;
+    const WorksheetLayout& l = sheetLayout();
     const QSize pictureSize(l.imageWidth, l.pictureHeight);
     images.assign(l.imageCount + 1, nullptr);
     for (int k = 1; k <= l.imageCount; ++k) {
         auto* image = new TfrmPageImage(
-            k, [k] { return static_cast<const Picture*>(worksheetPictures.image(k)); }, pictureSize,
-            pnlSheet);
+            k, [k] { return stepPicture(k); }, pictureSize, pnlSheet);
         image->setObjectName(QStringLiteral("Image%1").arg(k));
         image->move(l.imagePos[k].x, l.imagePos[k].y);
         images[k] = image;
@@ -210,7 +209,7 @@ void TfrmPage::buildPages() {
 }
 
 void TfrmPage::buildAnswerGroup() {
-    const WorksheetLayout& l = worksheetLayout;
+    const WorksheetLayout& l = sheetLayout();
     grbKai = new QGroupBox(QStringLiteral("解"), pnlSheet);
     grbKai->setObjectName("grbKai");
     setBackground(grbKai, kAnswerGroup);
@@ -223,13 +222,11 @@ void TfrmPage::buildAnswerGroup() {
     column->setSpacing(2);
     lblStarX = starRow("lblStarX", grbKai);
     imgBOXX = new TfrmPageImage(
-        0, [] { return static_cast<const Picture*>(&worksheetPictures.imgBOXX); },
-        QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
+        0, [] { return &answerPictureX(); }, QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
     imgBOXX->setObjectName("imgBOXX");
     // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
     imgBOXY = new TfrmPageImage(
-        0, [] { return static_cast<const Picture*>(&worksheetPictures.imgBOXY); },
-        QSize(l.imageWidth - 8, 1), grbKai);
+        0, [] { return &answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);
     imgBOXY->setObjectName("imgBOXY");
     imgBOXY->hide();
     lblStarY = starRow("lblStarY", grbKai);
@@ -247,12 +244,13 @@ void TfrmPage::buildAnswerGroup() {
     pnlSheet->setMinimumHeight(std::max(l.contentHeight, at.y + height + 8));
 }
 
-QLabel* TfrmPage::holder(const char* name, Bitmap which) {
+QLabel* TfrmPage::holder(const char* name, Shape which) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    const QSize size = worksheetBitmapSize(which);
+    const PixelSize natural = shapeSize(which);
+    const QSize size(natural.width, natural.height);
     label->setFixedSize(size);
-    label->setPixmap(worksheetBitmap(which, size));
+    label->setPixmap(shapePixmap(which, size));
     label->setScaledContents(true);
     label->hide();
     return label;
@@ -267,12 +265,12 @@ QListWidget* TfrmPage::hiddenList(const char* name) {
 }
 
 void TfrmPage::buildHolders() {
-    imgKakkoL = holder("imgKakkoL", Bitmap::KakkoL);
-    imgKakkoR = holder("imgKakkoR", Bitmap::KakkoR);
-    imgKakkoSS = holder("imgKakkoSS", Bitmap::KakkoSS);
-    imgKakkoMS = holder("imgKakkoMS", Bitmap::KakkoMS);
-    imgKakkoLS = holder("imgKakkoLS", Bitmap::KakkoLS);
-    imgKotaeKakko = holder("imgKotaeKakko", Bitmap::KotaeKakko);
+    imgKakkoL = holder("imgKakkoL", Shape::KakkoL);
+    imgKakkoR = holder("imgKakkoR", Shape::KakkoR);
+    imgKakkoSS = holder("imgKakkoSS", Shape::KakkoSS);
+    imgKakkoMS = holder("imgKakkoMS", Shape::KakkoMS);
+    imgKakkoLS = holder("imgKakkoLS", Shape::KakkoLS);
+    imgKotaeKakko = holder("imgKotaeKakko", Shape::KotaeKakko);
     lstExt = hiddenList("lstExt");
     lstDump = hiddenList("lstDump");
     lstQues = hiddenList("lstQues");
@@ -325,7 +323,7 @@ void TfrmPage::syncFromModel() {
     lblMess->setText(q(view.opLabel));
 
     QStringList equations;
-    for (const std::string& text : drillState.lstExt)
+    for (const std::string& text : view.equations)
         equations << q(text);
     QStringList listed;
     for (int i = 0; i < lstExt->count(); ++i)
@@ -344,8 +342,8 @@ void TfrmPage::syncFromModel() {
     // The worksheet follows the work: when the current step changes, the
     // picture being composed on and the current step come into view (a new
     // question shows its first pictures).
-    if (drillState.curStep != stepSeen_) {
-        stepSeen_ = drillState.curStep;
+    if (view.curStep != stepSeen_) {
+        stepSeen_ = view.curStep;
         if (TfrmPageImage* next = imageWidget(stepSeen_ + 1))
             sbxSheet->ensureWidgetVisible(next, 0, 0);
         if (TfrmPageImage* current = imageWidget(std::max(stepSeen_ == 2 ? 1 : stepSeen_, 1)))

@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "drill/Picture.h"
+#include "picture/Picture.h"
 
 class QGroupBox;
 class QLabel;
@@ -105,7 +105,7 @@ class TfrmPage : public QWidget {
     void buildPages();
     void buildAnswerGroup();
     void buildHolders();
-    QLabel* holder(const char* name, Bitmap which);
+    QLabel* holder(const char* name, Shape which);
     QListWidget* hiddenList(const char* name);
     int stepSeen_ = -1;  // the step last brought into view
     unsigned scrollRequestsSeen_ = 0;

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,7 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=3", "y=2"}));
     EXPECT_EQ(answer->colour, kRgbBlack);
-    EXPECT_EQ(answer->brace, Bitmap::KakkoSS);
+    EXPECT_EQ(answer->brace, Shape::KakkoSS);
     EXPECT_EQ(answer->layoutValue, 25);
     EXPECT_EQ(answer->braceRect.left, 20);
     EXPECT_EQ(textLines(pic(6)), (std::vector<std::string>{"5: 答", "1:解が出ました"}));
@@ -123,7 +124,7 @@ TEST_F(DrillTest, ThreeUnknownsWithCompoundSteps) {
     const EquationsItem* answer = answerOn(pic(11));
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=2", "z=3"}));
-    EXPECT_EQ(answer->brace, Bitmap::KakkoMS);
+    EXPECT_EQ(answer->brace, Shape::KakkoMS);
     EXPECT_EQ(readRecordCountText(recordPath(), "３元１次連立方程式", 1), "1");
     EXPECT_TRUE(ui.messages().empty());
 }
@@ -140,7 +141,7 @@ TEST_F(DrillTest, FourUnknownsWithASwapFirst) {
     const EquationsItem* answer = answerOn(pic(7));
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=2", "z=3", "w=4"}));
-    EXPECT_EQ(answer->brace, Bitmap::KakkoLS);
+    EXPECT_EQ(answer->brace, Shape::KakkoLS);
     // Block 28 of four unknowns is rows 105 to 108.
     EXPECT_EQ(equationList.rows[105].count, 3);
     EXPECT_EQ(equationList.rows[108].terms[0].kind, 'w');
@@ -403,7 +404,7 @@ TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     const EquationsItem* answer = answerOn(worksheetPictures.imgBOXX);
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->colour, kRgbBlue);
-    EXPECT_EQ(answer->brace, Bitmap::KotaeKakko);
+    EXPECT_EQ(answer->brace, Shape::KotaeKakko);
     EXPECT_EQ(answer->braceRect.left, 50);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=2"}));
     EXPECT_EQ(textLines(worksheetPictures.imgBOXX), std::vector<std::string>{"1:解が出ました"});
@@ -477,7 +478,7 @@ TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     ASSERT_NE(task, nullptr);
     EXPECT_EQ(task->rows.size(), 2u);
     EXPECT_EQ(task->layoutValue, 40);
-    EXPECT_EQ(task->brace, Bitmap::KakkoSS);
+    EXPECT_EQ(task->brace, Shape::KakkoSS);
     EXPECT_EQ(task->braceRect, (PixelRect{0, 25, 25, 85}));
     EXPECT_EQ(task->firstColumn, (25 + 5) / 16 + 2);
     const StepMatrixItem* m = pic(2).matrix();
@@ -623,6 +624,86 @@ TEST_F(DrillTest, ScrollButtons) {
     btnScrollUpClick();
     scrollToTop();
     EXPECT_EQ(drillView().scrollPos, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The written form is the question's own: a line parsed later elsewhere
+// (the editor's check, a preview) does not change how its answer is drawn.
+TEST_F(DrillTest, DecimalFormIsKeptWithTheQuestion) {
+    ASSERT_TRUE(start("x+y=1.5;x-y=0.5"));
+    ASSERT_NE(answerOn(pic(1)), nullptr);
+    EXPECT_TRUE(answerOn(pic(1))->hasDecimalPoint);
+    EquationRow elsewhere;
+    ASSERT_TRUE(parseEquationLine("x+y=3", elsewhere, 2));
+    ASSERT_FALSE(numberState.hasDecimalPoint);
+
+    press("r1 + r2 run r1 / 2 run r2 - r1 run r2 * m 1 run");
+    ASSERT_TRUE(questionSolved());
+    const EquationsItem* answer = answerOn(pic(7));
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=1/2"}));
+    EXPECT_TRUE(answer->hasDecimalPoint);
+    std::vector<std::string> written;
+    for (const TermPiece& piece : layoutEquation(answer->rows[1], answer->hasDecimalPoint).pieces)
+        written.push_back(piece.kind == PieceKind::Stacked
+                              ? piece.numerator + "/" + piece.denominator
+                              : piece.text);
+    EXPECT_EQ(written, (std::vector<std::string>{"y", "=", "0.5"}));
+
+    // The next question has its own form.
+    ASSERT_TRUE(start("x+y=3;x-y=1"));
+    EXPECT_FALSE(answerOn(pic(1))->hasDecimalPoint);
+}
+
+TEST_F(DrillTest, AUnitChosenInTheListIsConfirmedFirst) {
+    setUnit(1, "２元１次連立方程式", {"x+y=5;x-y=1"});
+    setUnit(2, "３元１次連立方程式", {"x+y+z=6;x-y+z=2;x+y-z=0"});
+    ASSERT_TRUE(startQuestion(true));
+    btnScrollUpClick();
+    ASSERT_GT(drillView().scrollPos, 0);
+
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(chooseUnitFromList(2, "３元１次連立方程式"));
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].kind, "yesno");
+    EXPECT_EQ(ui.log[0].caption, "確認");
+    EXPECT_EQ(ui.log[0].text, "「３元１次連立方程式」の問題に進みますか");
+    EXPECT_EQ(drillView().curUnit, 1);
+    EXPECT_EQ(drillState.lstExt.size(), 2u);
+
+    ui.answers = {Answer::Yes};
+    EXPECT_TRUE(chooseUnitFromList(2, "３元１次連立方程式"));
+    EXPECT_EQ(drillView().curUnit, 2);
+    EXPECT_EQ(drillState.lstExt.size(), 3u);
+    EXPECT_EQ(drillView().scrollPos, 0);
+    EXPECT_EQ(textLines(pic(1)), std::vector<std::string>{"1:2(1)つぎの連立方程式を解きなさい"});
+}
+
+TEST(SpecialChoicePlacement, BesideThePictureAfterTheStepAndOnTheScreen) {
+    const std::pair<int, int> images[] = {{2, 3}, {3, 5}, {4, 5}, {7, 8}, {8, 10}, {9, 10}};
+    for (auto [step, image] : images)
+        EXPECT_EQ(specialChoiceImage(step), image) << step;
+
+    struct Case {
+        const char* name;
+        PixelRect image;
+        PixelRect screen;
+        std::optional<PixelPoint> at;
+    };
+    const PixelRect screen{0, 0, 1024, 740};
+    // A frame of 185 x 160: right edge 20 beyond the picture, top 70 below its top.
+    const Case cases[] = {
+        {"beside", {100, 200, 400, 350}, screen, PixelPoint{235, 270}},
+        {"kept above the bottom", {100, 600, 400, 750}, screen, PixelPoint{235, 579}},
+        {"kept below the top", {100, -150, 400, 0}, screen, PixelPoint{235, 0}},
+        {"no screen known", {100, 600, 400, 750}, PixelRect{}, PixelPoint{235, 670}},
+        {"no picture", PixelRect{}, screen, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(specialChoicePosition(c.image, 185, 160, c.screen), c.at) << c.name;
 }
 
 }  // namespace

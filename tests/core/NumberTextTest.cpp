@@ -312,6 +312,41 @@ TEST_F(NumberTextTest, FormatFraction) {
     EXPECT_EQ(formatFraction(Fraction{-4, -3, '/'}), "3/4");
 }
 
+// How the pictures write a value: the sign in front, reduced only when asked.
+struct WrittenCase {
+    int32_t numerator;
+    int32_t denominator;
+    bool reduce;
+    bool negative;
+    std::string top;
+    std::string bottom;  // empty: a whole number
+};
+
+TEST_F(NumberTextTest, WrittenNumberMovesTheSignToTheFrontAndReducesOnRequest) {
+    const WrittenCase cases[] = {
+        {3, 4, false, false, "3", "4"},
+        {3, -4, false, true, "3", "4"},    // the denominator's sign moves in front
+        {-3, -4, false, false, "3", "4"},  // two signs cancel
+        {-6, 1, false, true, "6", ""},
+        {6, -1, false, true, "6", ""},
+        {2, 4, false, false, "2", "4"},
+        {2, 4, true, false, "1", "2"},
+        {-6, -3, true, false, "2", ""},
+        {0, 5, true, false, "0", ""},   // zero has no sign and no denominator
+        {0, 0, false, false, "0", ""},  // the 0/0 of a refused entry
+        {-2147483647 - 1, 1, true, true, "2147483648", ""},
+        {5, 0, false, false, "5", "0"},
+    };
+    for (const WrittenCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.numerator) + "/" + std::to_string(c.denominator));
+        const WrittenNumber w = writtenNumber(Fraction{c.denominator, c.numerator, '/'}, c.reduce);
+        EXPECT_EQ(w.negative, c.negative);
+        EXPECT_EQ(w.numerator, c.top);
+        EXPECT_EQ(w.denominator, c.bottom);
+        EXPECT_EQ(w.whole(), c.bottom.empty());
+    }
+}
+
 TEST_F(NumberTextTest, FormatDecimal) {
     EXPECT_EQ(formatDecimal(Fraction{3, 1, '/'}), "");
     EXPECT_EQ(formatDecimal(Fraction{4, -7, '/'}), "1.75");

@@ -73,6 +73,19 @@ TEST(Cp932, LengthsCountCp932Bytes) {
     EXPECT_EQ(utf8PrefixBytes("ab", 5), 2u);
 }
 
+TEST(Cp932, ReadFailureMessagesNameTheFileAndTheReason) {
+    const std::string path = "/q/RAver.sim";
+    const std::pair<ReadStatus, std::string> cases[] = {
+        {ReadStatus::Ok, ""},
+        {ReadStatus::Missing, path + "がありません"},
+        {ReadStatus::Unreadable, path + "を読み込めません"},
+        {ReadStatus::NotCp932, path + "はシフトJIS（CP932）のテキストではないため読み込めません"},
+        {ReadStatus::TooLarge, path + "は問題ファイルとしては大きすぎるため読み込めません"},
+    };
+    for (const auto& [status, message] : cases)
+        EXPECT_EQ(readFailureMessage(path, status, "問題ファイル"), message);
+}
+
 class TextFileTest : public ::testing::Test {
   protected:
     void SetUp() override {

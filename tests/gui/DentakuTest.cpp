@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "arith/NumberText.h"
-#include "arith/ui/FractionPainter.h"
 #include "arith/ui/TfrmDentaku.h"
+#include "picture/ui/PicturePainter.h"
 #include "tests/gui/WindowTest.h"
 
 namespace {
@@ -47,14 +47,15 @@ class DentakuTest : public WindowTest {
     }
     // What the fair copy of `value` must look like.
     QImage fairCopyOf(const Fraction& value) const {
-        QImage expected(dlg->imgSample->image().size(), QImage::Format_RGB32);
-        expected.fill(Qt::white);
-        QPainter painter(&expected);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(fractionFont());
-        painter.setPen(Qt::black);
-        drawStackedFraction(painter, 5, 5, value);
-        return expected;
+        return renderPicture(fairCopyPicture(value), dlg->imgSample->size());
+    }
+    // The texts of the fair copy's fraction, top to bottom.
+    std::vector<std::string> fairCopyTexts() const {
+        std::vector<std::string> texts;
+        for (const FractionItem* f : dlg->imgSample->picture().all<FractionItem>())
+            for (const TextPiece& t : f->texts)
+                texts.push_back(t.text);
+        return texts;
     }
 
     TfrmDentaku* dlg = nullptr;
@@ -171,6 +172,7 @@ TEST_F(DentakuTest, FairCopyDrawsTheReducedValueWhileOkKeepsItUnreduced) {
         const QImage& drawn = dlg->imgSample->image();
         EXPECT_FALSE(allWhite(drawn));
         EXPECT_EQ(drawn, fairCopyOf(Fraction{2, 1, '/'}));
+        EXPECT_EQ(fairCopyTexts(), (std::vector<std::string>{"1", "2"}));
         EXPECT_TRUE(w->isVisible());
         press(w, "btnOk");
     });
@@ -192,6 +194,7 @@ TEST_F(DentakuTest, SecondFairCopyReplacesTheFirst) {
     press("btn5");
     press("btnSeisho");
     EXPECT_EQ(dlg->imgSample->image(), fairCopyOf(Fraction{1, 5, '/'}));
+    EXPECT_EQ(fairCopyTexts(), std::vector<std::string>{"5"});
 }
 
 TEST_F(DentakuTest, TextsNoConversionCanReadAreRejectedAndTheWindowStaysOpen) {

@@ -71,19 +71,23 @@ TEST_F(SentakuTest, EscapeAndTheWindowSystemsCloseDoNotAnswer) {
     EXPECT_EQ(result, kChoiceNoSolution);
 }
 
-TEST_F(SentakuTest, PlacesItselfBesideTheStepPicture) {
+TEST_F(SentakuTest, GoesWhereItsPlacementSaysOnEveryShowing) {
     frmSentaku = new TfrmSentaku();
-    frmSentaku->stepImageRect = [] { return QRect(100, 200, 300, 150); };
+    QSize asked;
+    frmSentaku->placement = [&](QSize frame) {
+        asked = frame;
+        return std::optional<QPoint>(QPoint(120, 270));
+    };
     QRect placed;
     choose([&](QWidget* w) {
         placed = w->frameGeometry();
         press(w, "btnMusu");
     });
-    EXPECT_EQ(placed.x() + placed.width(), 100 + 300 + 20);
-    EXPECT_EQ(placed.y(), 200 + 70);
+    EXPECT_EQ(placed.topLeft(), QPoint(120, 270));
+    EXPECT_EQ(asked, placed.size());
 
-    // Without a picture it stays where it was.
-    frmSentaku->stepImageRect = [] { return QRect(); };
+    // Without a place it stays where it was.
+    frmSentaku->placement = [](QSize) { return std::optional<QPoint>(); };
     frmSentaku->move(30, 40);
     choose([&](QWidget* w) {
         placed = w->frameGeometry();

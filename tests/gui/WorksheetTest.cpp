@@ -10,8 +10,7 @@
 #include <QScrollBar>
 
 #include "DrillWindowTest.h"
-#include "drill/ui/EquationPainter.h"
-#include "drill/ui/PicturePainter.h"
+#include "picture/ui/PicturePainter.h"
 
 namespace {
 
@@ -51,7 +50,7 @@ TEST_F(WorksheetTest, FirstQuestionShowsOnImage1AndImage2) {
     auto equations = picture(1).all<EquationsItem>();
     ASSERT_EQ(equations.size(), 1u);
     EXPECT_EQ(equations[0]->rows.size(), 2u);
-    EXPECT_EQ(equations[0]->brace, Bitmap::KakkoSS);
+    EXPECT_EQ(equations[0]->brace, Shape::KakkoSS);
     // Image2: the coefficient matrix and its caption.
     ASSERT_NE(picture(2).matrix(), nullptr);
     auto captions = picture(2).all<CaptionItem>();
@@ -117,7 +116,7 @@ TEST_F(WorksheetTest, FixedControlsAreThereAndHidden) {
     const int over = 5 * worksheetLayout.rowsPerColumn;
     EXPECT_EQ(grbKai->pos(), image(over)->pos());
     // The brace beside three equations.
-    EXPECT_EQ(picture(1).all<EquationsItem>()[0]->brace, Bitmap::KakkoMS);
+    EXPECT_EQ(picture(1).all<EquationsItem>()[0]->brace, Shape::KakkoMS);
 }
 
 TEST_F(WorksheetTest, HoverHighlightsOnlyTheCurrentPictureAndAClickSelectsTheRow) {
@@ -216,7 +215,9 @@ TEST_F(WorksheetTest, NotXorBandDrawnTwiceRestoresEveryPixel) {
     // A printer cannot invert: it leaves the bands out.
     QImage printed(size, QImage::Format_RGB32);
     QPainter painter(&printed);
-    paintPicture(painter, once, size, PicturePaintOptions{false});
+    PaintOptions printer;
+    printer.bands = false;
+    paintPicture(painter, once, size, printer);
     painter.end();
     EXPECT_EQ(printed, base);
 }

@@ -1,13 +1,10 @@
-#include "drill/Picture.h"
+#include "picture/Picture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
-#include "arith/TermLayout.h"
-
-WorksheetPictures worksheetPictures;
+#include "arith/NumberText.h"
 
 void Picture::clear() {
     items.clear();
@@ -68,24 +65,6 @@ std::vector<int> Picture::litBands() const {
     return rows;
 }
 
-Picture* WorksheetPictures::image(int k) {
-    if (k < 1 || k > count())
-        return nullptr;
-    return &images[k];
-}
-
-const Picture* WorksheetPictures::image(int k) const {
-    if (k < 1 || k > count())
-        return nullptr;
-    return &images[k];
-}
-
-void WorksheetPictures::resize(int imageCount) {
-    images.assign(imageCount + 1, Picture{});
-    imgBOXX = Picture{};
-    imgBOXY = Picture{};
-}
-
 int firstLineTopFor(int unknownCount) {
     switch (unknownCount) {
         case 2:
@@ -99,51 +78,35 @@ int firstLineTopFor(int unknownCount) {
     }
 }
 
-Bitmap braceFor(int unknownCount) {
+Shape braceFor(int unknownCount) {
     if (unknownCount <= 2)
-        return Bitmap::KakkoSS;
+        return Shape::KakkoSS;
     if (unknownCount == 3)
-        return Bitmap::KakkoMS;
-    return Bitmap::KakkoLS;
+        return Shape::KakkoMS;
+    return Shape::KakkoLS;
 }
 
-namespace {
-
-int digits(long long v) {
-    return static_cast<int>(std::to_string(std::llabs(v)).size());
-}
-
-}  // namespace
-
-BitmapSize bitmapSize(Bitmap b) {
-    switch (b) {
-        case Bitmap::KakkoL:
-        case Bitmap::KakkoR:
+PixelSize shapeSize(Shape s) {
+    switch (s) {
+        case Shape::KakkoL:
+        case Shape::KakkoR:
             return {25, 100};
-        case Bitmap::KakkoSS:
+        case Shape::KakkoSS:
             return {25, 60};
-        case Bitmap::KakkoMS:
+        case Shape::KakkoMS:
             return {25, 90};
-        case Bitmap::KakkoLS:
+        case Shape::KakkoLS:
             return {25, 121};
-        case Bitmap::KotaeKakko:
+        case Shape::KotaeKakko:
             return {70, 100};
     }
     return {25, 100};
 }
 
 int entryWidth(const Fraction& value) {
-    long long n = value.numerator;
-    long long d = value.denominator;
-    if (d < 0) {  // the sign is written on the numerator
-        n = -n;
-        d = -d;
-    }
-    if (n == 0)
-        return kEntryCharWidth;  // "0"
-    int chars = n < 0 ? 1 : 0;
-    chars += d == 1 ? digits(n) : std::max(digits(n), digits(d));
-    return kEntryCharWidth * chars;
+    const WrittenNumber w = writtenNumber(value);
+    const std::size_t digits = std::max(w.numerator.size(), w.denominator.size());
+    return kEntryCharWidth * static_cast<int>((w.negative ? 1 : 0) + digits);
 }
 
 StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
@@ -180,13 +143,13 @@ StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
 
 BracketItem leftBracket(const StepMatrixItem& m) {
     int h = static_cast<int>(m.rows.size()) * kMatrixRowHeight;
-    return {Bitmap::KakkoL, {0, m.firstLineTop, 25, m.firstLineTop + h}};
+    return {Shape::KakkoL, {0, m.firstLineTop, 25, m.firstLineTop + h}};
 }
 
 BracketItem rightBracket(const StepMatrixItem& m) {
     int h = static_cast<int>(m.rows.size()) * kMatrixRowHeight;
     int x = m.drawnWidth + 10;
-    return {Bitmap::KakkoR, {x, m.firstLineTop, x + 25, m.firstLineTop + h}};
+    return {Shape::KakkoR, {x, m.firstLineTop, x + 25, m.firstLineTop + h}};
 }
 
 BandItem bandFor(const StepMatrixItem& m, int r) {
@@ -195,7 +158,7 @@ BandItem bandFor(const StepMatrixItem& m, int r) {
 }
 
 EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layoutValue,
-                            int leftOffset, Bitmap brace, bool hasDecimalPoint) {
+                            int leftOffset, Shape brace, bool hasDecimalPoint) {
     EquationsItem e;
     int n = static_cast<int>(rows.size());
     int fractions = 0;
@@ -208,9 +171,9 @@ EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layou
     e.colour = colour;
     e.layoutValue = layoutValue;
     e.brace = brace;
-    BitmapSize size = bitmapSize(brace);
+    const PixelSize size = shapeSize(brace);
     int top = n == 2 ? 25 : 20;
-    e.braceRect = {leftOffset, top, leftOffset + size.x, top + size.y};
+    e.braceRect = {leftOffset, top, leftOffset + size.width, top + size.height};
     e.firstColumn = (e.braceRect.right + 5) / 16 + 2;
     return e;
 }

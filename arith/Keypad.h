@@ -1,0 +1,45 @@
+#pragma once
+// The rules of a number panel: the text a student composes on the keypad
+// window "係数入力" (and, for the minus guard, on the drill panel), checked
+// and converted only when it is handed over.
+
+#include <string>
+
+#include "arith/Fraction.h"
+
+// The value the keypad hands to its caller; read after a modal result of 1.
+extern Fraction keypadValue;
+
+// Shown when a minus is pressed on a number that is not empty.
+constexpr const char* kMinusPlacementMessage = "－の位置が間違っています";
+
+// A minus may only start a number: true for an empty text.
+bool minusFits(const std::string& numberText);
+
+// Modal results of the keypad window.
+constexpr int kKeypadEntered = 1;    // a value was handed over in keypadValue
+constexpr int kKeypadCancelled = 2;  // キャンセル, or ＯＫ on an empty panel
+constexpr int kKeypadStaysOpen = 0;  // the text was refused; the student corrects it
+
+// The keypad's panel text and what its buttons do to it. The window shows
+// `text` and turns each click into one call.
+struct KeypadPanel {
+    std::string text;
+
+    void typeDigit(int digit);  // "0" … "9"
+    void typeDecimal();         // "."
+    // "-", only on an empty panel; otherwise kMinusPlacementMessage and no change.
+    void typeMinus();
+    void typeBunsu();  // "分の"
+    void clear();      // CL, and every showing of the window
+
+    // 清書: reads the text with readKeypadNumber into keypadValue and returns
+    // true; a text the reader refuses (outside the panel grammar, too many
+    // digits, a fraction written wrongly, a zero denominator, a decimal too
+    // long) has been reported and gives false, keypadValue unchanged. The
+    // window then draws keypadValue as its fair copy.
+    bool fairCopy();
+    // ＯＫ: kKeypadCancelled on an empty panel; kKeypadStaysOpen when the text
+    // is refused as for 清書; else kKeypadEntered with the value in keypadValue.
+    int ok();
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Colours, points and rectangles of the pictures, in picture pixels: x to the
+// right, y downwards, (0, 0) at the picture's top-left corner.
+
+#include <cstdint>
+
+struct Rgb {
+    uint8_t r = 0;
+    uint8_t g = 0;
+    uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+inline constexpr Rgb kRgbBlack{0, 0, 0};
+inline constexpr Rgb kRgbRed{255, 0, 0};
+inline constexpr Rgb kRgbBlue{0, 0, 255};
+inline constexpr Rgb kRgbTeal{0, 128, 128};
+inline constexpr Rgb kRgbGrey{128, 128, 128};
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// Right- and bottom-exclusive.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};

@@ -1,0 +1,267 @@
+#pragma once
+// The description of every picture the program draws: for each picture, the
+// ordered list of what has been drawn on it since it was last cleared. Core
+// code appends items where it draws and empties the list where it clears;
+// one painter (picture/ui/PicturePainter.h) turns a description into pixels
+// on any paint device at any scale, and tests read the description.
+//
+// Everything that follows from the values is worked out here, when an item
+// is made: where each entry, text, bar and bracket stands. The painter only
+// paints. Coordinates are pixels of the picture (Geometry.h).
+//
+// To add an item: define its struct here with its layout fields, a function
+// that makes it from the values, add it to PictureItem, and give the
+// painter's item visitor (PicturePainter.cpp) an overload that paints it.
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "arith/Equation.h"
+#include "arith/TermLayout.h"
+#include "picture/Geometry.h"
+
+// The vector shapes stretched into a rectangle: brackets and braces. Each
+// keeps the name and natural size of the picture it stands for.
+enum class Shape {
+    KakkoL,      // left bracket of a matrix, 25 x 100 (the calculator's: 14 wide)
+    KakkoR,      // right bracket of a matrix, 25 x 100
+    KakkoSS,     // left brace for 2 equations, 25 x 60
+    KakkoMS,     // left brace for 3 equations, 25 x 90
+    KakkoLS,     // left brace for 4 equations, 25 x 121
+    KotaeKakko,  // the answer's brace in the answer group, 70 x 100 (brace at its left)
+};
+PixelSize shapeSize(Shape s);
+
+// ---- the worksheet's items ---------------------------------------------------
+
+constexpr int kMatrixRowHeight = 30;
+constexpr int kMatrixLeft = 40;        // x of the first entry
+constexpr int kMatrixColumnStep = 40;  // entry j at kMatrixLeft + j * kMatrixColumnStep
+constexpr int kEntryCharWidth = 9;     // width of one character of a matrix entry
+
+// One entry of a drawn augmented matrix.
+struct MatrixEntry {
+    Fraction value;
+    Rgb colour;
+    int x = 0;      // left edge
+    int width = 0;  // kEntryCharWidth per character: minus sign, then the longer of
+                    // numerator and denominator (a fraction is stacked)
+};
+
+// A step's augmented matrix: row r at y = firstLineTop + 30 r; each row holds
+// the unknownCount coefficient entries and then the constant (drawn at
+// x = 40 + 40 (unknownCount + 1), the place of "=" staying empty).
+// drawnWidth is computed here, from the entry widths above, and the bands and
+// the right bracket are placed from it: the painter draws each entry within
+// its [x, x + width) cell.
+struct StepMatrixItem {
+    int step = 0;
+    int firstLineTop = 20;
+    std::vector<std::vector<MatrixEntry>> rows;
+    int drawnWidth = 0;  // x after the constant of the last row
+    int rowTop(int r) const { return firstLineTop + kMatrixRowHeight * r; }
+};
+
+// Equations in written form beside a brace (the task on Image1, the answer
+// form, the problem choice window's previews). Line i is drawn at
+// y = layoutValue + 30 i; every line starts at column firstColumn of the
+// 9-pixel term columns.
+struct EquationsItem {
+    std::vector<EquationRow> rows;  // copies, as they were when drawn
+    bool hasDecimalPoint = false;   // numbers with a finite decimal form are written as decimals
+    bool secondFont = false;        // 4 unknowns and more than one row holding a fraction
+    Rgb colour = kRgbBlack;
+    int layoutValue = 0;
+    int firstColumn = 0;
+    Shape brace = Shape::KakkoSS;
+    PixelRect braceRect;  // the brace stretched into this rectangle
+};
+
+// Text line k of a picture: x = 0, y = 16 k - 14, in the frame's kanji font
+// ("ＭＳ Ｐゴシック", size 9).
+struct TextLineItem {
+    int line = 1;
+    int y = 2;
+    std::string text;
+    Rgb colour = kRgbBlack;
+    bool bold = false;
+};
+
+// A caption in the picture's own font, size 9 ("係数の行列を作ると", the
+// calculator's "Ａ×Ｂ" in blue).
+struct CaptionItem {
+    int x = 0;
+    int y = 0;
+    std::string text;
+    Rgb colour = kRgbBlack;
+};
+
+// The composed operation, at x = 0 and one third of the picture's height.
+struct OpLabelItem {
+    int y = 0;
+    std::string text;
+};
+
+// A bracket or brace on its own.
+struct BracketItem {
+    Shape shape = Shape::KakkoL;
+    PixelRect rect;
+};
+
+// A red rectangle drawn in not-xor mode: drawing the same band a second time
+// takes it away. Picture::toggleBand keeps the list short: a band drawn right
+// after the same band cancels it instead of being appended.
+struct BandItem {
+    int row = 0;
+    PixelRect rect;
+    friend bool operator==(const BandItem&, const BandItem&) = default;
+};
+
+// ---- numbers of the calculator and the keypad --------------------------------
+
+// A text at its place: its line box's top-left corner.
+struct TextPiece {
+    std::string text;
+    int x = 0;
+    int top = 0;
+    friend bool operator==(const TextPiece&, const TextPiece&) = default;
+};
+
+// Layout of a fraction in the calculator's style, from its top-left (x, y):
+// the sign at (x, y + 10); the number from x + 12 (with or without a sign);
+// a whole number on one level at y + 10; otherwise the numerator at y and the
+// denominator at y + 18, each 2 pixels right for every character it is
+// shorter than the longer one, and the bar at y + 15, 8 pixels (the widest
+// digit of the font) for every character of the longer one.
+constexpr int kFractionLevelDrop = 10;
+constexpr int kFractionIndent = 12;
+constexpr int kFractionDenominatorDrop = 18;
+constexpr int kFractionBarDrop = 15;
+constexpr int kFractionDigitWidth = 8;
+constexpr int kFractionShortShift = 2;
+
+// A single stacked fraction, reduced, in the calculator's style (the keypad's
+// fair copy, the calculator's cells and coefficients), drawn in the
+// calculator's font ("ＭＳ Ｐゴシック", 12 pixels).
+struct FractionItem {
+    Fraction value;  // as given; the picture shows it reduced
+    int x = 0;       // the top-left corner it was placed at
+    int y = 0;
+    Rgb colour = kRgbBlack;
+    std::vector<TextPiece> texts;  // the sign, then the whole number or numerator and denominator
+    PixelRect bar;                 // 1 pixel high; empty for a whole number
+    int right = 0;                 // the pen position after it: the end of the number or bar
+};
+FractionItem fractionItem(const Fraction& value, int x, int y, Rgb colour = kRgbBlack);
+
+// The calculator's pictures are 233 x 145; rows are 30 pixels apart and
+// columns 40, from x0 = 49, right of a 14-pixel bracket at x = 30.
+constexpr int kCalcPictureWidth = 233;
+constexpr int kCalcPictureHeight = 145;
+constexpr int kCalcRowStep = 30;
+constexpr int kCalcColumnStep = 40;
+constexpr int kCalcBracketLeft = 30;
+constexpr int kCalcBracketWidth = 14;
+constexpr int kCalcPlainX = 35;        // a 1 x 1 matrix is one number here
+constexpr int kCalcCoefficientY = 57;  // the coefficient, at x = 0
+constexpr int kCalcColumnGap = 4;      // least room between a wide entry and the next column
+
+// A matrix of the calculator: a coefficient (when it is not exactly 1) left
+// of a bracketed grid of fractions. A 1 x 1 matrix is one plain number, the
+// cell times the coefficient, with no bracket and no coefficient. Rows are
+// centred: top = (pictureHeight - 30 rows) / 2. A column moves right of an
+// entry of the column before that is wider than the 40-pixel step, the right
+// bracket stands 10 pixels after the widest entry of the last column, and a
+// coefficient too wide for the room left of the bracket moves the bracket
+// and the grid right.
+struct CalcMatrixItem {
+    bool plain = false;
+    std::optional<FractionItem> coefficient;
+    std::vector<std::vector<FractionItem>> cells;  // cells[i][j]; plain: the one number
+    PixelRect leftBracket;                         // empty when plain or empty
+    PixelRect rightBracket;
+    int top = 0;
+};
+// `cells` holds the rows in use (all of one length); no rows: an empty item.
+CalcMatrixItem makeCalcMatrix(const Fraction& coefficient,
+                              const std::vector<std::vector<Fraction>>& cells,
+                              int pictureHeight = kCalcPictureHeight);
+
+// One number as the worksheet writes a term (a minus sign, then a stacked
+// fraction or a whole number, in the equations' number font), its left edge
+// at `left` and the top of its line at `top`.
+struct NumberItem {
+    Fraction value;
+    int left = 0;
+    int top = 0;
+    Rgb colour = kRgbBlack;
+    EquationLayout layout;
+};
+NumberItem numberItem(const Fraction& value, int left, int top, Rgb colour = kRgbBlack);
+// ⊿ as the calculator shows it: at x = 40 and the drill's first line top.
+NumberItem deltaItem(const Fraction& delta, int firstLineTop);
+
+// ---- the picture --------------------------------------------------------------
+
+using PictureItem =
+    std::variant<StepMatrixItem, EquationsItem, TextLineItem, CaptionItem, OpLabelItem, BracketItem,
+                 BandItem, FractionItem, CalcMatrixItem, NumberItem>;
+
+struct Picture {
+    std::vector<PictureItem> items;
+    unsigned revision = 0;  // raised on every change, so a window repaints only what changed
+
+    void clear();
+    void add(PictureItem item);
+    // Draws the band again: removes it when it was the last thing drawn.
+    void toggleBand(const BandItem& band);
+    // An opLabel drawn again over itself replaces the last one drawn.
+    void drawOpLabel(const OpLabelItem& label);
+
+    bool empty() const { return items.empty(); }
+    // The last step matrix drawn on this picture, or nullptr. Pointers into a
+    // picture hold only until the picture changes.
+    const StepMatrixItem* matrix() const;
+    // Rows whose band currently shows (drawn an odd number of times).
+    std::vector<int> litBands() const;
+
+    template <class T>
+    std::vector<const T*> all() const {
+        std::vector<const T*> out;
+        for (const auto& item : items)
+            if (const T* p = std::get_if<T>(&item))
+                out.push_back(p);
+        return out;
+    }
+};
+
+// ---- drawing rules -------------------------------------------------------------
+
+// 25 for 2 unknowns, 20 for 3, 15 for 4, 20 for any other count.
+int firstLineTopFor(int unknownCount);
+// The brace for 2, 3 and 4 equations.
+Shape braceFor(int unknownCount);
+// Width of a matrix entry: 9 pixels per character.
+int entryWidth(const Fraction& value);
+// The augmented matrix of `step` as a step picture draws it, with the
+// colouring: a coefficient is red when it is 1 on the diagonal, blue when it
+// is 0 off it, black otherwise; the constant is red when every coefficient of
+// its row was red or blue.
+StepMatrixItem makeStepMatrix(const EquationList& list, int step);
+// The two brackets of a step matrix.
+BracketItem leftBracket(const StepMatrixItem& m);
+BracketItem rightBracket(const StepMatrixItem& m);
+// The band over row r of a step matrix: (40, top) to (drawnWidth + 20, top + 29).
+BandItem bandFor(const StepMatrixItem& m, int r);
+// Equations beside a brace drawn at (leftOffset, 25) for 2 unknowns,
+// (leftOffset, 20) otherwise; lines start at column (brace right + 5) / 16 + 2.
+EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layoutValue,
+                            int leftOffset, Shape brace, bool hasDecimalPoint);
+// Text line k.
+TextLineItem textLine(int k, std::string text, Rgb colour = kRgbBlack, bool bold = false);
+// The keypad's fair copy: the value as one stacked fraction at (5, 5) of its
+// 104 x 40 picture.
+constexpr PixelSize kFairCopySize{104, 40};
+Picture fairCopyPicture(const Fraction& value);

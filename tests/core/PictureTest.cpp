@@ -1,0 +1,223 @@
+// The picture descriptions of numbers: where the calculator's fractions,
+// matrices and ⊿ and the keypad's fair copy put every text, bar and bracket.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "picture/Picture.h"
+
+namespace {
+
+Fraction f(int32_t numerator, int32_t denominator = 1) {
+    return Fraction{denominator, numerator, '/'};
+}
+
+// ---- a single stacked fraction, placed at (10, 5) --------------------------------
+
+struct FractionCase {
+    Fraction value;
+    std::vector<TextPiece> texts;
+    PixelRect bar;
+    int right;
+};
+
+void PrintTo(const FractionCase& c, std::ostream* out) {
+    *out << c.value.numerator << "/" << c.value.denominator;
+}
+
+class FractionLayoutTest : public ::testing::TestWithParam<FractionCase> {};
+
+TEST_P(FractionLayoutTest, TextsBarAndPenFollowFromTheReducedValue) {
+    const FractionCase& c = GetParam();
+    const FractionItem item = fractionItem(c.value, 10, 5);
+    EXPECT_EQ(item.texts, c.texts);
+    EXPECT_EQ(item.bar, c.bar);
+    EXPECT_EQ(item.right, c.right);
+    EXPECT_EQ(item.x, 10);
+    EXPECT_EQ(item.y, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculator, FractionLayoutTest,
+    ::testing::Values(
+        // Numerator at y, denominator at y + 18, bar at y + 15, 8 pixels a digit.
+        FractionCase{f(1, 2), {{"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
+        FractionCase{f(2, 4), {{"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
+        // The sign at (x, y + 10), the number 12 pixels on either way.
+        FractionCase{f(-1, 2), {{"-", 10, 15}, {"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
+        FractionCase{f(3, -4), {{"-", 10, 15}, {"3", 22, 5}, {"4", 22, 23}}, {22, 20, 30, 21}, 30},
+        FractionCase{f(-6, -3), {{"2", 22, 15}}, {}, 30},
+        FractionCase{f(0, 0), {{"0", 22, 15}}, {}, 30},  // a refused entry shows 0
+        FractionCase{f(123), {{"123", 22, 15}}, {}, 46},
+        // The shorter text moves 2 pixels right per missing character.
+        FractionCase{f(1, 1234), {{"1", 28, 5}, {"1234", 22, 23}}, {22, 20, 54, 21}, 54},
+        FractionCase{
+            f(-12, 5), {{"-", 10, 15}, {"12", 22, 5}, {"5", 24, 23}}, {22, 20, 38, 21}, 38}));
+
+TEST(FairCopy, IsTheValueAsOneFractionAtFiveFive) {
+    const Picture p = fairCopyPicture(f(2, 4));
+    const auto fractions = p.all<FractionItem>();
+    ASSERT_EQ(p.items.size(), 1u);
+    ASSERT_EQ(fractions.size(), 1u);
+    EXPECT_EQ(fractions[0]->texts, (std::vector<TextPiece>{{"1", 17, 5}, {"2", 17, 23}}));
+}
+
+// ---- a matrix of the calculator ----------------------------------------------------
+
+struct CalcCase {
+    const char* name;
+    Fraction coefficient;
+    std::vector<std::vector<Fraction>> cells;
+    bool plain;
+    int top;
+    std::vector<std::string> coefficientTexts;  // empty: no coefficient written
+    PixelRect left;
+    PixelRect right;
+    std::vector<int> columnX;  // where each column's fractions are placed
+};
+
+class CalcMatrixTest : public ::testing::TestWithParam<CalcCase> {};
+
+TEST_P(CalcMatrixTest, LayoutFollowsFromTheValues) {
+    const CalcCase& c = GetParam();
+    const CalcMatrixItem m = makeCalcMatrix(c.coefficient, c.cells);
+    EXPECT_EQ(m.plain, c.plain);
+    EXPECT_EQ(m.top, c.top);
+    std::vector<std::string> coefficient;
+    if (m.coefficient) {
+        EXPECT_EQ(m.coefficient->x, 0);
+        EXPECT_EQ(m.coefficient->y, kCalcCoefficientY);
+        for (const TextPiece& t : m.coefficient->texts)
+            coefficient.push_back(t.text);
+    }
+    EXPECT_EQ(coefficient, c.coefficientTexts);
+    EXPECT_EQ(m.leftBracket, c.left);
+    EXPECT_EQ(m.rightBracket, c.right);
+    ASSERT_EQ(m.cells.size(), c.plain ? 1u : c.cells.size());
+    for (std::size_t i = 0; i < m.cells.size(); ++i) {
+        ASSERT_EQ(m.cells[i].size(), c.columnX.size());
+        for (std::size_t j = 0; j < c.columnX.size(); ++j) {
+            EXPECT_EQ(m.cells[i][j].x, c.columnX[j]) << i << "," << j;
+            EXPECT_EQ(m.cells[i][j].y, c.top + kCalcRowStep * static_cast<int>(i));
+        }
+    }
+}
+
+const std::vector<std::vector<Fraction>> kIdentity = {{f(1), f(0)}, {f(0), f(1)}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculator, CalcMatrixTest,
+    ::testing::Values(CalcCase{"identity",
+                               f(1),
+                               kIdentity,
+                               false,
+                               42,
+                               {},
+                               {30, 42, 44, 102},
+                               {119, 42, 133, 102},
+                               {49, 89}},
+                      // Rows are centred: 57, 42, 27, 12 for 1 to 4 rows.
+                      CalcCase{"row",
+                               f(1),
+                               {{f(1), f(2), f(3)}},
+                               false,
+                               57,
+                               {},
+                               {30, 57, 44, 87},
+                               {159, 57, 173, 87},
+                               {49, 89, 129}},
+                      CalcCase{
+                          "four rows",
+                          f(1),
+                          std::vector<std::vector<Fraction>>(4, std::vector<Fraction>(4, f(0))),
+                          false,
+                          12,
+                          {},
+                          {30, 12, 44, 132},
+                          {199, 12, 213, 132},
+                          {49, 89, 129, 169}},
+                      // A coefficient other than exactly 1 stands left of the bracket at (0, 57).
+                      CalcCase{"coefficient",
+                               f(-1, 2),
+                               kIdentity,
+                               false,
+                               42,
+                               {"-", "1", "2"},
+                               {30, 42, 44, 102},
+                               {119, 42, 133, 102},
+                               {49, 89}},
+                      CalcCase{"coefficient 2/2",
+                               f(2, 2),
+                               kIdentity,
+                               false,
+                               42,
+                               {"1"},
+                               {30, 42, 44, 102},
+                               {119, 42, 133, 102},
+                               {49, 89}},
+                      // A coefficient too wide for its room moves the bracket and grid right.
+                      CalcCase{"wide coefficient",
+                               f(1234, 5),
+                               kIdentity,
+                               false,
+                               42,
+                               {"1234", "5"},
+                               {48, 42, 62, 102},
+                               {137, 42, 151, 102},
+                               {67, 107}},
+                      // A wide entry moves the next column right; the bracket follows the
+                      // widest entry of the last column.
+                      CalcCase{"wide entries",
+                               f(1),
+                               {{f(12345), f(1)}, {f(0), f(-1, 1234)}},
+                               false,
+                               42,
+                               {},
+                               {30, 42, 44, 102},
+                               {159, 42, 173, 102},
+                               {49, 105}},
+                      // 1 x 1: one plain number, cell times coefficient, at x = 35.
+                      CalcCase{"one by one", f(2), {{f(3)}}, true, 57, {}, {}, {}, {35}},
+                      CalcCase{"empty", f(1), {}, false, 0, {}, {}, {}, {}}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (ch == ' ' || ch == '/')
+                ch = '_';
+        return name;
+    });
+
+TEST(CalcMatrix, OneByOneShowsTheProductWithoutTouchingTheOverflowFlag) {
+    numberState.overflow = false;
+    const CalcMatrixItem m = makeCalcMatrix(f(2), {{f(3)}});
+    ASSERT_EQ(m.cells.size(), 1u);
+    EXPECT_EQ(m.cells[0][0].texts, (std::vector<TextPiece>{{"6", 47, 67}}));
+    EXPECT_FALSE(m.coefficient);
+
+    const CalcMatrixItem big = makeCalcMatrix(f(65536), {{f(65536)}});
+    EXPECT_FALSE(numberState.overflow);
+    EXPECT_TRUE(big.plain);
+}
+
+// ---- ⊿ ----------------------------------------------------------------------------
+
+TEST(Delta, IsOneNumberInTheWorksheetsWrittenForm) {
+    const NumberItem d = deltaItem(f(-3, 2), 25);
+    EXPECT_EQ(d.left, 40);
+    EXPECT_EQ(d.top, 25);
+    ASSERT_EQ(d.layout.pieces.size(), 2u);
+    EXPECT_TRUE(d.layout.pieces[0].sign);
+    EXPECT_EQ(d.layout.pieces[0].text, "-");
+    EXPECT_EQ(d.layout.pieces[1].kind, PieceKind::Stacked);
+    EXPECT_EQ(d.layout.pieces[1].numerator, "3");
+    EXPECT_EQ(d.layout.pieces[1].denominator, "2");
+
+    const NumberItem whole = deltaItem(f(12), 20);
+    ASSERT_EQ(whole.layout.pieces.size(), 1u);
+    EXPECT_EQ(whole.layout.pieces[0].text, "12");
+    EXPECT_TRUE(whole.layout.pieces[0].centred);
+}
+
+}  // namespace
