@@ -4,11 +4,9 @@
 #include <QPrinter>
 #include <ctime>
 
-#include "drill/DrillState.h"
-#include "drill/Picture.h"
-#include "drill/WorksheetLayout.h"
-#include "drill/ui/PicturePainter.h"
+#include "drill/DrillView.h"
 #include "drill/ui/TfrmPage.h"
+#include "picture/ui/PicturePainter.h"
 
 namespace {
 
@@ -31,21 +29,18 @@ std::tm toTm(const QDateTime& when) {
     return t;
 }
 
-QSize screenSize(PrintSize s) {
-    return QSize(s.width, s.height);
-}
-
-// Paints a picture of `screen` pixels into `rect` of the printer.
+// Paints a picture of `screen` pixels into `rect` of the printer: the
+// description is drawn afresh at the printer's resolution.
 void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
                   const PrintRect& rect) {
     if (screen.width <= 0 || screen.height <= 0)
         return;
+    PaintOptions options;
+    options.scale = double(rect.width) / screen.width;
+    options.bands = false;  // a band marks the row under the mouse, not the worked step
     painter.save();
     painter.translate(rect.x, rect.y);
-    painter.scale(double(rect.width) / screen.width, double(rect.height) / screen.height);
-    PicturePaintOptions options;
-    options.bands = false;  // a band marks the row under the mouse, not the worked step
-    paintPicture(painter, picture, screenSize(screen), options);
+    paintPicture(painter, picture, QSize(screen.width, screen.height), options);
     painter.restore();
 }
 
@@ -53,17 +48,18 @@ void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
 
 PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
                             int* sheets) {
-    const WorksheetLayout& sheet = worksheetLayout;
+    const DrillView view = drillView();
+    const WorksheetLayout& sheet = sheetLayout();
     PrintLayoutInput in;
-    in.curStep = drillState.curStep;
+    in.curStep = view.curStep;
     in.rowsPerColumn = sheet.rowsPerColumn;
-    in.imageCount = worksheetPictures.count();
+    in.imageCount = view.imageCount;
     in.stepImage = {sheet.imageWidth, sheet.pictureHeight};
     in.screenWidth = sheet.screenWidth;
     in.pageWidth = printer.width();
     in.pageHeight = printer.height();
     in.params = params;
-    in.answerShown = drillState.grbKaiVisible && frmPage;
+    in.answerShown = view.grbKaiVisible && frmPage;
     if (in.answerShown)
         in.answerImages = {{frmPage->imgBOXX->width(), frmPage->imgBOXX->height()},
                            {frmPage->imgBOXY->width(), frmPage->imgBOXY->height()}};
@@ -71,7 +67,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
     // nothing to print.
     bool anything = in.answerShown;
     for (int k = 1; k <= in.curStep && !anything; ++k)
-        anything = worksheetPictures.image(k) && !worksheetPictures.image(k)->empty();
+        anything = stepPicture(k) && !stepPicture(k)->empty();
     if (!anything)
         in.curStep = 0;
     const PrintLayout layout = layOutPrint(in);
@@ -86,7 +82,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const std::tm stamp = toTm(when);
-    const Picture* answer[] = {&worksheetPictures.imgBOXX, &worksheetPictures.imgBOXY};
+    const Picture* answer[] = {&answerPictureX(), &answerPictureY()};
     for (const PrintedSheet& page : layout.sheets) {
         if (page.number > 1)
             printer.newPage();
@@ -96,7 +92,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
         painter.drawText(QRect(h.x, h.y, h.width, h.height), Qt::AlignRight | Qt::AlignBottom,
                          QString::fromStdString(printHeaderText(stamp, page.number)));
         for (const PrintedImage& p : page.steps)
-            if (const Picture* picture = worksheetPictures.image(p.image))
+            if (const Picture* picture = stepPicture(p.image))
                 printPicture(painter, *picture, in.stepImage, p.rect);
         for (const PrintedImage& p : page.answer)
             printPicture(painter, *answer[p.image], in.answerImages[p.image], p.rect);
