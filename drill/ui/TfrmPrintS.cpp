@@ -53,6 +53,11 @@ TfrmPrintS::TfrmPrintS(QWidget* parent) : QDialog(parent) {
     edtSample->setObjectName(QStringLiteral("edtSample"));
     edtSample->setReadOnly(true);
     edtSample->setFocusPolicy(Qt::NoFocus);
+    // As high as the largest size needs, so the up-downs stay under the mouse
+    // while the preview grows.
+    QFont largest = edtSample->font();
+    largest.setPointSize(kMaxCharSize * 4 + 10);
+    edtSample->setFixedHeight(QFontMetrics(largest).height() + 12);
 
     Label2 = new QLabel(QStringLiteral("左側空白（文字数）"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -120,10 +125,20 @@ void TfrmPrintS::showSample() {
     font.setPointSize(p.charSize * 4 + 10);
     edtSample->setFont(font);
     edtSample->setText(QString(p.leftBlank, QLatin1Char(' ')) + QStringLiteral("ax+by=c"));
-    edtSample->setFixedHeight(QFontMetrics(font).height() + 12);
+}
+
+void TfrmPrintS::placePrintDialog() {
+    // Over this window when it shows, else over the frame: a window that was
+    // never shown gives no place to centre on.
+    if (QWidget* over = isVisible() ? this : parentWidget()) {
+        QRect frame(QPoint(), PrintDialog1->size().expandedTo(PrintDialog1->sizeHint()));
+        frame.moveCenter(over->frameGeometry().center());
+        PrintDialog1->move(frame.topLeft());
+    }
 }
 
 void TfrmPrintS::printCommand() {
+    placePrintDialog();
     if (PrintDialog1->exec() != QDialog::Accepted)
         return;
     PrintOutcome outcome;
@@ -151,6 +166,7 @@ void TfrmPrintS::showEvent(QShowEvent* event) {
 
 void TfrmPrintS::btnSetteiClick() {
     // The printer chosen here is the one the print command offers next.
+    placePrintDialog();
     PrintDialog1->exec();
 }
 

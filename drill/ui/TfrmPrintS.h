@@ -56,6 +56,8 @@ class TfrmPrintS : public QDialog {
     void updSizeClick();
     void updLMarginClick();
     void showSample();
+    // Places the print dialog before it is shown.
+    void placePrintDialog();
 };
 
 extern QPointer<TfrmPrintS> frmPrintS;
