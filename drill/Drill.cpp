@@ -38,7 +38,8 @@ void drawQuestionMatrix() {
 
 void writeMatrixCaption() {
     if (Picture* p = sheet::picture(2))
-        p->add(CaptionItem{0, 5, "係数の行列を作ると"});
+        if (const StepMatrixItem* m = p->matrix())
+            p->add(captionAbove(leftBracket(*m).rect.top, "係数の行列を作ると"));
 }
 
 bool validUnit(int unit) {
