@@ -16,15 +16,18 @@
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
+#include "drill/ui/TfrmPrintS.h"
 #include "matrix/Matrix.h"
 #include "matrix/ui/TfrmInput.h"
 #include "matrix/ui/TfrmKeisan.h"
 #include "platform/Paths.h"
 #include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtHelp.h"
 #include "questions/ui/TfrmDebug.h"
 #include "questions/ui/TfrmEditQues.h"
 #include "questions/ui/TfrmMondai.h"
-#include "platform/ui/QtHelp.h"
+#include "records/ui/TfrmDelete.h"
+#include "records/ui/TfrmKiroku.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -185,10 +188,23 @@ void createWindows() {
     frmVersion = new TfrmVersion(frmMain);
     frmMondai = new TfrmMondai(frmMain);
     installProblemChoice();
-    // TfrmPrintS has its place here.
+    frmPrintS = new TfrmPrintS(frmMain);
+    shellHooks.printWorksheet = [] {
+        if (frmPrintS)
+            frmPrintS->printCommand();
+    };
+    shellHooks.showPrintSettings = [] {
+        if (frmPrintS)
+            frmPrintS->exec();
+    };
     frmEditQues = new TfrmEditQues(frmMain);
     installQuestionEditor();
-    // TfrmKiroku and TfrmDelete have their places here.
+    frmKiroku = new TfrmKiroku(frmMain);
+    frmDelete = new TfrmDelete(frmMain);
+    shellHooks.showRecords = [] {
+        if (frmKiroku)
+            frmKiroku->exec();
+    };
     frmDebug = new TfrmDebug(frmMain);
     shellHooks.showStepListing = [](int step) {
         if (frmDebug)

@@ -154,6 +154,8 @@ void TfrmMain::buildMenu() {
     mnuFile->addSeparator();
     mnuPrint = addItem(mnuFile, "mnuPrint", QStringLiteral("印刷する(&P)"), this,
                        &TfrmMain::mnuPrintClick);
+    mnuPrintSetting = addItem(mnuFile, "mnuPrintSetting", QStringLiteral("印刷の設定(&T)..."), this,
+                              &TfrmMain::mnuPrintSettingClick);
     mnuFile->addSeparator();
     mnuClose =
         addItem(mnuFile, "mnuClose", QStringLiteral("閉じる(&C)"), this, &TfrmMain::mnuCloseClick);
@@ -371,6 +373,11 @@ void TfrmMain::mnuSaveAsClick() {
 void TfrmMain::mnuPrintClick() {
     if (shellHooks.printWorksheet)
         shellHooks.printWorksheet();
+}
+
+void TfrmMain::mnuPrintSettingClick() {
+    if (shellHooks.showPrintSettings)
+        shellHooks.showPrintSettings();
 }
 
 void TfrmMain::mnuCloseClick() {

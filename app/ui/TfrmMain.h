@@ -48,6 +48,7 @@ class TfrmMain : public QMainWindow {
     void mnuOpenClick();
     void mnuSaveAsClick();
     void mnuPrintClick();
+    void mnuPrintSettingClick();
     void mnuCloseClick();
     void mnuEditRaverClick();
     void mnuRecordClick();
@@ -77,6 +78,7 @@ class TfrmMain : public QMainWindow {
     QAction* mnuOpen = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintSetting = nullptr;
     QAction* mnuClose = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditRaver = nullptr;
