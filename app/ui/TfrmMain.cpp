@@ -176,6 +176,10 @@ void TfrmMain::buildMenu() {
                       &TfrmMain::mnuNextClick);
     mnuChange = addItem(mnuMondai, "mnuChange", QStringLiteral("単元変更(&C)"), this,
                         &TfrmMain::mnuChangeClick);
+    mnuMondai->addSeparator();
+    mnuHint =
+        addItem(mnuMondai, "mnuHint", QStringLiteral("ヒント(&T)"), this, &TfrmMain::mnuHintClick);
+    mnuHint->setShortcut(QKeySequence(Qt::Key_F2));
 
     mnuHelp = new QMenu(QStringLiteral("ヘルプ(&H)"), this);
     mnuHelp->setObjectName("mnuHelp");
@@ -397,6 +401,10 @@ void TfrmMain::mnuRecordClick() {
 void TfrmMain::mnuNextClick() {
     if (shellHooks.nextQuestion)
         shellHooks.nextQuestion();
+}
+
+void TfrmMain::mnuHintClick() {
+    hintClick();
 }
 
 void TfrmMain::mnuChangeClick() {

@@ -54,6 +54,7 @@ class TfrmMain : public QMainWindow {
     void mnuRecordClick();
     void mnuNextClick();
     void mnuChangeClick();
+    void mnuHintClick();  // ヒント(&T), F2
     void mnuHowToClick();
     void mnuOnePointClick();
     void mnuVersionClick();
@@ -87,6 +88,7 @@ class TfrmMain : public QMainWindow {
     QMenu* mnuMondai = nullptr;
     QAction* mnuNext = nullptr;
     QAction* mnuChange = nullptr;
+    QAction* mnuHint = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHowTo = nullptr;
     QAction* mnuOnePoint = nullptr;

@@ -102,7 +102,7 @@ const QStringList kStartMenus = {"ファイル(&F): 終了(&X)",
 const QStringList kFrameMenus = {
     "ファイル(&F): 開く(&O), 保存する(&S), -, 印刷する(&P), 印刷の設定(&T)..., -, 閉じる(&C)",
     "編集(&E): 問題を編集する(&E)", "表示(&V): 記録(&R)",
-    "問題変更(&M): 次の問題(&N), 単元変更(&C)",
+    "問題変更(&M): 次の問題(&N), 単元変更(&C), -, ヒント(&T)",
     "ヘルプ(&H): 使い方(&U), ワンポイント(&P), バージョン情報(&V)"};
 
 TEST_F(ShellTest, StartUpCreatesTheWindowsAndPutsTheStartWindowInFront) {
