@@ -16,6 +16,7 @@
 #include "drill/Run.h"
 #include "platform/Text.h"
 #include "questions/QuestionLine.h"
+#include "tests/core/DrillTestSupport.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -241,6 +242,111 @@ const PlanCase kPlanCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Systems, HintPlannerTest, ::testing::ValuesIn(kPlanCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+// --- the hint command's words ----------------------------------------------
+
+namespace {
+
+struct HintPressCase {
+    const char* name;
+    const char* question;
+    const char* script;  // buttons pressed before the hints (DrillTest::press)
+    int presses;
+    std::vector<std::string> messages;
+    int hintCount;
+};
+
+class HintCommandTest : public DrillTest, public ::testing::WithParamInterface<HintPressCase> {};
+
+TEST_P(HintCommandTest, PressesGiveTheGoalThenTheOperation) {
+    const HintPressCase& c = GetParam();
+    ASSERT_TRUE(start(c.question));
+    press(c.script);
+    const int step = drillState.curStep;
+    ui.clear();
+    for (int i = 0; i < c.presses; ++i)
+        hintClick();
+    EXPECT_EQ(ui.messages(), c.messages);
+    EXPECT_EQ(drillState.hintCount, c.hintCount);
+    EXPECT_EQ(drillState.curStep, step);  // nothing run
+    if (c.hintCount > 0) {
+        EXPECT_EQ(drillState.caption, "　　連立方程式　ヒント" + std::to_string(c.hintCount));
+    }
+}
+
+const HintPressCase kHintPressCases[] = {
+    {"GoalThenOperation",
+     "x+y=5;2x-y=1",
+     "",
+     2,
+     {"第2行の第1列を０にしましょう", "第2行から第1行の2倍をひいてみましょう"},
+     2},
+    {"SwapBringsAOne",
+     "2x+y=4;x-y=-1",
+     "",
+     2,
+     {"第1行の第1列を１にしましょう", "第1行と第2行を入れ替えてみましょう"},
+     2},
+    {"NewStepStartsWithTheGoalAgain",
+     "x+y=5;2x-y=1",
+     "r2 - r1 * 2 run",
+     1,
+     {"第2行の第2列を１にしましょう"},
+     1},
+    {"DivisionByAWholePivot",
+     "x+y=5;2x-y=1",
+     "r2 - r1 * 2 run",
+     2,
+     {"第2行の第2列を１にしましょう", "第2行を-3で割ってみましょう"},
+     2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Hints, HintCommandTest, ::testing::ValuesIn(kHintPressCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What the hint says where there is no operation to name.
+struct HintStateCase {
+    const char* name;
+    std::vector<std::vector<int>> rows;  // coefficients and constant
+    HintState state;
+    std::string text;
+};
+
+class HintStateTest : public ::testing::TestWithParam<HintStateCase> {};
+
+TEST_P(HintStateTest, StateAndWords) {
+    const HintStateCase& c = GetParam();
+    HintMatrix m;
+    for (const auto& row : c.rows) {
+        m.emplace_back();
+        for (int v : row)
+            m.back().push_back({v, 1});
+    }
+    const HintPlan plan = planHint(m);
+    EXPECT_EQ(plan.state, c.state);
+    EXPECT_TRUE(plan.ops.empty());
+    EXPECT_EQ(hintStateText(plan), c.text);
+}
+
+const HintStateCase kHintStateCases[] = {
+    {"ZeroRowWithZero",
+     {{1, 1, 3}, {0, 0, 0}},
+     HintState::ZeroRow,
+     "0 = 0 の行があります。解はいくつありますか"},
+    {"ZeroRowWithConstant",
+     {{1, 2, 3, 1}, {0, 0, 0, -5}, {0, 0, 0, 0}},
+     HintState::ZeroRow,
+     "0 = -5 の行があります。解はいくつありますか"},
+    {"AnswerForm",
+     {{1, 0, 4}, {0, 1, -2}},
+     HintState::Solved,
+     "答えの形になっています。実行して確かめましょう"},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, HintStateTest, ::testing::ValuesIn(kHintStateCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
