@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j "$(nproc)"
-./build/bench/tabulon_bench "$@"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)" --target tabulon_bench
+./build/release/tabulon_bench "$@"
