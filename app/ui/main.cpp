@@ -62,8 +62,9 @@ void reportQuestionsSetUp() {
 int main(int argc, char** argv) {
     TabulonApplication app(argc, argv);
     app.setApplicationName(kAppTitle);
-    app.setWindowIcon(programIcon());
+    // The icon's digits are drawn in the program's font: set up the fonts first.
     setUpJapaneseDesktop(app);
+    app.setWindowIcon(programIcon());
     setUi(&qtUi());
     enterWorkFolder();
     try {
