@@ -138,6 +138,13 @@ bool startQuestion(bool reset) {
     return true;
 }
 
+void chooseQuestion(int unit, int question) {
+    if (!validUnit(unit))
+        return;
+    drillState.curUnit = unit;
+    drillState.curQues[unit] = question;
+}
+
 bool unitReady() {
     const int unit = drillState.curUnit;
     return validUnit(unit) && questionBank.quesCount[unit] > 0;
@@ -262,15 +269,6 @@ NextGlyph timBlinkTimer() {
     drillState.blinkPhase = !drillState.blinkPhase;
     notifyDrillChanged();
     return drillState.nextGlyph;
-}
-
-bool chooseUnitFromList(int unit, const std::string& unitName) {
-    if (!validUnit(unit) || !ui().askYesNo("確認", "「" + unitName + "」の問題に進みますか"))
-        return false;
-    drillState.curUnit = unit;
-    scrollToTop();
-    startQuestion(false);
-    return true;
 }
 
 int specialChoiceImage(int curStep) {

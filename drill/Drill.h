@@ -27,6 +27,9 @@ bool startQuestion(bool reset);
 // not a valid system (parseQuestionLine, QuestionLine.h) is reported as the
 // line followed by "：問題が不正です".
 bool loadQuestion(int unit, int number);
+// The problem choice's OK: `question` of `unit` becomes the current question
+// (set up by the next startQuestion without reset).
+void chooseQuestion(int unit, int question);
 // Whether the current unit has questions to work on: false when the question
 // file did not split or holds no unit of that number. 次の問題 and the unit
 // change then do nothing.
@@ -35,12 +38,6 @@ bool unitReady();
 void clearWorksheet();
 // 次の問題: btnNext and the menu item 次の問題(&N).
 void nextQuestion();
-// The unit chosen in the unit list cmbMenu (1-based, named `unitName` there):
-// asks "「…」の問題に進みますか" under "確認"; on Yes goes on at that unit's
-// current question, from the top of the worksheet, and returns true. On No
-// nothing changes: the list shows curUnit again.
-bool chooseUnitFromList(int unit, const std::string& unitName);
-
 // The special-solution choice stands beside the picture after the current
 // step, two after it when the step is 3 or 8.
 int specialChoiceImage(int curStep);

@@ -194,6 +194,12 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
             return false;
         mode = st.st_mode & 07777;  // the new file keeps the old one's mode
     }
+    // A folder marked read-only takes no new file either, whoever asks.
+    const auto slash = target.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string(".") : target.substr(0, slash == 0 ? 1 : slash);
+    if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0222) == 0)
+        return false;
     std::string tmp = target + ".XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0)

@@ -61,3 +61,10 @@ std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
     parsed.hasDecimalPoint = numberState.hasDecimalPoint;
     return parsed;
 }
+
+std::optional<ParsedQuestion> parseQuestionAside(const std::string& line) {
+    const NumberState kept = numberState;
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
+    numberState = kept;
+    return parsed;
+}

@@ -33,3 +33,8 @@ struct ParsedQuestion {
 // after any message of the equation reader; the caller then shows the line
 // followed by kInvalidQuestionLineSuffix.
 std::optional<ParsedQuestion> parseQuestionLine(const std::string& line);
+
+// The same for a check or a preview, which must leave the question on the
+// worksheet alone: the number state of the last parse (its error code and
+// decimal flag) is left as it was.
+std::optional<ParsedQuestion> parseQuestionAside(const std::string& line);

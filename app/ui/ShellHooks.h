@@ -30,6 +30,8 @@ struct ShellHooks {
     std::function<void()> showRecords;       // 記録(&R)
     std::function<void()> nextQuestion;      // 次の問題(&N)
     std::function<void()> showCalculator;    // 行列の学習: the calculator in its plain mode
+    // The step listing for a step of the worksheet (right mouse button).
+    std::function<void(int step)> showStepListing;
 };
 
 extern ShellHooks shellHooks;

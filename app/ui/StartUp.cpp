@@ -1,5 +1,6 @@
 #include "app/ui/StartUp.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -10,10 +11,14 @@
 #include "arith/ui/TfrmDentaku.h"
 #include "arith/ui/TfrmSentaku.h"
 #include "drill/Drill.h"
+#include "drill/DrillState.h"
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/ui/QtDialogs.h"
+#include "questions/ui/TfrmDebug.h"
+#include "questions/ui/TfrmEditQues.h"
+#include "questions/ui/TfrmMondai.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -73,6 +78,50 @@ void createDrillPanel() {
     panel->syncFromModel();
 }
 
+// The unit switching's question choice: frmMondai for the unit of cmbMenu;
+// OK makes the marked question the drill's current one. Either way cmbMenu
+// then names the unit the drill works in.
+void installProblemChoice() {
+    shellHooks.showProblemChoice = [](bool showUnitList) {
+        if (!frmMondai || !frmMain)
+            return 2;
+        ProblemChoiceRequest request;
+        const int item = frmMain->cmbMenu->currentIndex();
+        request.comboIndex = item >= 0 ? item : drillState.curUnit - 1;
+        request.curQues = drillState.curQues;
+        request.unknownCount = drillState.unknownCount;
+        request.showUnitList = showUnitList;
+        const int result = frmMondai->showFor(request);
+        if (result == 1) {
+            const ChoiceResult chosen = problemChoice.accept();
+            chooseQuestion(chosen.unit, chosen.question);
+        }
+        frmMain->cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        return result;
+    };
+}
+
+// 問題を編集する(&E) and the save procedure of the question text.
+void installQuestionEditor() {
+    shellHooks.saveQuestionFile = [] { return frmEditQues && frmEditQues->saveQuestionFile(); };
+    shellHooks.editQuestions = [] {
+        runQuestionEditor(
+            [] {
+                // The drill starts again at unit 1; the unit choice says so too.
+                const bool ready = startQuestion(true);
+                if (frmMain)
+                    frmMain->cmbMenu->setCurrentIndex(0);
+                if (shellHooks.questionStarted)
+                    shellHooks.questionStarted();
+                return ready;
+            },
+            [] {
+                if (frmMain)
+                    frmMain->switchUnit(false);
+            });
+    };
+}
+
 }  // namespace
 
 // A window is created here, at its place in the order, as a window of the
@@ -86,8 +135,18 @@ void createWindows() {
     frmSentaku = new TfrmSentaku(frmMain);
     QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     frmVersion = new TfrmVersion(frmMain);
-    // Then, in this order: TfrmMondai, TfrmPrintS, TfrmEditQues, TfrmKiroku,
-    // TfrmDelete, TfrmDebug, TfrmKeisan, TfrmInput (places kept for them).
+    frmMondai = new TfrmMondai(frmMain);
+    installProblemChoice();
+    // TfrmPrintS has its place here.
+    frmEditQues = new TfrmEditQues(frmMain);
+    installQuestionEditor();
+    // TfrmKiroku and TfrmDelete have their places here.
+    frmDebug = new TfrmDebug(frmMain);
+    shellHooks.showStepListing = [](int step) {
+        if (frmDebug)
+            frmDebug->showStep(step);
+    };
+    // Then TfrmKeisan and TfrmInput (places kept for them).
     frmDentaku = new TfrmDentaku(frmMain);
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
     // Then TfrmSetsumei.

@@ -233,6 +233,10 @@ void TfrmMain::formShow() {
                            childHeight);
     pageChild->show();
     startChild->show();
+    frmPage->openStepListing = [](int step) {
+        if (shellHooks.showStepListing)
+            shellHooks.showStepListing(step);
+    };
 
     setProgFolder(paths);
     // The record folder is known before the first question is set up: a
@@ -306,8 +310,8 @@ bool TfrmMain::closeQuery() {
         case Answer::No:
             return true;
         case Answer::Yes:
-            // Closes only once the text is safely written; without a save
-            // procedure nothing is written, so the program stays open.
+            // Closes only once the text is safely written: a cancelled or
+            // failed save keeps the program open with the edits.
             return shellHooks.saveQuestionFile && shellHooks.saveQuestionFile();
         default:
             return false;
@@ -410,25 +414,12 @@ void TfrmMain::mnuVersionClick() {
 }
 
 void TfrmMain::cmbMenuChange() {
+    // Without units there is nothing to change to; the combo stays as it was.
     if (!questionBank.hasUnits()) {
         cmbMenu->setCurrentIndex(drillState.curUnit - 1);
         return;
     }
-    if (shellHooks.showProblemChoice) {
-        switchUnit(false);
-        return;
-    }
-    // Until the problem choice window exists, the chosen unit is confirmed
-    // here and goes on at its current question, so every unit stays within
-    // reach and nothing is lost by a slip of the mouse wheel.
-    if (!chooseUnitFromList(cmbMenu->currentIndex() + 1, cmbMenu->currentText().toStdString())) {
-        cmbMenu->setCurrentIndex(drillView().curUnit - 1);
-        return;
-    }
-    if (shellHooks.questionStarted)
-        shellHooks.questionStarted();
-    if (shellHooks.applyFocusRule)
-        shellHooks.applyFocusRule();
+    switchUnit(false);
 }
 
 void TfrmMain::btnCloseClick() {

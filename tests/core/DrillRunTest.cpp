@@ -658,30 +658,6 @@ TEST_F(DrillTest, DecimalFormIsKeptWithTheQuestion) {
     EXPECT_FALSE(answerOn(pic(1))->hasDecimalPoint);
 }
 
-TEST_F(DrillTest, AUnitChosenInTheListIsConfirmedFirst) {
-    setUnit(1, "２元１次連立方程式", {"x+y=5;x-y=1"});
-    setUnit(2, "３元１次連立方程式", {"x+y+z=6;x-y+z=2;x+y-z=0"});
-    ASSERT_TRUE(startQuestion(true));
-    btnScrollUpClick();
-    ASSERT_GT(drillView().scrollPos, 0);
-
-    ui.answers = {Answer::No};
-    EXPECT_FALSE(chooseUnitFromList(2, "３元１次連立方程式"));
-    ASSERT_EQ(ui.log.size(), 1u);
-    EXPECT_EQ(ui.log[0].kind, "yesno");
-    EXPECT_EQ(ui.log[0].caption, "確認");
-    EXPECT_EQ(ui.log[0].text, "「３元１次連立方程式」の問題に進みますか");
-    EXPECT_EQ(drillView().curUnit, 1);
-    EXPECT_EQ(drillState.lstExt.size(), 2u);
-
-    ui.answers = {Answer::Yes};
-    EXPECT_TRUE(chooseUnitFromList(2, "３元１次連立方程式"));
-    EXPECT_EQ(drillView().curUnit, 2);
-    EXPECT_EQ(drillState.lstExt.size(), 3u);
-    EXPECT_EQ(drillView().scrollPos, 0);
-    EXPECT_EQ(textLines(pic(1)), std::vector<std::string>{"1:2(1)つぎの連立方程式を解きなさい"});
-}
-
 TEST(SpecialChoicePlacement, BesideThePictureAfterTheStepAndOnTheScreen) {
     const std::pair<int, int> images[] = {{2, 3}, {3, 5}, {4, 5}, {7, 8}, {8, 10}, {9, 10}};
     for (auto [step, image] : images)

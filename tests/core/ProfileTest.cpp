@@ -229,11 +229,10 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheDiskAsItWas) {
     fs::create_directory(dir + "/locked");
     const std::string locked = dir + "/locked/rec.ini";
     { std::ofstream(locked, std::ios::binary) << "[A]\r\nk=1\r\n"; }
-    if (geteuid() != 0) {
-        fs::permissions(dir + "/locked", fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(writeProfileString(locked, "A", "k", "2"), ProfileStatus::WriteRefused);
-        fs::permissions(dir + "/locked", fs::perms::owner_all);
-    }
+    // Marked read-only, it refuses them to the administrator too.
+    fs::permissions(dir + "/locked", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(writeProfileString(locked, "A", "k", "2"), ProfileStatus::WriteRefused);
+    fs::permissions(dir + "/locked", fs::perms::owner_all);
 }
 
 TEST_F(ProfileTest, ReadOnlyFileIsNotReplacedEvenForTheAdministrator) {

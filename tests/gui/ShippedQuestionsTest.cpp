@@ -27,10 +27,16 @@ class ShippedQuestionsTest : public DrillWindowTest {
         click(frmStart->btnRenritsu);
     }
 
+    // The unit from the combo, its first question marked in the problem choice.
     void chooseUnit(int index) {
-        ui.answers = {Answer::Yes};  // "…の問題に進みますか"
-        frmMain->cmbMenu->setCurrentIndex(index);
-        frmMain->cmbMenu->activated(index);
+        withModal(
+            [&] {
+                frmMain->cmbMenu->setCurrentIndex(index);
+                frmMain->cmbMenu->activated(index);
+            },
+            [](QWidget* modal) {
+                QTest::mouseClick(modal->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+            });
         ASSERT_EQ(drillState.curUnit, index + 1);
         ASSERT_EQ(drillState.curStep, 2);
     }

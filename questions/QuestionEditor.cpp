@@ -1,0 +1,196 @@
+#include "questions/QuestionEditor.h"
+
+#include <string_view>
+
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+#include "questions/QuestionLine.h"
+
+EditorState editorState;
+
+namespace {
+
+constexpr std::string_view kQuestionCharacters = "0123456789+-./;=wxyz";
+
+// Unit lines ("<<" …) and closing lines are written in Japanese and are
+// exempt from the question characters.
+bool isUnitMarkerLine(const std::string& line) {
+    return !line.empty() && (line[0] == '<' || line[0] == '>');
+}
+
+std::string lineNumberText(int index) {
+    return std::to_string(index + 1) + "行目";
+}
+
+// The memo line of question k of unit u, in a text that has split.
+std::optional<int> lineOfQuestion(const std::vector<std::string>& lines, int unit, int k) {
+    int u = 0;
+    int inUnit = 0;
+    bool open = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.starts_with("<<")) {
+            ++u;
+            inUnit = 0;
+            open = true;
+        } else if (line == ">>") {
+            open = false;
+        } else if (open && ++inUnit == k && u == unit) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool questionCharactersAllowed(const std::string& line) {
+    for (char c : line)
+        if (kQuestionCharacters.find(c) == std::string_view::npos)
+            return false;
+    return true;
+}
+
+std::optional<int> firstLineWithoutCp932(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!utf8ToCp932(lines[i]))
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+CheckReport checkQuestionText(QuestionBank& bank) {
+    CheckReport report;
+    report.edtErTangen = "";
+    editorState.checkPassed = false;
+
+    // Characters.
+    for (std::size_t i = 0; i < bank.lines.size(); ++i) {
+        const std::string& line = bank.lines[i];
+        const bool marker = isUnitMarkerLine(line);
+        if (marker ? utf8ToCp932(line).has_value() : questionCharactersAllowed(line))
+            continue;
+        report.lstErQues.push_back(line);
+        report.edtTangen = "";
+        report.focusMemo = true;
+        report.caretLine = static_cast<int>(i);
+        // A unit name that Shift-JIS cannot write could never be saved; say
+        // which line holds it. A question line with a character outside the
+        // questions' own is simply listed.
+        if (marker)
+            report.edtResult = "??? " + lineNumberText(static_cast<int>(i)) +
+                               "にシフトJISで保存できない文字があります";
+        return report;
+    }
+
+    // Structure.
+    if (!splitUnits(bank)) {
+        report.edtResult = kStructureResult;
+        report.edtErTangen = kStructureUnit;
+        report.focusMemo = true;
+        return report;
+    }
+
+    // Questions, unit by unit; the first unit with a bad question ends the check.
+    for (int u = 1; u <= bank.unitTotal && u <= kMaxUnits; ++u) {
+        bool unitFailed = false;
+        for (int k = 1; k <= bank.quesCount[u]; ++k) {
+            const std::string line = bank.question(u, k);
+            if (parseQuestionAside(line))
+                continue;
+            ui().showMessage(line + kInvalidQuestionLineSuffix);
+            report.lstErQues.push_back(line);
+            report.edtTangen = "";
+            report.focusMemo = true;
+            // The caret goes to the first of them, so the teacher can mend it at once.
+            if (!report.caretLine)
+                report.caretLine = lineOfQuestion(bank.lines, u, k);
+            unitFailed = true;
+        }
+        if (unitFailed) {
+            report.edtResult = kQuestionsResult;
+            report.edtErTangen = bank.unitName[u];
+            return report;
+        }
+    }
+
+    // Unit count.
+    report.edtTangen = std::to_string(bank.unitTotal);
+    if (bank.unitTotal == kRequiredUnits) {
+        report.edtResult = kPassedResult;
+        report.edtErTangen = kNone;
+        report.lstErQues.push_back(kNone);
+        report.passed = true;
+        editorState.checkPassed = true;
+    } else {
+        report.edtResult = kUnitCountResult;
+    }
+    return report;
+}
+
+void beginEditing(QuestionBank& bank) {
+    bank.quesBackup = bank.lines;
+    editorState.quesSavedBefore = bank.quesSaved;
+}
+
+void editorShown() {
+    editorState.checkPassed = true;
+    editorState.quesModified = false;
+}
+
+void memoChanged(QuestionBank& bank, std::vector<std::string> lines) {
+    bank.lines = std::move(lines);
+    editorState.quesModified = true;
+    editorState.checkPassed = false;
+}
+
+bool editorOk(QuestionBank& bank) {
+    if (editorState.quesModified && !editorState.checkPassed) {
+        ui().showMessage(kCheckFirstMessage);
+        return false;
+    }
+    if (editorState.quesModified)
+        bank.quesSaved = false;
+    return true;
+}
+
+bool finishEditing(QuestionBank& bank, bool accepted, const EditorCloseActions& actions) {
+    if (accepted) {
+        if (actions.restartDrill && actions.restartDrill()) {
+            if (actions.switchUnit)
+                actions.switchUnit();
+            return true;
+        }
+        ui().showMessage(kFirstQuestionFailedMessage);
+        // The text before the editor comes back, and with it its saved state.
+        bank.quesSaved = editorState.quesSavedBefore;
+    }
+    restoreQuestionBackup(bank);
+    return false;
+}
+
+std::string editorCaption(const QuestionBank& bank) {
+    return kEditorCaptionPrefix + bank.quesFilePath;
+}
+
+bool saveQuestionFile(QuestionBank& bank, const SaveDialog& chooseFile) {
+    if (!chooseFile)
+        return false;
+    const std::optional<std::string> chosen = chooseFile(bank.quesFilePath);
+    if (!chosen || chosen->empty())
+        return false;
+    const std::string& path = *chosen;
+    // The whole text is converted before anything is written, so a line that
+    // Shift-JIS cannot hold never leaves half a file behind.
+    if (std::optional<int> bad = firstLineWithoutCp932(bank.lines)) {
+        ui().showMessage(path + " に保存できません：" + lineNumberText(*bad) + "「" +
+                         bank.lines[*bad] + "」にシフトJISで書けない文字があります");
+        return false;
+    }
+    if (!writeCp932Lines(path, bank.lines)) {
+        ui().showMessage(path + " に保存できません");
+        return false;
+    }
+    bank.quesSaved = true;
+    bank.quesFilePath = path;
+    return true;
+}

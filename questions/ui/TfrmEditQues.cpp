@@ -1,0 +1,226 @@
+#include "questions/ui/TfrmEditQues.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+#include "questions/QuestionBank.h"
+#include "questions/QuestionEditor.h"
+
+QPointer<TfrmEditQues> frmEditQues;
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QLineEdit* outputField(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QLabel* label(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+}  // namespace
+
+TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmEditQues"));
+    setWindowTitle(QStringLiteral("問題の編集"));
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+    resize(800, 600);
+
+    memQues = new QPlainTextEdit(this);
+    memQues->setObjectName(QStringLiteral("memQues"));
+    memQues->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memQues->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont memoFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    memoFont.setPixelSize(15);
+    memQues->setFont(memoFont);
+    connect(memQues, &QPlainTextEdit::textChanged, this, &TfrmEditQues::memQuesChange);
+
+    edtTangen = outputField("edtTangen", this);
+    edtTangen->setMaximumWidth(60);
+    edtResult = outputField("edtResult", this);
+    edtErTangen = outputField("edtErTangen", this);
+    lstErQues = new QListWidget(this);
+    lstErQues->setObjectName(QStringLiteral("lstErQues"));
+    // A line in error, clicked, is found in the text.
+    connect(lstErQues, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const std::string text = item->text().toStdString();
+        for (std::size_t i = 0; i < questionBank.lines.size(); ++i)
+            if (questionBank.lines[i] == text) {
+                caretToLineEnd(static_cast<int>(i));
+                memQues->setFocus();
+                return;
+            }
+    });
+
+    btnCompile = new QPushButton(QStringLiteral("エラーチェック"), this);
+    btnCompile->setObjectName(QStringLiteral("btnCompile"));
+    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    // Enter in the memo makes a new line; no button is pressed by it.
+    for (QPushButton* b : {btnCompile, btnOk, btnCancel}) {
+        b->setAutoDefault(false);
+        b->setMinimumHeight(30);
+    }
+    connect(btnCompile, &QPushButton::clicked, this, &TfrmEditQues::btnCompileClick);
+    connect(btnOk, &QPushButton::clicked, this, &TfrmEditQues::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmEditQues::btnCancelClick);
+
+    auto* side = new QVBoxLayout;
+    auto* units = new QHBoxLayout;
+    units->addWidget(label("単元数", this));
+    units->addWidget(edtTangen);
+    units->addStretch(1);
+    side->addLayout(units);
+    side->addSpacing(8);
+    side->addWidget(label("エラーチェックの結果", this));
+    side->addWidget(edtResult);
+    side->addSpacing(8);
+    side->addWidget(label("エラーの単元", this));
+    side->addWidget(edtErTangen);
+    side->addSpacing(8);
+    side->addWidget(label("エラーの問題", this));
+    side->addWidget(lstErQues, 1);
+    side->addSpacing(12);
+    side->addWidget(btnCompile);
+    side->addSpacing(12);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    side->addLayout(buttons);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(memQues, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnMinimumWidth(1, 280);
+
+    chooseSaveFile = [this](const std::string& preset) -> std::optional<std::string> {
+        QFileDialog dialog(isVisible() ? this : parentWidget(),
+                           QStringLiteral("問題ファイルの保存"), q(preset),
+                           QStringLiteral("SIMﾌｧｲﾙ (*.SIM *.sim)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without its ending gets ".SIM", so the open dialog lists it.
+        dialog.setDefaultSuffix(QStringLiteral("SIM"));
+        dialog.selectFile(q(preset));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst().toStdString();
+    };
+}
+
+void TfrmEditQues::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TfrmEditQues::FormShow() {
+    if (QWidget* frame = parentWidget()) {
+        resize(frame->width(), frame->height());
+        move(0, 0);
+    }
+    filling_ = true;
+    QString text;
+    for (std::size_t i = 0; i < questionBank.lines.size(); ++i) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += q(questionBank.lines[i]);
+    }
+    memQues->setPlainText(text);
+    filling_ = false;
+    editorShown();
+    setWindowTitle(q(editorCaption(questionBank)));
+    edtErTangen->clear();
+    edtTangen->clear();
+    edtResult->clear();
+    lstErQues->clear();
+    memQues->setFocus();
+}
+
+void TfrmEditQues::memQuesChange() {
+    if (filling_)
+        return;
+    edtTangen->clear();
+    lstErQues->clear();
+    edtResult->clear();
+    edtErTangen->clear();
+    memoChanged(questionBank, splitLines(memQues->toPlainText().toStdString()));
+}
+
+void TfrmEditQues::caretToLineEnd(int line) {
+    const QTextBlock block = memQues->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    memQues->setTextCursor(cursor);
+    memQues->ensureCursorVisible();
+}
+
+void TfrmEditQues::btnCompileClick() {
+    QTextCursor start(memQues->document());
+    memQues->setTextCursor(start);
+    const CheckReport report = checkQuestionText(questionBank);
+    if (report.edtTangen)
+        edtTangen->setText(q(*report.edtTangen));
+    if (report.edtResult)
+        edtResult->setText(q(*report.edtResult));
+    if (report.edtErTangen)
+        edtErTangen->setText(q(*report.edtErTangen));
+    lstErQues->clear();
+    for (const std::string& item : report.lstErQues)
+        lstErQues->addItem(q(item));
+    if (report.focusMemo)
+        memQues->setFocus();
+    if (report.caretLine)
+        caretToLineEnd(*report.caretLine);
+}
+
+void TfrmEditQues::btnOkClick() {
+    if (editorOk(questionBank))
+        done(1);
+}
+
+void TfrmEditQues::btnCancelClick() {
+    done(2);
+}
+
+void TfrmEditQues::reject() {
+    // A key or the close box must not throw away an afternoon's typing unasked.
+    if (editorState.quesModified && !ui().askYesNo("確認", "編集した内容を取り消して閉じますか"))
+        return;
+    btnCancelClick();
+}
+
+bool TfrmEditQues::saveQuestionFile() {
+    const bool saved = ::saveQuestionFile(questionBank, chooseSaveFile);
+    if (saved)
+        setWindowTitle(q(editorCaption(questionBank)));
+    return saved;
+}
+
+void runQuestionEditor(const std::function<bool()>& restartDrill,
+                       const std::function<void()>& switchUnit) {
+    if (!frmEditQues)
+        return;
+    beginEditing(questionBank);
+    const bool accepted = frmEditQues->exec() == 1;
+    finishEditing(questionBank, accepted, EditorCloseActions{restartDrill, switchUnit});
+}

@@ -1,0 +1,375 @@
+// The question bank's windows: the problem choice in every place of the unit
+// switching, the step listing, and the question editor with its check, OK,
+// Cancel and saving, up to the frame's close query.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "DrillWindowTest.h"
+#include "drill/DrillState.h"
+#include "questions/ProblemChoice.h"
+#include "questions/QuestionEditor.h"
+#include "questions/ui/TfrmDebug.h"
+#include "questions/ui/TfrmEditQues.h"
+#include "questions/ui/TfrmMondai.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+const std::vector<Lines> kUnits = {
+    {"x+y=7;x-y=3", "2x+3y=13;x-y=-1"},
+    {"x+y+z=6;x-y+z=2;x+y-z=0", "2x+y-z=2;x-y+2z=7;3x+2y+z=11", "x+2y+z=8;2x-y=0;y+3z=11"},
+    {"x+y+z+w=10;x-y+z-w=-2;x+y-z-w=-4;x-y-z+w=0"},
+    {"x+2y=3;2x+4y=6", "x+y+z=3;x+2y+3z=6;2x+3y+4z=9"}};
+
+std::string readBytes(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+template <class T>
+T* child(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+class QuestionBankWindowTest : public DrillWindowTest {
+  protected:
+    void start() {
+        startProgram(kUnits);
+        click(frmStart->btnRenritsu);
+        QApplication::processEvents();
+    }
+
+    // Runs `action`, then handles the modal windows it opens, one after the
+    // other, each with the next function of `steps`; each must close its window.
+    void withModals(const std::function<void()>& action,
+                    std::vector<std::function<void(QWidget*)>> steps) {
+        expectModal = true;
+        std::size_t next = 0;
+        QWidget* handled = nullptr;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == handled || next >= steps.size())
+                return;
+            handled = modal;
+            steps[next++](modal);
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            while (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
+                modal->close();
+                QApplication::processEvents();
+            }
+        });
+        poll.start();
+        guard.start(8000);
+        action();
+        poll.stop();
+        guard.stop();
+        expectModal = false;
+        EXPECT_EQ(next, steps.size()) << "fewer modal windows than expected";
+    }
+
+    static void press(QWidget* modal, const char* name) {
+        QTest::mouseClick(child<QPushButton>(modal, name), Qt::LeftButton);
+    }
+    static std::function<void(QWidget*)> pressOk() {
+        return [](QWidget* m) { press(m, "btnOK"); };
+    }
+    static void chooseInCombo(int index) {
+        frmMain->cmbMenu->setCurrentIndex(index);
+        frmMain->cmbMenu->activated(index);
+    }
+    // Which slots of the choice window show, and which bracket is marked.
+    static std::string slotsShown() {
+        std::string out;
+        for (int k = 1; k <= 5; ++k)
+            out += frmMondai->Image[k]->isVisible() ? (k == problemChoice.marked ? 'M' : 'o') : '-';
+        return out;
+    }
+    static bool markerOn(int k) { return !frmMondai->imgKakko[k]->picture().empty(); }
+    std::vector<std::string> taskRows() {
+        std::vector<std::string> out;
+        for (int i = 1; i <= drillState.unknownCount; ++i)
+            out.push_back(
+                std::to_string(equationList.rows[i].terms[drillState.unknownCount + 1].numerator));
+        return out;
+    }
+    // Replaces the editor's text as a teacher's edit does.
+    static void editText(const Lines& lines) {
+        QString text;
+        for (const auto& l : lines)
+            text += QString::fromStdString(l) + "\n";
+        frmEditQues->memQues->setPlainText(text);
+    }
+    static Lines fileLines(const std::vector<Lines>& units) {
+        static const char* const names[] = {"２元１次連立方程式", "３元１次連立方程式",
+                                            "４元１次連立方程式", "特殊な解が出るもの"};
+        Lines out;
+        for (std::size_t u = 0; u < units.size(); ++u) {
+            out.push_back(std::string("<<") + names[u % 4]);
+            out.insert(out.end(), units[u].begin(), units[u].end());
+            out.push_back(">>");
+        }
+        return out;
+    }
+};
+
+// ---- the problem choice ------------------------------------------------------
+
+TEST_F(QuestionBankWindowTest, QuestionThreeOfUnitTwoThroughTheCombo) {
+    start();
+    withModals([] { chooseInCombo(1); }, {[](QWidget* m) {
+                   EXPECT_EQ(m, frmMondai.data());
+                   EXPECT_EQ(m->windowTitle(), "単元変更");
+                   EXPECT_FALSE(frmMondai->lstTangen->isVisible());
+                   EXPECT_EQ(slotsShown(), "Moo--");
+                   EXPECT_TRUE(markerOn(1));
+                   press(m, "btnShiki3");
+                   EXPECT_EQ(slotsShown(), "ooM--");
+                   EXPECT_TRUE(markerOn(3));
+                   EXPECT_FALSE(markerOn(1));
+                   press(m, "btnOK");
+               }});
+    EXPECT_EQ(drillState.curUnit, 2);
+    EXPECT_EQ(drillState.curQues[2], 3);
+    EXPECT_EQ(drillState.curQues[1], 1);
+    EXPECT_EQ(frmMain->cmbMenu->currentIndex(), 1);
+    EXPECT_EQ(drillState.unknownCount, 3);
+    EXPECT_EQ(taskRows(), (std::vector<std::string>{"8", "0", "11"}));
+    EXPECT_EQ(textLines(picture(1)).back(), "2(3)つぎの連立方程式を解きなさい");
+    EXPECT_TRUE(ui.log.empty());
+}
+
+TEST_F(QuestionBankWindowTest, UnitChangeListsTheUnitsAndPreviewsEachWithItsOwnCount) {
+    start();
+    withModals([] { frmMain->mnuChange->trigger(); }, {[](QWidget* m) {
+                   QListWidget* list = frmMondai->lstTangen;
+                   EXPECT_TRUE(list->isVisible());
+                   QStringList names;
+                   for (int i = 0; i < list->count(); ++i)
+                       names << list->item(i)->text();
+                   EXPECT_EQ(names, (QStringList{"２元１次連立方程式", "３元１次連立方程式",
+                                                 "４元１次連立方程式", "特殊な解が出るもの"}));
+                   EXPECT_EQ(list->currentRow(), 0);
+                   // The fourth unit: two and three unknowns, both drawn.
+                   list->setCurrentRow(3);
+                   EXPECT_EQ(problemChoice.dlgUnit, 4);
+                   EXPECT_EQ(slotsShown(), "Mo---");
+                   EXPECT_EQ(problemChoice.questionSlots[2].rows.size(), 3u);
+                   for (int k = 1; k <= 2; ++k)
+                       EXPECT_TRUE(inked(frmMondai->Image[k]->image())) << k;
+                   QTest::mouseClick(frmMondai->Image[2], Qt::LeftButton);
+                   press(m, "btnOK");
+               }});
+    EXPECT_EQ(drillState.curUnit, 4);
+    EXPECT_EQ(drillState.curQues[4], 2);
+    EXPECT_EQ(frmMain->cmbMenu->currentIndex(), 3);
+    EXPECT_EQ(drillState.unknownCount, 3);
+    EXPECT_FALSE(frmMondai->lstTangen->isVisible());
+}
+
+TEST_F(QuestionBankWindowTest, CancelRestoresEverything) {
+    start();
+    clickAll("btnGyou1 btnTasu btnGyou2 btnJikkou");  // a worksheet in progress
+    const int step = drillState.curStep;
+    for (bool fromMenu : {true, false}) {
+        SCOPED_TRACE(fromMenu ? "単元変更" : "cmbMenu");
+        withModals([&] { fromMenu ? frmMain->mnuChange->trigger() : chooseInCombo(2); },
+                   {[fromMenu](QWidget* m) {
+                       if (fromMenu) {
+                           frmMondai->lstTangen->setCurrentRow(1);
+                           QTest::mouseClick(frmMondai->imgKakko[2], Qt::LeftButton);
+                           frmMondai->lstTangen->setCurrentRow(2);
+                       }
+                       press(m, "btnShiki1");
+                       press(m, "btnCancel");
+                   }});
+        EXPECT_EQ(drillState.curUnit, 1);
+        EXPECT_EQ(drillState.curQues[2], 1);
+        EXPECT_EQ(drillState.curQues[1], 1);
+        EXPECT_EQ(frmMain->cmbMenu->currentIndex(), 0);
+        EXPECT_EQ(drillState.unknownCount, 2);
+        EXPECT_EQ(drillState.curStep, step);
+        EXPECT_EQ(taskRows(), (std::vector<std::string>{"7", "3"}));
+    }
+}
+
+TEST_F(QuestionBankWindowTest, TheStepListingShowsTheRowsOfTheStep) {
+    start();
+    clickAll("btnGyou1 btnTasu btnGyou2 btnJikkou");
+    ASSERT_EQ(drillState.curStep, 3);
+    withModals([] { QTest::mouseClick(image(3), Qt::RightButton, Qt::NoModifier, rowPoint(3, 0)); },
+               {[](QWidget* m) {
+                   EXPECT_EQ(m, frmDebug.data());
+                   EXPECT_EQ(frmDebug->Edit1->text(), "3");
+                   QStringList first;
+                   for (int i = 0; i < frmDebug->LB[0]->count(); ++i)
+                       first << frmDebug->LB[0]->item(i)->text();
+                   EXPECT_EQ(first, (QStringList{"2x1", "0y1", "0=1", "10/1"}));
+                   EXPECT_EQ(frmDebug->LB[1]->count(), 4);
+                   press(m, "btnClose");
+               }});
+}
+
+// ---- the question editor ---------------------------------------------------
+
+TEST_F(QuestionBankWindowTest, TypingThenOkAsksForTheCheck) {
+    start();
+    withModals([] { frmMain->mnuEditRaver->trigger(); }, {[&](QWidget* m) {
+                   EXPECT_EQ(m->windowTitle().toStdString(),
+                             "問題の編集：" + questionBank.quesFilePath);
+                   QTest::keyClicks(frmEditQues->memQues, "a");
+                   press(m, "btnOk");
+                   EXPECT_TRUE(m->isVisible());
+                   EXPECT_EQ(ui.messages(), Lines{"エラーチェックしてください"});
+                   // Esc asks before it throws the edit away; the button does not.
+                   ui.answers = {Answer::No};
+                   QTest::keyClick(frmEditQues->memQues, Qt::Key_Escape);
+                   EXPECT_TRUE(m->isVisible());
+                   EXPECT_EQ(ui.log.back().caption, "確認");
+                   press(m, "btnCancel");
+               }});
+    // Cancelled: the text and the units are those from before.
+    EXPECT_EQ(questionBank.lines, fileLines(kUnits));
+    EXPECT_TRUE(questionBank.quesSaved);
+}
+
+TEST_F(QuestionBankWindowTest, TheCheckPointsAtTheBadLineAndOkRestartsWithTheChoice) {
+    start();
+    chooseQuestion(2, 2);
+    Lines edited = fileLines(kUnits);
+    edited[1] = "x+y=9;x-y=1";
+    Lines broken = edited;
+    broken[7] = "x+y+z=6;x-y+z=2;x+y-w=0";
+    withModals(
+        [] { frmMain->mnuEditRaver->trigger(); },
+        {[&](QWidget* m) {
+             editText(broken);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->edtResult->text(), "??? 誤りがあります ???");
+             EXPECT_EQ(frmEditQues->edtErTangen->text(), "３元１次連立方程式");
+             ASSERT_EQ(frmEditQues->lstErQues->count(), 1);
+             EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(), "x+y+z=6;x-y+z=2;x+y-w=0");
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             // Elsewhere, a click on the listed line finds it again.
+             frmEditQues->memQues->moveCursor(QTextCursor::Start);
+             QTest::mouseClick(
+                 frmEditQues->lstErQues->viewport(), Qt::LeftButton, {},
+                 frmEditQues->lstErQues->visualItemRect(frmEditQues->lstErQues->item(0)).center());
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             // A space: listed at the character stage, the caret at the end of its line.
+             broken[7] = "x+y+z=6;x-y+z=2;x+y-z= 0";
+             editText(broken);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             EXPECT_TRUE(frmEditQues->memQues->textCursor().atBlockEnd());
+             EXPECT_EQ(frmEditQues->edtResult->text(), "");
+             press(m, "btnOk");
+             EXPECT_TRUE(m->isVisible());
+             editText(edited);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->edtResult->text(), "☆☆☆　構文チェック成功　☆☆☆");
+             EXPECT_EQ(frmEditQues->edtTangen->text(), "4");
+             EXPECT_EQ(frmEditQues->edtErTangen->text(), "なし");
+             press(m, "btnOk");
+         },
+         [](QWidget* m) {
+             EXPECT_EQ(m, frmMondai.data());
+             EXPECT_EQ(problemChoice.dlgUnit, 1);
+             press(m, "btnOK");
+         }});
+    const Lines expected = {"x+y+z=6;x-y+z=2;x+y-w=0：問題が不正です",
+                            "エラーチェックしてください"};
+    EXPECT_EQ(ui.messages(), expected);
+    EXPECT_FALSE(questionBank.quesSaved);
+    EXPECT_EQ(drillState.curUnit, 1);
+    EXPECT_EQ(drillState.curQues[2], 1);  // the drill started afresh
+    EXPECT_EQ(taskRows(), (std::vector<std::string>{"9", "1"}));
+}
+
+TEST_F(QuestionBankWindowTest, SavingUnderANewNameAndClosingWithUnsavedEdits) {
+    start();
+    const std::string newPath = tempPath("new.SIM").toStdString();
+    std::vector<std::string> presets;
+    frmEditQues->chooseSaveFile = [&](const std::string& preset) {
+        presets.push_back(preset);
+        return std::optional<std::string>(newPath);
+    };
+    frmMain->mnuSaveAs->trigger();
+    EXPECT_EQ(questionBank.quesFilePath, newPath);
+    EXPECT_EQ(frmEditQues->windowTitle().toStdString(), "問題の編集：" + newPath);
+    EXPECT_EQ(presets, Lines{tempPath("RAver.sim").toStdString()});
+    EXPECT_EQ(readBytes(newPath), readBytes(tempPath("RAver.sim").toStdString()));
+    // The next open dialog starts from the new name.
+    std::string openPreset;
+    frmMain->chooseQuestionFile = [&](const std::string& preset) {
+        openPreset = preset;
+        return std::optional<std::string>();
+    };
+    frmMain->mnuOpen->trigger();
+    EXPECT_EQ(openPreset, newPath);
+
+    // An accepted edit leaves the text unsaved; closing asks, and Yes saves.
+    Lines edited = fileLines(kUnits);
+    edited[2] = "x+y=5;x-y=-1";
+    withModals([] { frmMain->mnuEditRaver->trigger(); }, {[&](QWidget* m) {
+                                                              editText(edited);
+                                                              press(m, "btnCompile");
+                                                              press(m, "btnOk");
+                                                          },
+                                                          pressOk()});
+    ASSERT_FALSE(questionBank.quesSaved);
+    ui.answers = {Answer::Yes};
+    frmMain->close();
+    EXPECT_FALSE(frmMain->isVisible());
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].text, "ファイルを保存しますか？");
+    EXPECT_EQ(presets.back(), newPath);
+    const auto cp932 = utf8ToCp932(joinLinesCrLf(edited));
+    ASSERT_TRUE(cp932);
+    EXPECT_EQ(readBytes(newPath), *cp932);
+}
+
+TEST_F(QuestionBankWindowTest, ASaveIntoAReadOnlyFolderFailsCleanly) {
+    start();
+    const QString locked = tempPath("locked");
+    ASSERT_TRUE(QDir().mkpath(locked));
+    fs::permissions(locked.toStdString(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string target = (locked + "/new.SIM").toStdString();
+    frmEditQues->chooseSaveFile = [&](const std::string&) {
+        return std::optional<std::string>(target);
+    };
+    questionBank.quesSaved = false;
+    frmMain->mnuSaveAs->trigger();
+    EXPECT_EQ(ui.messages(), Lines{target + " に保存できません"});
+    EXPECT_FALSE(questionBank.quesSaved);
+    EXPECT_EQ(questionBank.quesFilePath, tempPath("RAver.sim").toStdString());
+    EXPECT_TRUE(QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    // Closing then asks again; a failed save keeps the program open.
+    ui.clear();
+    ui.answers = {Answer::Yes};
+    frmMain->close();
+    EXPECT_TRUE(frmMain->isVisible());
+    EXPECT_EQ(ui.texts(), (Lines{"ファイルを保存しますか？", target + " に保存できません"}));
+    fs::permissions(locked.toStdString(), fs::perms::owner_all);
+}
+
+}  // namespace
