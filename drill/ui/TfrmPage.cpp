@@ -17,6 +17,7 @@
 #include "drill/Drill.h"
 #include "drill/ui/QtDrillSync.h"
 #include "picture/ui/PicturePainter.h"
+#include "picture/ui/QtAccessible.h"
 
 namespace {
 
@@ -103,6 +104,10 @@ bool TfrmPageImage::sync() {
     // Drawn when it is next painted or read: a picture out of sight (the
     // worksheet behind the start window at start-up) costs nothing until then.
     stale_ = true;
+    if (p)
+        describePicture(this, *p);
+    else
+        setAccessibleDescription(QString());
     update();
     return true;
 }
@@ -215,6 +220,7 @@ void TfrmPage::buildPages() {
         auto* image = new TfrmPageImage(
             k, [k] { return stepPicture(k); }, pictureSize, pnlSheet);
         image->setObjectName(QStringLiteral("Image%1").arg(k));
+        image->setAccessibleName(QStringLiteral("図%1").arg(k));
         image->move(l.imagePos[k].x, l.imagePos[k].y);
         images[k] = image;
     }
@@ -245,6 +251,7 @@ void TfrmPage::buildAnswerGroup() {
     imgBOXX = new TfrmPageImage(
         0, [] { return &answerPictureX(); }, QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
     imgBOXX->setObjectName("imgBOXX");
+    imgBOXX->setAccessibleName(QStringLiteral("解"));
     // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
     imgBOXY = new TfrmPageImage(
         0, [] { return &answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);
