@@ -261,6 +261,13 @@ struct Picture {
     }
 };
 
+// What a picture shows, in words, for assistive technology (a screen reader
+// reads it as the picture's description): its text lines and captions in the
+// order drawn, equations written out ("x+2y=3、x-y=1"), the matrix shown as
+// rows of numbers ("［1, 2 | 3］［0, 1 | 1］"), single numbers and ⊿, then the
+// composed operation. Parts are separated by an ideographic space.
+std::string pictureNarrative(const Picture& picture);
+
 // ---- drawing rules -------------------------------------------------------------
 
 // 25 for 2 unknowns, 20 for 3, 15 for 4, 20 for any other count.

@@ -395,8 +395,13 @@ QPixmap programIconPixmap(int size) {
 }
 
 QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(programIconPixmap(size));
-    return icon;
+    // Drawn once: the application and the frame both ask for it at start-up.
+    // Kept to the end of the process, never destroyed after the application.
+    static const QIcon* icon = [] {
+        auto* sizes = new QIcon;
+        for (int size : {16, 24, 32, 48, 64, 128})
+            sizes->addPixmap(programIconPixmap(size));
+        return sizes;
+    }();
+    return *icon;
 }

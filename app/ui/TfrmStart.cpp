@@ -11,6 +11,7 @@
 #include "app/ui/ShellPainter.h"
 #include "app/ui/TfrmMain.h"
 #include "app/ui/TfrmVersion.h"
+#include "picture/ui/QtAccessible.h"
 #include "platform/ui/QtHelp.h"
 
 namespace {
@@ -58,6 +59,13 @@ TfrmStart::TfrmStart(QWidget* parent) : QWidget(parent) {
     big.setPointSize(font().pointSize() + 2);
     for (QPushButton* b : {btnGridora, btnRenritsu, btnHelp, btnEnd})
         b->setFont(big);
+
+    // Picture faces and padded captions, in words (see picture/ui/QtAccessible.h).
+    nameControls(this, {{"btnTitle", "行列と連立方程式　Tabulon 数学Ｃ"},
+                        {"btnGridora", "行列の学習"},
+                        {"btnRenritsu", "連立方程式"},
+                        {"btnHelp", "ヘルプ"},
+                        {"btnEnd", "終了"}});
 
     connect(btnGridora, &QPushButton::clicked, this, &TfrmStart::btnGridoraClick);
     connect(btnRenritsu, &QPushButton::clicked, this, &TfrmStart::btnRenritsuClick);

@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 #include <exception>
 
+#include "app/ui/QtWorkFolder.h"
+#include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
 #include "app/ui/StartUp.h"
+#include "app/ui/StartupProbe.h"
 #include "app/ui/TfrmMain.h"
+#include "drill/DrillView.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtStartup.h"
 
@@ -33,16 +38,39 @@ class TabulonApplication final : public QApplication {
     }
 };
 
+// Reports each question set up ("question set up 1(1) x+y=7;x-y=3") on the
+// start-up log, after whatever the windows do with it.
+void reportQuestionsSetUp() {
+    if (!startupLog().isInfoEnabled())
+        return;
+    shellHooks.questionStarted = [previous = shellHooks.questionStarted] {
+        if (previous)
+            previous();
+        const DrillView view = drillView();
+        QStringList equations;
+        for (const auto& e : view.equations)
+            equations << QString::fromStdString(e);
+        qCInfo(startupLog).noquote()
+            << "question set up"
+            << QStringLiteral("%1(%2)").arg(view.curUnit).arg(drillState.curQues[view.curUnit])
+            << equations.join(';');
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     TabulonApplication app(argc, argv);
     app.setApplicationName(kAppTitle);
-    app.setWindowIcon(programIcon());
+    // The icon's digits are drawn in the program's font: set up the fonts first.
     setUpJapaneseDesktop(app);
+    app.setWindowIcon(programIcon());
     setUi(&qtUi());
+    enterWorkFolder();
     try {
         createWindows();
+        reportQuestionsSetUp();
+        reportFirstFrame(frmMain);
         frmMain->show();  // the first showing runs the start-up steps
         return app.exec();
     } catch (const std::exception& e) {

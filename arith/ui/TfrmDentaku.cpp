@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "picture/ui/PicturePainter.h"
+#include "picture/ui/QtAccessible.h"
 
 TfrmDentaku* frmDentaku = nullptr;
 
@@ -17,6 +18,7 @@ KeypadPicture::KeypadPicture(PixelSize size, QWidget* parent) : QWidget(parent) 
 
 void KeypadPicture::showPicture(Picture picture) {
     picture_ = std::move(picture);
+    describePicture(this, picture_);
     image_ = renderPicture(picture_, size());
     update();
 }
@@ -88,8 +90,17 @@ TfrmDentaku::TfrmDentaku(QWidget* parent) : QDialog(parent) {
     imgSample->setObjectName(QStringLiteral("imgSample"));
     imgSample->move(150, 176);
 
+    imgSample->setAccessibleName(QStringLiteral("清書"));
+
     btnOk = makeButton(this, "btnOk", QStringLiteral("ＯＫ"), 8, 222, 120, 30);
     btnCancel = makeButton(this, "btnCancel", QStringLiteral("キャンセル"), 134, 222, 120, 30);
+
+    // Symbols, in words (see picture/ui/QtAccessible.h).
+    nameControls(this, {{"btnDecimal", "小数点"},
+                        {"btnMinus", "マイナス"},
+                        {"btnBunsu", "分の"},
+                        {"btnClear", "クリア"},
+                        {"pnlNumber", "入力中の数"}});
 
     connect(btnDecimal, &QPushButton::clicked, this, &TfrmDentaku::btnDecimalClick);
     connect(btnMinus, &QPushButton::clicked, this, &TfrmDentaku::btnMinusClick);

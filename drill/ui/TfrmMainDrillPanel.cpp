@@ -13,6 +13,7 @@
 #include "drill/Drill.h"
 #include "drill/ui/GlyphPainter.h"
 #include "drill/ui/QtDrillSync.h"
+#include "picture/ui/QtAccessible.h"
 
 QPointer<TfrmMainDrillPanel> drillPanel;
 
@@ -155,6 +156,27 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
     column->addLayout(scroll, 2);
     column->addWidget(btnKihon, 2);
     column->addStretch(1);
+
+    // Picture faces and symbols, in words (see picture/ui/QtAccessible.h).
+    nameControls(this, {{"btnGyou1", "第1行"},
+                        {"btnGyou2", "第2行"},
+                        {"btnGyou3", "第3行"},
+                        {"btnGyou4", "第4行"},
+                        {"btnTasu", "たす"},
+                        {"btnHiku", "ひく"},
+                        {"btnKake", "かける"},
+                        {"btnWaru", "わる"},
+                        {"btnKoukan", "入れ替え"},
+                        {"btnJikkou", "実行"},
+                        {"btnTeisei", "訂正"},
+                        {"btnNext", "次の問題"},
+                        {"btnScrollUp", "ワークシートを先へ送る"},
+                        {"btnScrollDown", "ワークシートを前へ戻す"},
+                        {"btnDecimal", "小数点"},
+                        {"btnMinus", "マイナス"},
+                        {"btnBunsu", "分の"},
+                        {"btnClear", "クリア"},
+                        {"pnlNumber", "入力中の数"}});
 
     drillPanel = this;
     watchDrillModel();

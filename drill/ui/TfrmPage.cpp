@@ -12,10 +12,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "drill/Drill.h"
 #include "drill/ui/QtDrillSync.h"
 #include "picture/ui/PicturePainter.h"
+#include "picture/ui/QtAccessible.h"
 
 namespace {
 
@@ -61,6 +63,21 @@ QLabel* starRow(const char* name, QWidget* parent) {
     return label;
 }
 
+// What a picture that shows nothing shows. Every such picture of one size
+// shares one white image (QImage is implicitly shared: a picture that draws
+// on it gets its own copy then), so the many empty pictures of a new
+// worksheet are neither allocated nor painted one by one at start-up.
+QImage whiteImage(QSize size) {
+    static std::vector<QImage> made;
+    for (const QImage& image : made)
+        if (image.size() == size)
+            return image;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    made.push_back(image);
+    return image;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -71,8 +88,7 @@ TfrmPageImage::TfrmPageImage(int number, std::function<const Picture*()> source,
     setFixedSize(size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    image_ = whiteImage(size);
 }
 
 bool TfrmPageImage::sync() {
@@ -81,23 +97,33 @@ bool TfrmPageImage::sync() {
     const std::size_t count = p ? p->items.size() : 0;
     if (rendered_ && p == shown_ && revision == revision_ && count == itemCount_)
         return false;
-    if (p) {
-        image_ = renderPicture(*p, size());
-    } else {
-        image_ = QImage(size(), QImage::Format_RGB32);
-        image_.fill(Qt::white);
-    }
     shown_ = p;
     revision_ = revision;
     itemCount_ = count;
     rendered_ = true;
+    // Drawn when it is next painted or read: a picture out of sight (the
+    // worksheet behind the start window at start-up) costs nothing until then.
+    stale_ = true;
+    if (p)
+        describePicture(this, *p);
+    else
+        setAccessibleDescription(QString());
     update();
     return true;
 }
 
+const QImage& TfrmPageImage::image() const {
+    if (stale_) {
+        const Picture* p = source_ ? source_() : nullptr;
+        image_ = p && !p->empty() ? renderPicture(*p, size()) : whiteImage(size());
+        stale_ = false;
+    }
+    return image_;
+}
+
 void TfrmPageImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, image());
 }
 
 void TfrmPageImage::mouseMoveEvent(QMouseEvent* event) {
@@ -194,6 +220,7 @@ void TfrmPage::buildPages() {
         auto* image = new TfrmPageImage(
             k, [k] { return stepPicture(k); }, pictureSize, pnlSheet);
         image->setObjectName(QStringLiteral("Image%1").arg(k));
+        image->setAccessibleName(QStringLiteral("図%1").arg(k));
         image->move(l.imagePos[k].x, l.imagePos[k].y);
         images[k] = image;
     }
@@ -224,6 +251,7 @@ void TfrmPage::buildAnswerGroup() {
     imgBOXX = new TfrmPageImage(
         0, [] { return &answerPictureX(); }, QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
     imgBOXX->setObjectName("imgBOXX");
+    imgBOXX->setAccessibleName(QStringLiteral("解"));
     // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
     imgBOXY = new TfrmPageImage(
         0, [] { return &answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);

@@ -37,7 +37,7 @@ class TfrmPageImage : public QWidget {
     // Renders the description again when it has changed; returns whether it had.
     bool sync();
     // What the picture shows now.
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,7 +47,8 @@ class TfrmPageImage : public QWidget {
   private:
     int number_;
     std::function<const Picture*()> source_;
-    QImage image_;
+    mutable QImage image_;
+    mutable bool stale_ = false;  // the description changed since image_ was drawn
     const Picture* shown_ = nullptr;
     unsigned revision_ = 0;
     std::size_t itemCount_ = 0;

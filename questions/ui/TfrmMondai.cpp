@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "picture/ui/PicturePainter.h"
+#include "picture/ui/QtAccessible.h"
 
 QPointer<TfrmMondai> frmMondai;
 
@@ -28,6 +29,7 @@ TfrmMondaiPicture::TfrmMondaiPicture(const QString& name, PixelSize size, QWidge
 
 void TfrmMondaiPicture::setPicture(const Picture& picture) {
     picture_ = picture;
+    describePicture(this, picture_);
     update();
 }
 
@@ -81,6 +83,8 @@ TfrmMondai::TfrmMondai(QWidget* parent) : QDialog(parent) {
         Image[k]->setCursor(Qt::PointingHandCursor);
         btnShiki[k] = new QPushButton(QString::fromUtf8(kCircled[k]), Image[k]);
         btnShiki[k]->setObjectName(QStringLiteral("btnShiki%1").arg(k));
+        btnShiki[k]->setAccessibleName(QStringLiteral("第%1問").arg(k));
+        Image[k]->setAccessibleName(QStringLiteral("第%1問の式").arg(k));
         btnShiki[k]->setFont(big);
         btnShiki[k]->setGeometry(kPreviewSize.width - 36, 4, 32, 28);
         btnShiki[k]->setAutoDefault(false);

@@ -2,10 +2,12 @@
 // matrices and ⊿ and the keypad's fair copy put every text, bar and bracket.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "arith/NumberText.h"
 #include "picture/Picture.h"
 
 namespace {
@@ -219,5 +221,86 @@ TEST(Delta, IsOneNumberInTheWorksheetsWrittenForm) {
     EXPECT_EQ(whole.layout.pieces[0].text, "12");
     EXPECT_TRUE(whole.layout.pieces[0].centred);
 }
+
+}  // namespace
+
+// ---- what a picture says to a screen reader ---------------------------------------
+
+namespace {
+
+EquationRow row(const char* text, int unknowns) {
+    EquationRow r;
+    EXPECT_TRUE(parseEquationLine(text, r, unknowns)) << text;
+    return r;
+}
+
+Picture with(std::initializer_list<PictureItem> items) {
+    Picture p;
+    for (const PictureItem& item : items)
+        p.add(item);
+    return p;
+}
+
+// Step 2 of a system, as the worksheet draws it.
+StepMatrixItem stepMatrix(std::initializer_list<const char*> lines) {
+    EquationList list;
+    list.unknownCount = static_cast<int>(lines.size());
+    int i = 1;
+    for (const char* line : lines)
+        list.rows[i++] = row(line, list.unknownCount);
+    return makeStepMatrix(list, 2);
+}
+
+struct NarrativeCase {
+    const char* name;
+    Picture picture;
+    std::string said;
+};
+
+class NarrativeTest : public ::testing::TestWithParam<NarrativeCase> {};
+
+TEST_P(NarrativeTest, SaysWhatThePictureShows) {
+    EXPECT_EQ(pictureNarrative(GetParam().picture), GetParam().said);
+}
+
+OpLabelItem opLabel(const char* text) {
+    return OpLabelItem{46, text};
+}
+
+Picture twoLabels() {
+    Picture p;
+    p.drawOpLabel(opLabel("①＋"));
+    p.drawOpLabel(opLabel("①＋②"));
+    return p;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worksheet, NarrativeTest,
+    ::testing::Values(
+        NarrativeCase{"Empty", Picture{}, ""},
+        NarrativeCase{"Task",
+                      with({makeEquations({row("x+2y=3", 2), row("2x-y=1", 2)}, kRgbBlack, 40, 0,
+                                          Shape::KakkoSS, false),
+                            textLine(1, "1(1)つぎの連立方程式を解きなさい")}),
+                      "x+2y=3、2x-y=1　1(1)つぎの連立方程式を解きなさい"},
+        NarrativeCase{"DecimalsAsWritten",
+                      with({makeEquations({row("0.5x+y=1.5", 2), row("x-1/3y=0", 2)}, kRgbBlack, 40,
+                                          0, Shape::KakkoSS, true)}),
+                      "0.5x+y=1.5、x-1/3y=0"},
+        NarrativeCase{
+            "StepWithItsNarrative",
+            with({stepMatrix({"3x+y=4", "2x-y=1/2"}), textLine(1, "第1行に第2行をたすと")}),
+            "第1行に第2行をたすと　［3, 1 | 4］［2, -1 | 1/2］"},
+        NarrativeCase{"CaptionThenMatrix",
+                      with({stepMatrix({"x=1", "y=2"}), CaptionItem{0, 5, "係数の行列を作ると"}}),
+                      "係数の行列を作ると　［1, 0 | 1］［0, 1 | 2］"},
+        NarrativeCase{"ZeroRowOfASpecialSystem",
+                      with({makeEquations({row("0x+0y=5", 2), row("x-y=0", 2)}, kRgbBlack, 40, 0,
+                                          Shape::KakkoSS, false)}),
+                      "0=5、x-y=0"},
+        NarrativeCase{"OnlyTheLastOperationLabel", twoLabels(), "①＋②"},
+        NarrativeCase{"FairCopyReduced", fairCopyPicture(f(-6, 4)), "-3/2"},
+        NarrativeCase{"Delta", with({deltaItem(f(-2), 25)}), "⊿＝-2"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The installed program: installs the build into a temporary prefix, checks
+# that every part is in its usual place, then starts the installed program
+# (offscreen) from an empty folder, as the desktop entry does, and reads on
+# its start-up log that it set up the first question of the shipped question
+# file in a per-user copy of the shipped folder. A second start after the
+# student has edited the copy, and after installing again, must keep the edit.
+#
+#     bash packaging/install-test.sh <build folder> <source folder>
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+home=$work/home
+empty=$work/empty
+mkdir -p "$home" "$empty"
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/tabulon share/tabulon/RAver.sim share/tabulon/Gridora.hlp \
+    share/tabulon/DATA/matr2201.grt share/applications/tabulon.desktop \
+    share/icons/hicolor/scalable/apps/tabulon.svg \
+    share/icons/hicolor/48x48/apps/tabulon.png share/icons/hicolor/256x256/apps/tabulon.png; do
+    [ -e "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/bin/tabulon" ] || fail "bin/tabulon is not executable"
+[ ! -e "$prefix/share/tabulon/.gitattributes" ] || fail "a file of the repository was installed"
+head -c 8 "$prefix/share/icons/hicolor/256x256/apps/tabulon.png" | od -An -tx1 |
+    grep -q '89 50 4e 47 0d 0a 1a 0a' || fail "the PNG icon is not a PNG file"
+grep -q '^Name\[ja\]=Tabulon 行列と連立方程式$' "$prefix/share/applications/tabulon.desktop" ||
+    fail "the desktop entry has no Japanese name"
+grep -q '^Exec=tabulon$' "$prefix/share/applications/tabulon.desktop" ||
+    fail "the desktop entry does not start the program"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/tabulon.desktop"
+fi
+
+# The first question of a question file, as the start-up log writes it.
+firstQuestion() {
+    iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | grep -v -e '^<<' -e '^>>' -e '^$' | head -1
+}
+
+# Starts the installed program in the empty folder and prints the first
+# question it sets up; the program is ended as soon as it has said so.
+startOnce() {
+    local log=$work/start.log
+    (cd "$empty" && env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
+        QT_LOGGING_RULES="tabulon.startup.info=true" ASAN_OPTIONS=detect_leaks=0 \
+        "$prefix/bin/tabulon" >"$log" 2>&1) &
+    local pid=$!
+    for _ in $(seq 1 600); do
+        if grep -q 'question set up' "$log" 2>/dev/null; then break; fi
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    sed -n 's/.*question set up 1(1) //p' "$log" | head -1
+    grep -q 'question set up' "$log" || { cat "$log" >&2; return 1; }
+}
+
+copy=$home/.local/share/tabulon
+shipped=$(firstQuestion "$prefix/share/tabulon/RAver.sim")
+got=$(startOnce) || fail "the installed program set up no question"
+[ "$got" = "$shipped" ] || fail "first question: got '$got', expected '$shipped'"
+[ -z "$(ls -A "$empty")" ] || fail "the program wrote into the folder it was started in"
+cmp -s "$copy/RAver.sim" "$prefix/share/tabulon/RAver.sim" || fail "no user copy of the questions"
+cmp -s "$copy/DATA/matr2201.grt" "$prefix/share/tabulon/DATA/matr2201.grt" ||
+    fail "no user copy of the sample matrices"
+[ -f "$copy/Gridora.hlp" ] || fail "no user copy of the help document"
+
+# The student's own questions survive a new start and a new installation.
+printf '<<練習\r\n2x+y=5;x-y=1\r\n>>\r\n' | iconv -f UTF-8 -t CP932 >"$copy/RAver.sim"
+printf 'matrix1.0\r\n' >"$copy/DATA/matr2299.grt"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+got=$(startOnce) || fail "the installed program set up no question the second time"
+[ "$got" = "2x+y=5;x-y=1" ] || fail "after reinstalling: got '$got', expected the student's question"
+[ -f "$copy/DATA/matr2299.grt" ] || fail "a saved matrix file was lost"
+echo "installed program: first question '$shipped' set up in $copy"

@@ -1,0 +1,70 @@
+#pragma once
+// Shared pieces of the libFuzzer targets: a UI port that answers without a
+// person, a scratch folder on a memory file system, an exact rational oracle
+// (GMP) and the check that stops the run with a readable reason.
+
+#include <gmpxx.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "arith/Fraction.h"
+#include "platform/UiPort.h"
+
+// Stops the fuzzer with a message when a property does not hold; libFuzzer
+// then saves the input that broke it.
+[[noreturn]] void fuzzFailure(const char* file, int line, const std::string& what);
+#define FUZZ_CHECK(cond, what)                       \
+    do {                                             \
+        if (!(cond))                                 \
+            fuzzFailure(__FILE__, __LINE__, (what)); \
+    } while (0)
+
+// Answers every question without a person: Yes and No in turn, and the
+// special-solution choice alternating "解なし" and "解は無数にある", so that a
+// loop that asks until the answer is right always ends.
+class FuzzUi final : public UiPort {
+  public:
+    FuzzUi() { setUi(this); }
+    ~FuzzUi() override { setUi(nullptr); }
+    FuzzUi(const FuzzUi&) = delete;
+    FuzzUi& operator=(const FuzzUi&) = delete;
+
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    Answer askYesNoCancel(const std::string& caption, const std::string& text) override;
+    Answer askAbortRetryIgnore(const std::string& caption, const std::string& text) override;
+    int chooseSpecialSolution() override;
+    void terminate(int status) override;
+
+    int messages = 0;
+    std::string lastMessage;
+    bool terminated = false;
+
+  private:
+    bool yes_ = false;
+    bool infinitely_ = false;
+};
+
+// A folder of this process for the files a target writes ("/" at the end),
+// on /dev/shm when there is one, so that the many small writes stay in memory.
+const std::string& scratchFolder();
+// Writes bytes to a file as they are (no conversion).
+void writeRawFile(const std::string& path, std::string_view bytes);
+std::string readRawFile(const std::string& path);
+
+// Exact rationals for the oracles.
+using Q = mpq_class;
+// The value of a fraction; its denominator must not be 0.
+Q exactValue(const Fraction& f);
+std::string show(const Q& q);
+
+using QMatrix = std::vector<std::vector<Q>>;
+// The reduced row echelon form (Gauss–Jordan with exact rationals).
+QMatrix reducedEchelon(QMatrix m);
+// Whether the linear systems of two augmented matrices (unknowns, then the
+// constant) have the same solution set: both without solution, or the same
+// reduced row echelon form.
+bool sameSolutionSet(const QMatrix& a, const QMatrix& b);
