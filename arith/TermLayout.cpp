@@ -43,6 +43,7 @@ class LineBuilder {
         p.width = static_cast<int>(t.size());
         p.yOffset = kTextTop;
         p.sign = sign;
+        p.unary = sign && last_ != Last::Value;
         p.term = term;
         add(std::move(p), what);
     }
@@ -97,6 +98,63 @@ class LineBuilder {
     Last last_ = Last::Nothing;
 };
 
+// The width of a character's ink in the line's fonts: a digit, a sign, "="
+// or a letter about one 9-pixel column, a point or a bracket narrower.
+int charInk(char c) {
+    switch (c) {
+        case '.':
+            return 5;
+        case '(':
+        case ')':
+        case '[':
+        case ']':
+        case '{':
+        case '}':
+            return 6;
+        default:
+            return kColumnPixels;
+    }
+}
+
+// The width of a piece's ink; a stacked fraction is as wide as its bar.
+int inkWidth(const TermPiece& p) {
+    if (p.kind == PieceKind::Stacked)
+        return p.width * kColumnPixels;
+    if (p.kind == PieceKind::Letter || p.sign)
+        return kColumnPixels;
+    int width = 0;
+    for (char c : p.text)
+        width += charInk(c);
+    return width;
+}
+
+// The room before a piece: none inside a term (a sign of its own and its
+// number, a coefficient and its letter, kLetterGap before the letter), one
+// space between terms, around a sign between two terms and around "=".
+int gapBefore(const TermPiece& previous, const TermPiece& p) {
+    auto betweenTerms = [](const TermPiece& piece) { return piece.sign && !piece.unary; };
+    if (p.term == previous.term && !betweenTerms(p) && !betweenTerms(previous))
+        return p.kind == PieceKind::Letter && !previous.sign ? kLetterGap : 0;
+    return kTermGap;
+}
+
+// Works out where each piece is drawn (the Typesetting of TermLayout.h).
+void typeset(EquationLayout& out) {
+    int x = 0;
+    for (std::size_t k = 0; k < out.pieces.size(); ++k) {
+        TermPiece& p = out.pieces[k];
+        if (k > 0)
+            x += gapBefore(out.pieces[k - 1], p);
+        p.x = x;
+        p.boxWidth = inkWidth(p);
+        const bool plainText = p.kind == PieceKind::Text && !p.centred && !p.sign;
+        p.align = plainText ? TermAlign::Left : TermAlign::Centre;
+        p.baseline = p.kind == PieceKind::Stacked ? kStackedNumeratorBaseline : kTermBaseline;
+        x += p.boxWidth;
+    }
+    out.pixelWidth = x;
+}
+
 bool negative(const Fraction& f) {
     return (f.numerator < 0) != (f.denominator < 0) && f.numerator != 0;
 }
@@ -143,6 +201,7 @@ EquationLayout layoutEquation(const EquationRow& row, bool hasDecimalPoint) {
         }
     }
     out.narrow = out.columns < kLineColumnLimit;
+    typeset(out);
     return out;
 }
 
@@ -153,6 +212,7 @@ EquationLayout layoutNumber(const Fraction& value) {
         line.text("-", 0, Last::Sign, true);
     line.value(value, 0, false, "");
     out.narrow = out.columns < kLineColumnLimit;
+    typeset(out);
     return out;
 }
 

@@ -14,13 +14,22 @@
 // drawn in the number font.
 //
 // Piece kinds:
-//  - Text: `text` drawn from the piece's left edge at `yOffset`; when
-//    `centred` is set (a whole number), centred within width × 9 pixels.
+//  - Text: `text`; when `centred` is set (a whole number), centred within
+//    width × 9 pixels.
 //  - Stacked: a fraction bar 9 × width pixels long at yOffset + 16 (from the
 //    left edge), `numerator` centred over it at yOffset + 0 and `denominator`
 //    centred under it at yOffset + 18.
 //  - Letter: the unknown's letter in `text`, at `yOffset` (8 pixels down).
 // A term's sign is a piece of its own (Text, `sign` set) before the term.
+//
+// Typesetting. The columns above are the line's bookkeeping (how wide it
+// is, whether it is narrow). The painter draws each piece in the box
+// [x, x + boxWidth) pixels from the line's start, aligned as `align` says,
+// on `baseline` pixels below the line's top: numbers, signs and letters share
+// one baseline whatever their fonts' sizes. The pieces follow each other as
+// wide as their ink: the pieces of one term close together ("−2x", "= −2",
+// kLetterGap between a coefficient and its letter), kTermGap between terms,
+// around a sign between two terms and around "=".
 
 #include <string>
 #include <vector>
@@ -28,6 +37,7 @@
 #include "arith/Equation.h"
 
 enum class PieceKind { Text, Stacked, Letter };
+enum class TermAlign { Centre, Left, Right };
 
 struct TermPiece {
     PieceKind kind = PieceKind::Text;
@@ -39,7 +49,16 @@ struct TermPiece {
     int yOffset = 0;          // pixels from the line's top to the top of the text
     bool centred = false;     // Text: centre within width × 9 pixels
     bool sign = false;        // Text: the "+" or "-" in front of a term
-    int term = -1;            // index of the row's term that the piece draws
+    // A sign that belongs to its term alone (first on the line, after "=" or
+    // an opening bracket), not one between two terms.
+    bool unary = false;
+    int term = -1;  // index of the row's term that the piece draws
+
+    // Where the painter draws it (see Typesetting above).
+    int x = 0;         // pixels from the line's start column
+    int boxWidth = 0;  // pixels
+    TermAlign align = TermAlign::Centre;
+    int baseline = 0;  // pixels below the line's top; a stacked piece: its numerator's
 };
 
 constexpr int kColumnPixels = 9;
@@ -54,11 +73,27 @@ constexpr int kStackedDenominatorTop = 18;
 constexpr int kTextTop = 12;   // numbers on one level, signs, "=", brackets
 constexpr int kLetterTop = 8;  // letters (their larger font sits higher)
 constexpr int kLineSpacing = 30;
+// Baselines below a line's top: numbers on one level, signs, "=", brackets
+// and letters on one; a stacked fraction's numerator over its bar
+// (kStackedBarTop) over its denominator. Digits of the number font are at
+// most kNumberDigitHeight pixels high, so a denominator keeps a gap of
+// kStackedLineGap pixels from a numerator on the next line.
+constexpr int kTermBaseline = 22;
+constexpr int kStackedNumeratorBaseline = 13;
+constexpr int kStackedDenominatorBaseline = 29;
+constexpr int kNumberDigitHeight = 10;
+constexpr int kStackedLineGap =
+    kLineSpacing + kStackedNumeratorBaseline - kNumberDigitHeight - kStackedDenominatorBaseline;
+static_assert(kStackedLineGap >= 3, "stacked fractions on adjacent lines need a gap");
+// Between a coefficient and its letter, and between terms.
+constexpr int kLetterGap = 2;
+constexpr int kTermGap = 6;
 
 struct EquationLayout {
     std::vector<TermPiece> pieces;  // left to right
     int columns = 0;                // right edge of the last piece, in columns
     bool narrow = true;             // columns < kLineColumnLimit
+    int pixelWidth = 0;             // right edge of the last piece's box, in pixels
 };
 
 // Lays out one row, term by term:

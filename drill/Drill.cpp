@@ -7,14 +7,13 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "arith/NumberText.h"
+#include "drill/Hint.h"
 #include "drill/WorksheetOps.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
 #include "questions/QuestionLine.h"
 
 namespace {
-
-constexpr const char* kCaptionTitle = "　　連立方程式";
 
 // Image1: the question's equations beside the brace, and the title line.
 void drawTask(int layoutValue) {
@@ -38,7 +37,8 @@ void drawQuestionMatrix() {
 
 void writeMatrixCaption() {
     if (Picture* p = sheet::picture(2))
-        p->add(CaptionItem{0, 5, "係数の行列を作ると"});
+        if (const StepMatrixItem* m = p->matrix())
+            p->add(captionAbove(leftBracket(*m).rect.top, "係数の行列を作ると"));
 }
 
 bool validUnit(int unit) {
@@ -79,7 +79,10 @@ void clearWorksheet() {
     entryState.opLabel.clear();
     sheet::clearPicture(drillState.curStep + 1);
 
-    drillState.caption = std::string(kCaptionTitle) + drillState.starMarks;
+    drillState.hintCount = 0;
+    drillState.hintStep = 0;
+    drillState.hintOperation.clear();
+    drillState.caption = drillCaption();
     drillState.nextEnabled = true;
     drillState.grbKaiVisible = false;
 

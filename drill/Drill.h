@@ -11,6 +11,7 @@
 #include "drill/DrillState.h"
 #include "drill/DrillView.h"
 #include "drill/Entry.h"
+#include "drill/Hint.h"
 #include "drill/Run.h"
 #include "drill/WorksheetPictures.h"
 

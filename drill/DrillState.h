@@ -28,6 +28,10 @@ struct DrillState {
     int pickedRow = 0;     // row highlighted last; a click selects it
     bool rowClickLock = false;
     std::string starMarks;  // one "★" per question solved since start-up
+    // Hints used on the current question, shown in the caption; not recorded.
+    int hintCount = 0;
+    int hintStep = 0;           // the step the last hint was given on
+    std::string hintOperation;  // the operation the last hint worked towards
     bool blinkPhase = false;
     bool blinkRunning = false;  // timBlink enabled
     NextGlyph nextGlyph = NextGlyph::Q;

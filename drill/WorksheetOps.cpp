@@ -24,7 +24,7 @@ void drawStepPicture(int k) {
     if (!p)
         return;
     p->clear();
-    StepMatrixItem m = makeStepMatrix(equationList, k);
+    StepMatrixItem m = makeStepMatrix(equationList, k, worksheetLayout.imageWidth);
     BracketItem left = leftBracket(m);
     BracketItem right = rightBracket(m);
     p->add(std::move(m));

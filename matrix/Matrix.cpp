@@ -332,7 +332,8 @@ bool productMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
     return true;
 }
 
-InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d) {
+InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
+                            const std::function<void(const Fraction&)>& deltaComputed) {
     InverseOutcome out;
     numberState.overflow = false;
     if (!x.square()) {
@@ -354,6 +355,8 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d) {
     }
     out.hasDelta = true;
     out.delta = delta;
+    if (deltaComputed)
+        deltaComputed(delta);
     if (delta.numerator == 0) {
         ui().showMessage(n == 2 ? kDeltaZero2Message : kDeltaZeroMessage);
         return out;

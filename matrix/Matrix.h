@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
@@ -106,7 +107,10 @@ struct InverseOutcome {
 // c ← the inverse of x as 1/⊿ × the adjugate: c's coefficient is 1/⊿ and its
 // cells are the cofactors of the expanded x. A square x of fewer than 2 rows
 // does nothing and shows nothing. A successful 4 × 4 inverse empties d.
-InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d);
+// `deltaComputed`, when given, is called with ⊿ as soon as it is known, before
+// any message about it, so that the window shows ⊿ while the message is up.
+InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
+                            const std::function<void(const Fraction&)>& deltaComputed = {});
 
 // c ← xⁿ for n from 2 to 40, expanded. expandFirst: the power of A expands a
 // scratch copy of x first and range-tests it; the power of B does not. A

@@ -175,14 +175,16 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
         return false;
     }
 
+    // Every refusal names the file the student was saving.
     const std::string folder = matrixDataFolder(progFolder);
+    std::string path = newMatrixFilePath(progFolder, rows, cols);
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
-        ui().showMessage(folder + "を作れないので保存できません");
+        ui().showMessage(path + "に保存できませんでした（" + folder + "を作れません）");
         return false;
     }
-    const std::string path = newMatrixFilePath(progFolder, rows, cols);
+    path = newMatrixFilePath(progFolder, rows, cols);
     if (!writeFileAtomically(path, *bytes)) {
         ui().showMessage(path + "に保存できませんでした");
         return false;

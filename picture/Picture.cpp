@@ -103,13 +103,47 @@ PixelSize shapeSize(Shape s) {
     return {25, 100};
 }
 
-int entryWidth(const Fraction& value) {
+int entryWidth(const Fraction& value, int charWidth) {
     const WrittenNumber w = writtenNumber(value);
     const std::size_t digits = std::max(w.numerator.size(), w.denominator.size());
-    return kEntryCharWidth * static_cast<int>((w.negative ? 1 : 0) + digits);
+    return charWidth * static_cast<int>((w.negative ? 1 : 0) + digits);
 }
 
-StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
+namespace {
+
+// The right bracket stands this far after the widest constant.
+constexpr int kRightBracketGap = 10;
+constexpr int kBracketWidth = 25;
+
+// Places the columns of a step matrix whose entries are `charWidth` pixels a
+// character: column j at 40 + step j, or right of the widest entry of the
+// column before (one character apart); the constants at 40 + step (n + 1),
+// or one step right of the last coefficients, where "=" would stand. Returns
+// the right edge of the right bracket.
+int placeColumns(StepMatrixItem& m, int unknowns, int charWidth, int step) {
+    m.charWidth = charWidth;
+    int previousRight = kMatrixLeft;
+    for (int j = 0; j <= unknowns; ++j) {  // j == unknowns: the constants
+        const bool constants = j == unknowns;
+        const int place = kMatrixLeft + step * (constants ? unknowns + 1 : j);
+        const int x =
+            j == 0 ? place : std::max(place, previousRight + (constants ? step : charWidth));
+        int right = x;
+        for (auto& row : m.rows) {
+            MatrixEntry& e = row[j];
+            e.x = x;
+            e.width = entryWidth(e.value, charWidth);
+            right = std::max(right, x + e.width);
+        }
+        previousRight = right;
+    }
+    m.drawnWidth = previousRight;
+    return m.drawnWidth + kRightBracketGap + kBracketWidth;
+}
+
+}  // namespace
+
+StepMatrixItem makeStepMatrix(const EquationList& list, int step, int pictureWidth) {
     const int n = list.unknownCount;
     StepMatrixItem m;
     m.step = step;
@@ -129,16 +163,28 @@ StepMatrixItem makeStepMatrix(const EquationList& list, int step) {
                 colour = kRgbBlue;
                 ++matched;
             }
-            int x = kMatrixLeft + kMatrixColumnStep * j;
-            entries.push_back({v, colour, x, entryWidth(v)});
+            entries.push_back({v, colour, 0, 0});
         }
         const Fraction& c = row.terms[n + 1];
-        int x = kMatrixLeft + kMatrixColumnStep * (n + 1);
-        entries.push_back({c, matched == n ? kRgbRed : kRgbBlack, x, entryWidth(c)});
-        m.drawnWidth = x + entryWidth(c);
+        entries.push_back({c, matched == n ? kRgbRed : kRgbBlack, 0, 0});
         m.rows.push_back(std::move(entries));
     }
+    // The natural layout first. A matrix too wide for its picture draws its
+    // columns closer (down to two characters apart), then with narrower
+    // characters, until its right bracket fits.
+    if (pictureWidth <= 0) {
+        placeColumns(m, n, kEntryCharWidth, kMatrixColumnStep);
+        return m;
+    }
+    for (int charWidth = kEntryCharWidth; charWidth >= kMinEntryCharWidth; --charWidth)
+        for (int step = kMatrixColumnStep; step >= 2 * charWidth; step -= 2)
+            if (placeColumns(m, n, charWidth, step) <= pictureWidth)
+                return m;
     return m;
+}
+
+CaptionItem captionAbove(int bracketTop, std::string text, Rgb colour) {
+    return {0, std::min(5, bracketTop - kTextLineHeight), std::move(text), colour};
 }
 
 BracketItem leftBracket(const StepMatrixItem& m) {
@@ -148,8 +194,8 @@ BracketItem leftBracket(const StepMatrixItem& m) {
 
 BracketItem rightBracket(const StepMatrixItem& m) {
     int h = static_cast<int>(m.rows.size()) * kMatrixRowHeight;
-    int x = m.drawnWidth + 10;
-    return {Shape::KakkoR, {x, m.firstLineTop, x + 25, m.firstLineTop + h}};
+    int x = m.drawnWidth + kRightBracketGap;
+    return {Shape::KakkoR, {x, m.firstLineTop, x + kBracketWidth, m.firstLineTop + h}};
 }
 
 BandItem bandFor(const StepMatrixItem& m, int r) {
@@ -171,9 +217,11 @@ EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layou
     e.colour = colour;
     e.layoutValue = layoutValue;
     e.brace = brace;
+    // The brace spans the equations exactly: from the first line's top to
+    // the last line's bottom, 30 pixels a line.
     const PixelSize size = shapeSize(brace);
-    int top = n == 2 ? 25 : 20;
-    e.braceRect = {leftOffset, top, leftOffset + size.width, top + size.height};
+    e.braceRect = {leftOffset, layoutValue, leftOffset + size.width,
+                   layoutValue + kLineSpacing * n};
     e.firstColumn = (e.braceRect.right + 5) / 16 + 2;
     return e;
 }

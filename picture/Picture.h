@@ -38,29 +38,49 @@ PixelSize shapeSize(Shape s);
 
 constexpr int kMatrixRowHeight = 30;
 constexpr int kMatrixLeft = 40;        // x of the first entry
-constexpr int kMatrixColumnStep = 40;  // entry j at kMatrixLeft + j * kMatrixColumnStep
+constexpr int kMatrixColumnStep = 40;  // entry j at kMatrixLeft + j * kMatrixColumnStep at least
 constexpr int kEntryCharWidth = 9;     // width of one character of a matrix entry
+// A wide matrix is drawn with narrower characters (and a smaller font) down to
+// this width, so that it keeps within its picture.
+constexpr int kMinEntryCharWidth = 6;
+// Where the digits of an entry stand in its row, below the row's top: a whole
+// number (and the minus sign) on one level, or the numerator over a bar over
+// the denominator. The digits of the entries' font are at most kDigitHeight
+// pixels high and sit on their baseline, so the denominator of one row and the
+// numerator of the next keep a gap of kEntryRowGap pixels.
+constexpr int kEntryBaseline = 20;
+constexpr int kEntryNumeratorBaseline = 12;
+constexpr int kEntryBarTop = 14;  // 1 pixel high
+constexpr int kEntryDenominatorBaseline = 26;
+constexpr int kDigitHeight = 10;
+constexpr int kEntryRowGap =
+    kMatrixRowHeight + kEntryNumeratorBaseline - kDigitHeight - kEntryDenominatorBaseline;
+static_assert(kEntryRowGap >= 3, "stacked fractions of adjacent rows need a visible gap");
 
 // One entry of a drawn augmented matrix.
 struct MatrixEntry {
     Fraction value;
     Rgb colour;
     int x = 0;      // left edge
-    int width = 0;  // kEntryCharWidth per character: minus sign, then the longer of
+    int width = 0;  // charWidth per character: minus sign, then the longer of
                     // numerator and denominator (a fraction is stacked)
 };
 
 // A step's augmented matrix: row r at y = firstLineTop + 30 r; each row holds
-// the unknownCount coefficient entries and then the constant (drawn at
-// x = 40 + 40 (unknownCount + 1), the place of "=" staying empty).
-// drawnWidth is computed here, from the entry widths above, and the bands and
-// the right bracket are placed from it: the painter draws each entry within
-// its [x, x + width) cell.
+// the unknownCount coefficient entries and then the constant, the place of
+// "=" staying empty between them. Column j starts at 40 + 40 j, or further
+// right when an entry of the column before is wider than the step (a step
+// narrower than 40 when the matrix would not fit its picture otherwise): all
+// rows share the column's x, so nothing overlaps. drawnWidth is the right edge of
+// the widest constant; the bands and the right bracket are placed from it.
+// The painter draws each entry within its [x, x + width) cell in a font of
+// charWidth pixels per digit.
 struct StepMatrixItem {
     int step = 0;
     int firstLineTop = 20;
+    int charWidth = kEntryCharWidth;
     std::vector<std::vector<MatrixEntry>> rows;
-    int drawnWidth = 0;  // x after the constant of the last row
+    int drawnWidth = 0;  // right edge of the widest entry of the constants' column
     int rowTop(int r) const { return firstLineTop + kMatrixRowHeight * r; }
 };
 
@@ -88,6 +108,10 @@ struct TextLineItem {
     Rgb colour = kRgbBlack;
     bool bold = false;
 };
+
+// Height of a line of the pictures' 9-point text (text lines, captions, the
+// composed operation): no glyph reaches below y + kTextLineHeight.
+constexpr int kTextLineHeight = 14;
 
 // A caption in the picture's own font, size 9 ("係数の行列を作ると", the
 // calculator's "Ａ×Ｂ" in blue).
@@ -250,20 +274,26 @@ std::string pictureNarrative(const Picture& picture);
 int firstLineTopFor(int unknownCount);
 // The brace for 2, 3 and 4 equations.
 Shape braceFor(int unknownCount);
-// Width of a matrix entry: 9 pixels per character.
-int entryWidth(const Fraction& value);
+// Width of a matrix entry: `charWidth` pixels per character.
+int entryWidth(const Fraction& value, int charWidth = kEntryCharWidth);
 // The augmented matrix of `step` as a step picture draws it, with the
 // colouring: a coefficient is red when it is 1 on the diagonal, blue when it
 // is 0 off it, black otherwise; the constant is red when every coefficient of
-// its row was red or blue.
-StepMatrixItem makeStepMatrix(const EquationList& list, int step);
+// its row was red or blue. With a picture width, a matrix too wide for it
+// draws its columns closer, then with narrower characters (down to
+// kMinEntryCharWidth), so that its right bracket stays inside the picture.
+StepMatrixItem makeStepMatrix(const EquationList& list, int step, int pictureWidth = 0);
+// A caption written above a picture whose bracket's top is `bracketTop`: at
+// (0, 5), or higher when that would run under the bracket.
+CaptionItem captionAbove(int bracketTop, std::string text, Rgb colour = kRgbBlack);
 // The two brackets of a step matrix.
 BracketItem leftBracket(const StepMatrixItem& m);
 BracketItem rightBracket(const StepMatrixItem& m);
 // The band over row r of a step matrix: (40, top) to (drawnWidth + 20, top + 29).
 BandItem bandFor(const StepMatrixItem& m, int r);
-// Equations beside a brace drawn at (leftOffset, 25) for 2 unknowns,
-// (leftOffset, 20) otherwise; lines start at column (brace right + 5) / 16 + 2.
+// Equations beside a brace drawn from (leftOffset, layoutValue), as high as
+// the lines (30 pixels each), so that it spans them exactly; lines start at
+// column (brace right + 5) / 16 + 2.
 EquationsItem makeEquations(std::vector<EquationRow> rows, Rgb colour, int layoutValue,
                             int leftOffset, Shape brace, bool hasDecimalPoint);
 // Text line k.

@@ -24,12 +24,13 @@ struct ShellHooks {
     std::function<void()> questionStarted;
 
     // Menu and button commands of later windows.
-    std::function<bool()> saveQuestionFile;  // 保存する(&S); true when written
-    std::function<void()> editQuestions;     // 問題を編集する(&E)
-    std::function<void()> printWorksheet;    // 印刷する(&P)
-    std::function<void()> showRecords;       // 記録(&R)
-    std::function<void()> nextQuestion;      // 次の問題(&N)
-    std::function<void()> showCalculator;    // 行列の学習: the calculator in its plain mode
+    std::function<bool()> saveQuestionFile;   // 保存する(&S); true when written
+    std::function<void()> editQuestions;      // 問題を編集する(&E)
+    std::function<void()> printWorksheet;     // 印刷する(&P)
+    std::function<void()> showPrintSettings;  // 印刷の設定(&T)
+    std::function<void()> showRecords;        // 記録(&R)
+    std::function<void()> nextQuestion;       // 次の問題(&N)
+    std::function<void()> showCalculator;     // 行列の学習: the calculator in its plain mode
     // The step listing for a step of the worksheet (right mouse button).
     std::function<void(int step)> showStepListing;
 };

@@ -1,6 +1,7 @@
 #include "app/ui/StartUp.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,10 +16,18 @@
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
+#include "drill/ui/TfrmPrintS.h"
+#include "matrix/Matrix.h"
+#include "matrix/ui/TfrmInput.h"
+#include "matrix/ui/TfrmKeisan.h"
+#include "platform/Paths.h"
 #include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtHelp.h"
 #include "questions/ui/TfrmDebug.h"
 #include "questions/ui/TfrmEditQues.h"
 #include "questions/ui/TfrmMondai.h"
+#include "records/ui/TfrmDelete.h"
+#include "records/ui/TfrmKiroku.h"
 
 // The program-wide window instances. A window deleted with the frame sets
 // its instance back to null.
@@ -122,6 +131,48 @@ void installQuestionEditor() {
     };
 }
 
+// The matrix study: the calculator in its plain mode from the start window,
+// in its solve-by-inverse mode from the drill's 逆行列で解く, with the keypad
+// for its coefficients and the program's help.
+void wireMatrixStudy() {
+    frmKeisan->runKeypad = [] {
+        const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
+        return std::pair<int, Fraction>(result, keypadValue);
+    };
+    // The help window opened over the calculator is a window of the
+    // calculator: as a window of the frame it would be blocked by the modal
+    // calculator, unusable and in its way. It goes back to the frame after.
+    frmKeisan->openHelp = [] {
+        if (HelpWindow* help = helpWindow(); help && help->parentWidget() != frmKeisan)
+            help->setParent(frmKeisan, Qt::Window);
+        if (!paths.progFolder.empty())
+            QDir::setCurrent(QString::fromStdString(paths.progFolder));
+        showHelp(frmKeisan, kHelpContents, kHelpContentsData);
+    };
+    auto runCalculator = [](bool solveByInverse) {
+        matrices.solveByInverseMode = solveByInverse;
+        frmKeisan->exec();
+        matrices.solveByInverseMode = false;
+        if (HelpWindow* help = helpWindow(); help && help->parentWidget() == frmKeisan) {
+            const bool shown = help->isVisible();
+            help->setParent(frmMain, Qt::Window);
+            if (shown)
+                help->show();
+        }
+    };
+    shellHooks.showCalculator = [runCalculator] { runCalculator(false); };
+    if (drillPanel) {
+        drillPanel->solveByInverse = [runCalculator] {
+            // Only a question on the worksheet has a system to solve.
+            if (!frmKeisan || !drillState.questionReady)
+                return;
+            runCalculator(true);
+            if (shellHooks.applyFocusRule)
+                shellHooks.applyFocusRule();
+        };
+    }
+}
+
 }  // namespace
 
 // A window is created here, at its place in the order, as a window of the
@@ -137,19 +188,34 @@ void createWindows() {
     frmVersion = new TfrmVersion(frmMain);
     frmMondai = new TfrmMondai(frmMain);
     installProblemChoice();
-    // TfrmPrintS has its place here.
+    frmPrintS = new TfrmPrintS(frmMain);
+    shellHooks.printWorksheet = [] {
+        if (frmPrintS)
+            frmPrintS->printCommand();
+    };
+    shellHooks.showPrintSettings = [] {
+        if (frmPrintS)
+            frmPrintS->exec();
+    };
     frmEditQues = new TfrmEditQues(frmMain);
     installQuestionEditor();
-    // TfrmKiroku and TfrmDelete have their places here.
+    frmKiroku = new TfrmKiroku(frmMain);
+    frmDelete = new TfrmDelete(frmMain);
+    shellHooks.showRecords = [] {
+        if (frmKiroku)
+            frmKiroku->exec();
+    };
     frmDebug = new TfrmDebug(frmMain);
     shellHooks.showStepListing = [](int step) {
         if (frmDebug)
             frmDebug->showStep(step);
     };
-    // Then TfrmKeisan and TfrmInput (places kept for them).
+    frmKeisan = new TfrmKeisan(frmMain);
+    frmInput = new TfrmInput(frmMain);
     frmDentaku = new TfrmDentaku(frmMain);
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
-    // Then TfrmSetsumei.
+    frmSetsumei = new TfrmSetsumei(frmMain);
+    wireMatrixStudy();
 }
 
 void destroyWindows() {

@@ -154,6 +154,8 @@ void TfrmMain::buildMenu() {
     mnuFile->addSeparator();
     mnuPrint = addItem(mnuFile, "mnuPrint", QStringLiteral("印刷する(&P)"), this,
                        &TfrmMain::mnuPrintClick);
+    mnuPrintSetting = addItem(mnuFile, "mnuPrintSetting", QStringLiteral("印刷の設定(&T)..."), this,
+                              &TfrmMain::mnuPrintSettingClick);
     mnuFile->addSeparator();
     mnuClose =
         addItem(mnuFile, "mnuClose", QStringLiteral("閉じる(&C)"), this, &TfrmMain::mnuCloseClick);
@@ -174,6 +176,10 @@ void TfrmMain::buildMenu() {
                       &TfrmMain::mnuNextClick);
     mnuChange = addItem(mnuMondai, "mnuChange", QStringLiteral("単元変更(&C)"), this,
                         &TfrmMain::mnuChangeClick);
+    mnuMondai->addSeparator();
+    mnuHint =
+        addItem(mnuMondai, "mnuHint", QStringLiteral("ヒント(&T)"), this, &TfrmMain::mnuHintClick);
+    mnuHint->setShortcut(QKeySequence(Qt::Key_F2));
 
     mnuHelp = new QMenu(QStringLiteral("ヘルプ(&H)"), this);
     mnuHelp->setObjectName("mnuHelp");
@@ -373,6 +379,11 @@ void TfrmMain::mnuPrintClick() {
         shellHooks.printWorksheet();
 }
 
+void TfrmMain::mnuPrintSettingClick() {
+    if (shellHooks.showPrintSettings)
+        shellHooks.showPrintSettings();
+}
+
 void TfrmMain::mnuCloseClick() {
     showStart();
 }
@@ -390,6 +401,10 @@ void TfrmMain::mnuRecordClick() {
 void TfrmMain::mnuNextClick() {
     if (shellHooks.nextQuestion)
         shellHooks.nextQuestion();
+}
+
+void TfrmMain::mnuHintClick() {
+    hintClick();
 }
 
 void TfrmMain::mnuChangeClick() {

@@ -48,11 +48,13 @@ class TfrmMain : public QMainWindow {
     void mnuOpenClick();
     void mnuSaveAsClick();
     void mnuPrintClick();
+    void mnuPrintSettingClick();
     void mnuCloseClick();
     void mnuEditRaverClick();
     void mnuRecordClick();
     void mnuNextClick();
     void mnuChangeClick();
+    void mnuHintClick();  // ヒント(&T), F2
     void mnuHowToClick();
     void mnuOnePointClick();
     void mnuVersionClick();
@@ -77,6 +79,7 @@ class TfrmMain : public QMainWindow {
     QAction* mnuOpen = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintSetting = nullptr;
     QAction* mnuClose = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditRaver = nullptr;
@@ -85,6 +88,7 @@ class TfrmMain : public QMainWindow {
     QMenu* mnuMondai = nullptr;
     QAction* mnuNext = nullptr;
     QAction* mnuChange = nullptr;
+    QAction* mnuHint = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHowTo = nullptr;
     QAction* mnuOnePoint = nullptr;

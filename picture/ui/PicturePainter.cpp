@@ -13,15 +13,10 @@
 
 namespace {
 
-constexpr int kTextPixels = 12;   // 9 points
-constexpr int kEntryPixels = 13;  // 10 points, as the equations' numbers
+constexpr int kTextPixels = 12;  // 9 points
 // 10 and 12 points: the equations' numbers and letters.
 constexpr int kNumberPixels = 13;
 constexpr int kLetterPixels = 16;
-// Within a step matrix's row.
-constexpr int kEntryTextTop = 8;  // a one-level entry, below the row's top
-constexpr int kEntryBarTop = 15;  // the bar of a stacked entry
-constexpr int kEntryDenominatorTop = 16;
 constexpr int kEntryInset = 2;  // the cell's text starts this far right of its x
 
 QColor qColour(const Rgb& c) {
@@ -52,10 +47,17 @@ void textAt(QPainter& painter, int x, int top, const QString& text) {
     painter.drawText(QPoint(x, top + QFontMetrics(painter.font()).ascent()), text);
 }
 
-// Writes `text` centred within [left, left + width).
-void centredAt(QPainter& painter, int left, int width, int top, const QString& text) {
+// Writes `text` on `baseline`, centred within [left, left + width), left-
+// or right-aligned in it.
+void textOn(QPainter& painter, int left, int width, int baseline, const QString& text,
+            TermAlign align = TermAlign::Centre) {
     const int advance = QFontMetrics(painter.font()).horizontalAdvance(text);
-    textAt(painter, left + (width - advance) / 2, top, text);
+    int x = left;
+    if (align == TermAlign::Centre)
+        x = left + (width - advance) / 2;
+    else if (align == TermAlign::Right)
+        x = left + width - advance;
+    painter.drawText(QPoint(x, baseline), text);
 }
 
 // A bar one picture pixel high: a filled rectangle, so that it covers whole
@@ -67,33 +69,33 @@ void bar(QPainter& painter, int left, int top, int width) {
 
 // One entry of a step matrix within its cell [x, x + width): the minus sign
 // in the first character's place, then the number, stacked when it is a
-// fraction.
-void paintEntry(QPainter& painter, const MatrixEntry& entry, int rowTop) {
+// fraction, on the baselines the description gives.
+void paintEntry(QPainter& painter, const MatrixEntry& entry, int rowTop, int charWidth) {
     const WrittenNumber w = writtenNumber(entry.value);
     painter.setPen(QPen(qColour(entry.colour), 1));
     // A little room on the left keeps the digits clear of a band's edge.
     int x = entry.x + kEntryInset;
     int width = entry.width;
     if (w.negative) {
-        // One level with the bar of a fraction, or with the digits of a whole number.
-        centredAt(painter, x, kEntryCharWidth, rowTop + kEntryTextTop, signText("-"));
-        x += kEntryCharWidth;
-        width -= kEntryCharWidth;
+        // The typographic minus stands at the height of a fraction's bar.
+        textOn(painter, x, charWidth, rowTop + kEntryBaseline, signText("-"));
+        x += charWidth;
+        width -= charWidth;
     }
     if (w.whole()) {
-        centredAt(painter, x, width, rowTop + kEntryTextTop, q(w.numerator));
+        textOn(painter, x, width, rowTop + kEntryBaseline, q(w.numerator));
         return;
     }
-    centredAt(painter, x, width, rowTop, q(w.numerator));
-    centredAt(painter, x, width, rowTop + kEntryDenominatorTop, q(w.denominator));
+    textOn(painter, x, width, rowTop + kEntryNumeratorBaseline, q(w.numerator));
+    textOn(painter, x, width, rowTop + kEntryDenominatorBaseline, q(w.denominator));
     bar(painter, x, rowTop + kEntryBarTop, width);
 }
 
 void paintStepMatrix(QPainter& painter, const StepMatrixItem& matrix) {
-    painter.setFont(matrixEntryFont());
+    painter.setFont(matrixEntryFont(matrix.charWidth));
     for (std::size_t r = 0; r < matrix.rows.size(); ++r)
         for (const MatrixEntry& entry : matrix.rows[r])
-            paintEntry(painter, entry, matrix.rowTop(static_cast<int>(r)));
+            paintEntry(painter, entry, matrix.rowTop(static_cast<int>(r)), matrix.charWidth);
 }
 
 void paintEquations(QPainter& painter, const EquationsItem& item) {
@@ -205,9 +207,21 @@ QFont pictureTextFont(bool bold) {
     return font;
 }
 
-QFont matrixEntryFont() {
+QFont matrixEntryFont(int charWidth) {
+    // 13 pixels for 9-pixel characters; for narrower characters the largest
+    // size whose digits are no wider than they.
     QFont font = equationNumberFont(false);
-    font.setPixelSize(kEntryPixels);
+    int pixels = std::max(1, kNumberPixels * charWidth / kEntryCharWidth);
+    for (; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (char d = '0'; d <= '9'; ++d)
+            widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(d)));
+        if (widest <= charWidth + 0.1)
+            break;
+    }
+    font.setPixelSize(pixels);
     return font;
 }
 
@@ -238,29 +252,23 @@ void paintEquationLine(QPainter& painter, const EquationLayout& line, int left, 
     const QFont numbers = equationNumberFont(secondFont);
     const QFont letters = equationLetterFont();
     for (const TermPiece& piece : line.pieces) {
-        const int x = left + piece.column * kColumnPixels;
-        const int width = piece.width * kColumnPixels;
-        const int y = top + piece.yOffset;
+        const int x = left + piece.x;
+        const int width = piece.boxWidth;
         switch (piece.kind) {
             case PieceKind::Text:
                 painter.setFont(numbers);
-                if (piece.sign)
-                    centredAt(painter, x, width, y, signText(piece.text));
-                else if (piece.centred)
-                    centredAt(painter, x, width, y, q(piece.text));
-                else
-                    textAt(painter, x, y, q(piece.text));
+                textOn(painter, x, width, top + piece.baseline,
+                       piece.sign ? signText(piece.text) : q(piece.text), piece.align);
                 break;
             case PieceKind::Letter:
                 painter.setFont(letters);
-                centredAt(painter, x, width, y, q(piece.text));
+                textOn(painter, x, width, top + piece.baseline, q(piece.text), piece.align);
                 break;
             case PieceKind::Stacked:
                 painter.setFont(numbers);
-                centredAt(painter, x, width, y, q(piece.numerator));
-                centredAt(painter, x, width, y + kStackedDenominatorTop - kStackedNumeratorTop,
-                          q(piece.denominator));
-                bar(painter, x, y + kStackedBarTop - kStackedNumeratorTop, width);
+                textOn(painter, x, width, top + kStackedNumeratorBaseline, q(piece.numerator));
+                textOn(painter, x, width, top + kStackedDenominatorBaseline, q(piece.denominator));
+                bar(painter, x, top + kStackedBarTop, width);
                 break;
         }
     }

@@ -55,8 +55,8 @@ QPixmap shapePixmap(Shape shape, QSize size);
 // Fonts, in picture pixels. "ＭＳ Ｐゴシック" at 9 points: text lines,
 // captions and the composed operation.
 QFont pictureTextFont(bool bold = false);
-// The entries of a step matrix.
-QFont matrixEntryFont();
+// The entries of a step matrix whose characters are `charWidth` pixels wide.
+QFont matrixEntryFont(int charWidth = kEntryCharWidth);
 // The calculator's fractions and the keypad's fair copy (12 pixels).
 QFont fractionFont();
 // The number font of the equations: bold, or the second, non-bold font used

@@ -479,7 +479,7 @@ TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     EXPECT_EQ(task->rows.size(), 2u);
     EXPECT_EQ(task->layoutValue, 40);
     EXPECT_EQ(task->brace, Shape::KakkoSS);
-    EXPECT_EQ(task->braceRect, (PixelRect{0, 25, 25, 85}));
+    EXPECT_EQ(task->braceRect, (PixelRect{0, 40, 25, 100}));  // spans the two lines
     EXPECT_EQ(task->firstColumn, (25 + 5) / 16 + 2);
     const StepMatrixItem* m = pic(2).matrix();
     ASSERT_NE(m, nullptr);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,10 @@ struct KeypadReading {
     int32_t numerator;
     int32_t denominator;
 };
+
+void PrintTo(const KeypadReading& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class KeypadRefusalTest : public NumberTextTest,
                           public ::testing::WithParamInterface<KeypadReading> {};

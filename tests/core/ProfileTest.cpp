@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -131,6 +132,10 @@ struct QuotedValue {
     const char* value;
     int32_t number;
 };
+
+void PrintTo(const QuotedValue& c, std::ostream* out) {
+    *out << c.line;
+}
 
 class ProfileQuoteTest : public ProfileTest, public ::testing::WithParamInterface<QuotedValue> {};
 

@@ -234,6 +234,10 @@ struct RefusedText {
     const char* message;
 };
 
+void PrintTo(const RefusedText& c, std::ostream* out) {
+    *out << c.message;
+}
+
 class DentakuRefusalTest : public DentakuTest, public ::testing::WithParamInterface<RefusedText> {};
 
 TEST_P(DentakuRefusalTest, OkAndFairCopyKeepTheWindowOpen) {

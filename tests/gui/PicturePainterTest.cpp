@@ -212,3 +212,40 @@ TEST(PicturePainterTest, APrinterGetsTheSameDescriptionAtItsOwnResolution) {
 }
 
 }  // namespace
+
+namespace {
+
+// The descriptions lay text out with a few measures of the fonts: digits of
+// a matrix entry no wider than its characters and no higher than
+// kDigitHeight, the equations' digits no higher than kNumberDigitHeight, all
+// on their baseline, and a line of 9-point text no taller than
+// kTextLineHeight. The painter's fonts must keep to them.
+TEST(PictureFonts, KeepToTheMeasuresOfTheDescriptions) {
+    const QString digits = QStringLiteral("0123456789");
+    for (int charWidth = kMinEntryCharWidth; charWidth <= kEntryCharWidth; ++charWidth) {
+        const QFontMetricsF m(matrixEntryFont(charWidth));
+        for (QChar d : digits)
+            EXPECT_LE(m.horizontalAdvance(d), charWidth + 0.1) << charWidth << " " << d.toLatin1();
+        const QRectF ink = m.tightBoundingRect(digits);
+        EXPECT_LE(-ink.top(), kDigitHeight) << charWidth;
+        EXPECT_LE(ink.bottom(), 1) << charWidth;
+    }
+    const QFontMetricsF numbers(equationNumberFont(false));
+    EXPECT_LE(-numbers.tightBoundingRect(digits).top(), kNumberDigitHeight);
+    EXPECT_LE(numbers.tightBoundingRect(digits).bottom(), 1);
+    EXPECT_LE(-QFontMetricsF(equationNumberFont(true)).tightBoundingRect(digits).top(),
+              kNumberDigitHeight);
+    // Letters without descenders stand on the same baseline as the digits.
+    const QFontMetricsF letters(equationLetterFont());
+    for (const char* letter : {"x", "z", "w"})
+        EXPECT_LE(std::abs(letters.tightBoundingRect(QString::fromLatin1(letter)).bottom()), 1)
+            << letter;
+    // The 9-point text, as the program maps "ＭＳ Ｐゴシック" and as the test
+    // finds it.
+    QFont ipa(QStringLiteral("IPAPGothic"));
+    ipa.setPixelSize(pictureTextFont().pixelSize());
+    for (const QFont& font : {pictureTextFont(), ipa})
+        EXPECT_LE(QFontMetrics(font).height(), kTextLineHeight) << font.family().toStdString();
+}
+
+}  // namespace

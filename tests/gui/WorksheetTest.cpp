@@ -239,17 +239,20 @@ TEST_F(WorksheetTest, StackedFractionsHaveTheirBarBetweenNumeratorAndDenominator
     paintEquationLine(painter, line, 0, 0, false);
     painter.end();
 
-    const int width = line.pieces[0].width * kColumnPixels;
+    // The bar spans the piece's box, which the layout set next to its letter.
+    const int left = line.pieces[0].x;
+    const int width = line.pieces[0].boxWidth;
+    EXPECT_EQ(width, line.pieces[0].width * kColumnPixels);
     auto darkIn = [&](int top, int bottom) {
         int n = 0;
         for (int y = top; y <= bottom; ++y)
-            for (int x = 0; x < width; ++x)
+            for (int x = left; x < left + width; ++x)
                 if (qGray(img.pixel(x, y)) < 128)
                     ++n;
         return n;
     };
     // The bar: a full dark row at 16 pixels down.
-    for (int x = 0; x < width; ++x)
+    for (int x = left; x < left + width; ++x)
         EXPECT_LT(qGray(img.pixel(x, kStackedBarTop)), 128) << x;
     // Ink above it (the numerator) and below it (the denominator), none on
     // the rows just around the bar.

@@ -1,0 +1,101 @@
+#include "drill/ui/PrintPainter.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <ctime>
+
+#include "drill/DrillView.h"
+#include "drill/ui/TfrmPage.h"
+#include "picture/ui/PicturePainter.h"
+
+namespace {
+
+// The header line: "ＭＳ Ｐゴシック" at 12 points, at the printer's resolution.
+QFont headerFont() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(12);
+    return font;
+}
+
+std::tm toTm(const QDateTime& when) {
+    std::tm t{};
+    const QDate d = when.date();
+    const QTime c = when.time();
+    t.tm_year = d.year() - 1900;
+    t.tm_mon = d.month() - 1;
+    t.tm_mday = d.day();
+    t.tm_hour = c.hour();
+    t.tm_min = c.minute();
+    return t;
+}
+
+// Paints a picture of `screen` pixels into `rect` of the printer: the
+// description is drawn afresh at the printer's resolution.
+void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
+                  const PrintRect& rect) {
+    if (screen.width <= 0 || screen.height <= 0)
+        return;
+    PaintOptions options;
+    options.scale = double(rect.width) / screen.width;
+    options.bands = false;  // a band marks the row under the mouse, not the worked step
+    painter.save();
+    painter.translate(rect.x, rect.y);
+    paintPicture(painter, picture, QSize(screen.width, screen.height), options);
+    painter.restore();
+}
+
+}  // namespace
+
+PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
+                            int* sheets) {
+    const DrillView view = drillView();
+    const WorksheetLayout& sheet = sheetLayout();
+    PrintLayoutInput in;
+    in.curStep = view.curStep;
+    in.rowsPerColumn = sheet.rowsPerColumn;
+    in.imageCount = view.imageCount;
+    in.stepImage = {sheet.imageWidth, sheet.pictureHeight};
+    in.screenWidth = sheet.screenWidth;
+    in.pageWidth = printer.width();
+    in.pageHeight = printer.height();
+    in.params = params;
+    in.answerShown = view.grbKaiVisible && frmPage;
+    if (in.answerShown)
+        in.answerImages = {{frmPage->imgBOXX->width(), frmPage->imgBOXX->height()},
+                           {frmPage->imgBOXY->width(), frmPage->imgBOXY->height()}};
+    // A worksheet whose pictures are all blank (no question set up) has
+    // nothing to print.
+    bool anything = in.answerShown;
+    for (int k = 1; k <= in.curStep && !anything; ++k)
+        anything = stepPicture(k) && !stepPicture(k)->empty();
+    if (!anything)
+        in.curStep = 0;
+    const PrintLayout layout = layOutPrint(in);
+    if (sheets)
+        *sheets = static_cast<int>(layout.sheets.size());
+    if (layout.sheets.empty())
+        return PrintOutcome::NothingToPrint;
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintOutcome::Failed;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const std::tm stamp = toTm(when);
+    const Picture* answer[] = {&answerPictureX(), &answerPictureY()};
+    for (const PrintedSheet& page : layout.sheets) {
+        if (page.number > 1)
+            printer.newPage();
+        painter.setFont(headerFont());
+        painter.setPen(Qt::black);
+        const PrintRect& h = page.header;
+        painter.drawText(QRect(h.x, h.y, h.width, h.height), Qt::AlignRight | Qt::AlignBottom,
+                         QString::fromStdString(printHeaderText(stamp, page.number)));
+        for (const PrintedImage& p : page.steps)
+            if (const Picture* picture = stepPicture(p.image))
+                printPicture(painter, *picture, in.stepImage, p.rect);
+        for (const PrintedImage& p : page.answer)
+            printPicture(painter, *answer[p.image], in.answerImages[p.image], p.rect);
+    }
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Prints the worksheet: the step pictures in the order the student made
+// them, two columns to a sheet, a header line of date, time and page on each
+// sheet, and the answer group's pictures below the last steps when it shows.
+// Each picture is painted from its description straight onto the printer at
+// the printer's resolution.
+
+#include <QDateTime>
+
+#include "drill/PrintLayout.h"
+
+class QPrinter;
+
+// What a print job came to.
+enum class PrintOutcome {
+    Printed,
+    NothingToPrint,  // no step picture in use
+    Failed,          // the printer (or the PDF file) could not be opened
+};
+
+// Prints the worksheet on `printer` (already set up) with `params`; the
+// header carries `when`. Returns the number of sheets in `sheets` when given.
+PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
+                            int* sheets = nullptr);

@@ -1,0 +1,63 @@
+#pragma once
+// The print settings "frmPrintS": the character size (the magnification is
+// the size + 1) and the left blank of a printed worksheet, with a preview
+// line, and the print dialog that the print command and プリンタの設定 use.
+// The print command 印刷する(&P) shows the print dialog (a printer or a PDF
+// file) and prints the worksheet with the two parameters set here.
+
+#include <QDialog>
+#include <QPointer>
+#include <QPrinter>
+#include <functional>
+
+#include "drill/PrintLayout.h"
+
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
+class QSpinBox;
+
+class TfrmPrintS : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfrmPrintS(QWidget* parent = nullptr);
+
+    // The two parameters as the window shows them now.
+    PrintParameters parameters() const;
+    // The print command: the print dialog, and when the student confirms,
+    // the worksheet printed under a busy cursor. Cancelling prints nothing.
+    void printCommand();
+
+    QLabel* Label3 = nullptr;
+    QLineEdit* edtSample = nullptr;
+    QLabel* Label2 = nullptr;
+    QSpinBox* updLMargin = nullptr;
+    QLineEdit* edtLMargin = nullptr;  // the text of updLMargin
+    QLabel* Label1 = nullptr;
+    QSpinBox* updSize = nullptr;
+    QLineEdit* edtSize = nullptr;  // the text of updSize
+    QPushButton* btnSettei = nullptr;
+    QPushButton* btnStart = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPrintDialog* PrintDialog1 = nullptr;
+
+    // The printer the dialog sets up and the print command prints on.
+    QPrinter printer{QPrinter::HighResolution};
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormShow();
+    void btnSetteiClick();
+    void btnStartClick();
+    void btnCancelClick();
+    void updSizeClick();
+    void updLMarginClick();
+    void showSample();
+    // Places the print dialog before it is shown.
+    void placePrintDialog();
+};
+
+extern QPointer<TfrmPrintS> frmPrintS;

@@ -1,0 +1,609 @@
+#include "matrix/ui/TfrmKeisan.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "arith/Equation.h"
+#include "arith/Keypad.h"
+#include "matrix/ui/TfrmInput.h"
+#include "picture/ui/PicturePainter.h"
+
+QPointer<TfrmKeisan> frmKeisan;
+
+namespace {
+
+constexpr int kPictureWidth = kMatrixPictureWidth;
+constexpr int kPictureHeight = kMatrixPictureHeight;
+constexpr double kLargestScale = 1.5;
+
+// Paints a description scaled to fit the widget: as large as the widget's
+// height allows, smaller when what is drawn is wider than the widget, so
+// nothing is ever cut off at the right. Centred vertically.
+void paintFitted(QWidget* widget, const Picture& picture, int width, int height) {
+    QPainter painter(widget);
+    painter.fillRect(widget->rect(), Qt::white);
+    double scale = std::min(widget->width() / static_cast<double>(width),
+                            widget->height() / static_cast<double>(height));
+    // Barely larger is drawn at its own size: one-pixel lines stay one pixel.
+    if (scale > 1.0 && scale < 1.1)
+        scale = 1.0;
+    PaintOptions options;
+    options.scale = scale;
+    options.background = false;
+    painter.translate(0, (widget->height() - height * scale) / 2);
+    paintPicture(painter, picture, QSize(widget->width() / scale, height), options);
+}
+
+QLineEdit* tag(QWidget* parent, const char* name, const QString& text) {
+    auto* e = new QLineEdit(text, parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setFrame(false);
+    QPalette pal = e->palette();
+    pal.setColor(QPalette::Base, QColor(232, 232, 224));
+    e->setPalette(pal);
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(text) + 12);
+    return e;
+}
+
+QLabel* blueLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont f = l->font();
+    f.setPointSize(18);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, Qt::blue);
+    l->setPalette(pal);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(QFontMetrics(f).horizontalAdvance(QStringLiteral("＝")) + 6);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The glyph of a power button: the letter of its matrix with a small n.
+QIcon powerGlyph(const QString& letter) {
+    QPixmap pix(20, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(letter == "A" ? QColor(0, 0, 160) : QColor(160, 0, 0));
+    p.drawText(QRect(0, 2, 12, 14), Qt::AlignLeft | Qt::AlignBottom, letter);
+    f.setPixelSize(9);
+    p.setFont(f);
+    p.drawText(QRect(11, 0, 9, 9), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("n"));
+    return QIcon(pix);
+}
+
+// 閉じる: an arrow leaving a frame; ヘルプ: a question mark on a blue disc.
+QIcon closeGlyph() {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.drawPolyline(QPolygonF({QPointF(7, 3), QPointF(2.5, 3), QPointF(2.5, 13), QPointF(7, 13)}));
+    p.setPen(QPen(QColor(0, 130, 60), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(6, 8), QPointF(14, 8));
+    p.drawPolyline(QPolygonF({QPointF(11, 5), QPointF(14, 8), QPointF(11, 11)}));
+    return QIcon(pix);
+}
+
+QIcon helpGlyph() {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 190));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    return QIcon(pix);
+}
+
+QSpinBox* powerCounter(QWidget* parent, const char* name) {
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setRange(kPowerMin, kPowerMax);
+    s->setValue(kPowerMin);
+    s->setWrapping(false);
+    s->setAccelerated(true);
+    return s;
+}
+
+}  // namespace
+
+CalculatorPicture::CalculatorPicture(MatrixName which, QWidget* parent)
+    : QWidget(parent), which_(which) {
+    setMinimumSize(kPictureWidth, kPictureHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize CalculatorPicture::sizeHint() const {
+    return QSize(kPictureWidth, kPictureHeight);
+}
+
+void CalculatorPicture::paintEvent(QPaintEvent*) {
+    const MatrixPictureView& view = calculatorView.picture(which_);
+    // A little room after the closing bracket of the widest matrix.
+    paintFitted(this, view.picture, std::max(kPictureWidth, view.drawnWidth + 6), kPictureHeight);
+}
+
+DeltaPicture::DeltaPicture(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kDeltaPictureWidth, kDeltaPictureHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DeltaPicture::paintEvent(QPaintEvent*) {
+    paintFitted(this, calculatorView.deltaPicture,
+                std::max(kDeltaPictureWidth, calculatorView.deltaDrawnWidth + 6),
+                kDeltaPictureHeight);
+}
+
+TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calculatorView) {
+    setObjectName(QStringLiteral("frmKeisan"));
+    setWindowTitle(QStringLiteral("行列の学習"));
+    buildControls();
+    calc.changed = [this] { syncFromModel(); };
+    layout()->activate();
+    baseSize = layout()->minimumSize();
+    FormCreate();
+}
+
+void TfrmKeisan::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The pictures grow with the window, up to half again their size, as far
+    // as the room left beside and below the controls allows.
+    const double across =
+        (width() - (baseSize.width() - 3 * kPictureWidth)) / (3.0 * kPictureWidth);
+    const double down = 1.0 + (height() - baseSize.height()) / (2.0 * kPictureHeight);
+    const double k = std::clamp(std::min(across, down), 1.0, kLargestScale);
+    if (k == pictureScale)
+        return;
+    pictureScale = k;
+    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD})
+        p->setFixedHeight(static_cast<int>(kPictureHeight * k));
+    imgDelta->setFixedSize(static_cast<int>(kDeltaPictureWidth * k),
+                           static_cast<int>(kDeltaPictureHeight * k));
+}
+
+void TfrmKeisan::buildControls() {
+    imgAAA = new CalculatorPicture(MatrixName::A, this);
+    imgBBB = new CalculatorPicture(MatrixName::B, this);
+    imgCCC = new CalculatorPicture(MatrixName::C, this);
+    imgDDD = new CalculatorPicture(MatrixName::D, this);
+    imgAAA->setObjectName(QStringLiteral("imgAAA"));
+    imgBBB->setObjectName(QStringLiteral("imgBBB"));
+    imgCCC->setObjectName(QStringLiteral("imgCCC"));
+    imgDDD->setObjectName(QStringLiteral("imgDDD"));
+    edtA = tag(this, "edtA", QStringLiteral("行列　Ａ"));
+    edtB = tag(this, "edtB", QStringLiteral("行列　Ｂ"));
+    edtC = tag(this, "edtC", QStringLiteral("行列　Ｃ"));
+    edtD = tag(this, "edtD", QStringLiteral("行列　Ｄ  "));
+    Label1 = new QLabel(QStringLiteral("演算結果"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("記憶用"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    lblOpr = blueLabel(this, "lblOpr", QStringLiteral("×"));
+    lblEqual = blueLabel(this, "lblEqual", QStringLiteral("＝"));
+    imgDelta = new DeltaPicture(this);
+    imgDelta->setObjectName(QStringLiteral("imgDelta"));
+    edtDelta = tag(this, "edtDelta", QStringLiteral("⊿の値"));
+    // The brackets are drawn as part of every matrix picture; these two only
+    // keep their names and size.
+    imgKakkoL = new QWidget(this);
+    imgKakkoL->setObjectName(QStringLiteral("imgKakkoL"));
+    imgKakkoR = new QWidget(this);
+    imgKakkoR->setObjectName(QStringLiteral("imgKakkoR"));
+    for (QWidget* w : {imgKakkoL, imgKakkoR}) {
+        w->setFixedSize(14, kPictureHeight);
+        w->hide();
+    }
+
+    GroupBox1 = new QGroupBox(QStringLiteral("演算"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    btnHiku = button(GroupBox1, "btnHiku", QStringLiteral("A－B"));
+    btnTasu = button(GroupBox1, "btnTasu", QStringLiteral("A＋B"));
+    btnKake = button(GroupBox1, "btnKake", QStringLiteral("A×B"));
+    btnKoukan = button(GroupBox1, "btnKoukan", QStringLiteral("ＡとＢを交換"));
+    btnRuiJou = button(GroupBox1, "btnRuiJou", QStringLiteral("累乗=>C"));
+    btnRuiJou->setIcon(powerGlyph(QStringLiteral("A")));
+    updRuiJou = powerCounter(GroupBox1, "updRuiJou");
+    btnRuiJouB = button(GroupBox1, "btnRuiJouB", QStringLiteral("累乗=>C"));
+    btnRuiJouB->setIcon(powerGlyph(QStringLiteral("B")));
+    updRuiJouB = powerCounter(GroupBox1, "updRuiJouB");
+    {
+        auto* g = new QGridLayout(GroupBox1);
+        g->setContentsMargins(6, 4, 6, 6);
+        g->setSpacing(4);
+        g->addWidget(btnTasu, 0, 0);
+        g->addWidget(btnHiku, 0, 1);
+        g->addWidget(btnKake, 1, 0);
+        g->addWidget(btnKoukan, 1, 1);
+        auto* powerA = new QHBoxLayout;
+        powerA->addWidget(btnRuiJou, 1);
+        powerA->addWidget(updRuiJou);
+        auto* powerB = new QHBoxLayout;
+        powerB->addWidget(btnRuiJouB, 1);
+        powerB->addWidget(updRuiJouB);
+        g->addLayout(powerA, 2, 0, 1, 2);
+        g->addLayout(powerB, 3, 0, 1, 2);
+    }
+
+    auto matrixGroup = [this](const char* name, const QString& title, char letter,
+                              QPushButton*& keisu, QPushButton*& reset, QPushButton*& data,
+                              QPushButton*& kake, QPushButton*& kukuru, QPushButton*& gyaku,
+                              QPushButton*& fromC, QPushButton*& fromD,
+                              const char* const names[8]) {
+        auto* box = new QGroupBox(title, this);
+        box->setObjectName(QString::fromLatin1(name));
+        const QString x = letter == 'A' ? QStringLiteral("Ａ") : QStringLiteral("Ｂ");
+        const QString ascii = QString(QChar(letter));
+        keisu = button(box, names[0], x + QStringLiteral("の係数入力"));
+        reset = button(box, names[1], QStringLiteral("1"));
+        data = button(box, names[2], x + QStringLiteral("の成分入力"));
+        kake = button(box, names[3], QStringLiteral("係数×") + x);
+        kukuru = button(box, names[4], QStringLiteral("係数で") + x + QStringLiteral("をくくる　"));
+        gyaku = button(box, names[5], x + QStringLiteral("の逆行列 =>C"));
+        QPalette blue = gyaku->palette();
+        blue.setColor(QPalette::ButtonText, Qt::blue);
+        gyaku->setPalette(blue);
+        fromC = button(box, names[6], QStringLiteral("コピー C=>") + ascii);
+        fromD = button(box, names[7], QStringLiteral("コピー D=>") + ascii);
+        auto* g = new QGridLayout(box);
+        g->setContentsMargins(6, 4, 6, 6);
+        g->setSpacing(4);
+        auto* first = new QHBoxLayout;
+        first->addWidget(keisu, 1);
+        reset->setFixedWidth(reset->fontMetrics().horizontalAdvance(QStringLiteral("1")) + 24);
+        first->addWidget(reset);
+        g->addLayout(first, 0, 0, 1, 2);
+        g->addWidget(data, 1, 0);
+        g->addWidget(kake, 1, 1);
+        g->addWidget(kukuru, 2, 0, 1, 2);
+        g->addWidget(gyaku, 3, 0, 1, 2);
+        g->addWidget(fromC, 4, 0);
+        g->addWidget(fromD, 4, 1);
+        return box;
+    };
+    static const char* const namesA[8] = {"btnKeisuA",  "btnResetA",   "btnDataA1", "btnKakeA",
+                                          "btnKukuruA", "btnGyakuCCC", "btnXA",     "btnCopyDA"};
+    static const char* const namesB[8] = {"btnKeisuB",  "btnResetB", "btnDataA2", "btnKakeB",
+                                          "btnKukuruB", "btnGyakuB", "btnXB",     "btnCopyDB"};
+    grpAAA = matrixGroup("grpAAA", QStringLiteral("行列Ａに対する操作"), 'A', btnKeisuA, btnResetA,
+                         btnDataA1, btnKakeA, btnKukuruA, btnGyakuCCC, btnXA, btnCopyDA, namesA);
+    grpBBB = matrixGroup("grpBBB", QStringLiteral("行列Ｂに対する操作"), 'B', btnKeisuB, btnResetB,
+                         btnDataA2, btnKakeB, btnKukuruB, btnGyakuB, btnXB, btnCopyDB, namesB);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("行列Ｃに対する操作"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    btnKakeC = button(GroupBox2, "btnKakeC", QStringLiteral("係数×Ｃ"));
+    btnKukuruC = button(GroupBox2, "btnKukuruC", QStringLiteral("係数でＣをくくる　"));
+    {
+        auto* h = new QHBoxLayout(GroupBox2);
+        h->setContentsMargins(6, 4, 6, 6);
+        h->setSpacing(4);
+        h->addWidget(btnKakeC);
+        h->addWidget(btnKukuruC, 1);
+    }
+
+    GroupBox3 = new QGroupBox(QStringLiteral("行列Ｄに対する操作"), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    btnKakeD = button(GroupBox3, "btnKakeD", QStringLiteral("係数×Ｄ"));
+    btnKukuruD = button(GroupBox3, "btnKukuruD", QStringLiteral("係数でＤをくくる　"));
+    btnCopyCD = button(GroupBox3, "btnCopyCD", QStringLiteral("コピー C=>D"));
+    {
+        auto* g = new QGridLayout(GroupBox3);
+        g->setContentsMargins(6, 4, 6, 6);
+        g->setSpacing(4);
+        g->addWidget(btnKakeD, 0, 0);
+        g->addWidget(btnKukuruD, 0, 1);
+        g->addWidget(btnCopyCD, 1, 0, 1, 2);
+    }
+
+    btnClose = button(this, "btnClose", QStringLiteral("閉じる　　"));
+    btnClose->setIcon(closeGlyph());
+    btnHelp = button(this, "btnHelp", QStringLiteral("ヘルプ"));
+    btnHelp->setIcon(helpGlyph());
+
+    // A, the operator, B, the sign and C across the top; under A and B their
+    // operations, under C its operations and ⊿; then the operations on both,
+    // D's operations with the window's own buttons, and D itself.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+    auto tagRow = [](QWidget* left, QWidget* right) {
+        auto* h = new QHBoxLayout;
+        h->setSpacing(8);
+        if (left)
+            h->addWidget(left);
+        h->addWidget(right);
+        h->addStretch(1);
+        return h;
+    };
+    grid->addLayout(tagRow(nullptr, edtA), 0, 0);
+    grid->addLayout(tagRow(nullptr, edtB), 0, 2);
+    grid->addLayout(tagRow(Label1, edtC), 0, 4);
+    grid->addWidget(imgAAA, 1, 0);
+    grid->addWidget(lblOpr, 1, 1);
+    grid->addWidget(imgBBB, 1, 2);
+    grid->addWidget(lblEqual, 1, 3);
+    grid->addWidget(imgCCC, 1, 4);
+    grid->addWidget(grpAAA, 2, 0, Qt::AlignTop);
+    grid->addWidget(grpBBB, 2, 2, Qt::AlignTop);
+    {
+        auto* v = new QVBoxLayout;
+        v->setSpacing(4);
+        v->addWidget(GroupBox2);
+        auto* delta = new QHBoxLayout;
+        delta->addWidget(edtDelta, 0, Qt::AlignTop);
+        delta->addWidget(imgDelta);
+        delta->addStretch(1);
+        v->addLayout(delta);
+        v->addStretch(1);
+        grid->addLayout(v, 2, 4);
+    }
+    grid->addWidget(GroupBox1, 3, 0, 2, 1, Qt::AlignTop);
+    {
+        auto* v = new QVBoxLayout;
+        v->setSpacing(8);
+        v->addWidget(GroupBox3);
+        auto* h = new QHBoxLayout;
+        h->addWidget(btnHelp);
+        h->addWidget(btnClose);
+        v->addLayout(h);
+        v->addStretch(1);
+        grid->addLayout(v, 3, 2, 2, 1);
+    }
+    grid->addLayout(tagRow(Label2, edtD), 3, 4);
+    grid->addWidget(imgDDD, 4, 4, Qt::AlignTop);
+    grid->setRowStretch(5, 1);
+    for (int c : {0, 2, 4})
+        grid->setColumnStretch(c, 1);
+
+    connect(btnClose, &QPushButton::clicked, this, &TfrmKeisan::btnCloseClick);
+    connect(btnHelp, &QPushButton::clicked, this, &TfrmKeisan::btnHelpClick);
+    connect(btnTasu, &QPushButton::clicked, this, &TfrmKeisan::btnTasuClick);
+    connect(btnHiku, &QPushButton::clicked, this, &TfrmKeisan::btnHikuClick);
+    connect(btnKake, &QPushButton::clicked, this, &TfrmKeisan::btnKakeClick);
+    connect(btnKoukan, &QPushButton::clicked, this, &TfrmKeisan::btnKoukanClick);
+    connect(btnRuiJou, &QPushButton::clicked, this, &TfrmKeisan::btnRuiJouClick);
+    connect(btnRuiJouB, &QPushButton::clicked, this, &TfrmKeisan::btnRuiJouBClick);
+    connect(updRuiJou, &QSpinBox::valueChanged, this, &TfrmKeisan::updRuiJouClick);
+    connect(updRuiJouB, &QSpinBox::valueChanged, this, &TfrmKeisan::updRuiJouBClick);
+    connect(btnKeisuA, &QPushButton::clicked, this, &TfrmKeisan::btnKeisuAClick);
+    connect(btnKeisuB, &QPushButton::clicked, this, &TfrmKeisan::btnKeisuBClick);
+    connect(btnResetA, &QPushButton::clicked, this, &TfrmKeisan::btnResetAClick);
+    connect(btnResetB, &QPushButton::clicked, this, &TfrmKeisan::btnResetBClick);
+    connect(btnDataA1, &QPushButton::clicked, this, &TfrmKeisan::btnDataA1Click);
+    connect(btnDataA2, &QPushButton::clicked, this, &TfrmKeisan::btnDataA2Click);
+    connect(btnKakeA, &QPushButton::clicked, this, &TfrmKeisan::btnKakeAClick);
+    connect(btnKakeB, &QPushButton::clicked, this, &TfrmKeisan::btnKakeBClick);
+    connect(btnKakeC, &QPushButton::clicked, this, &TfrmKeisan::btnKakeCClick);
+    connect(btnKakeD, &QPushButton::clicked, this, &TfrmKeisan::btnKakeDClick);
+    connect(btnKukuruA, &QPushButton::clicked, this, &TfrmKeisan::btnKukuruAClick);
+    connect(btnKukuruB, &QPushButton::clicked, this, &TfrmKeisan::btnKukuruBClick);
+    connect(btnKukuruC, &QPushButton::clicked, this, &TfrmKeisan::btnKukuruCClick);
+    connect(btnKukuruD, &QPushButton::clicked, this, &TfrmKeisan::btnKukuruDClick);
+    connect(btnGyakuCCC, &QPushButton::clicked, this, &TfrmKeisan::btnGyakuCCCClick);
+    connect(btnGyakuB, &QPushButton::clicked, this, &TfrmKeisan::btnGyakuBClick);
+    connect(btnXA, &QPushButton::clicked, this, &TfrmKeisan::btnXAClick);
+    connect(btnXB, &QPushButton::clicked, this, &TfrmKeisan::btnXBClick);
+    connect(btnCopyDA, &QPushButton::clicked, this, &TfrmKeisan::btnCopyDAClick);
+    connect(btnCopyDB, &QPushButton::clicked, this, &TfrmKeisan::btnCopyDBClick);
+    connect(btnCopyCD, &QPushButton::clicked, this, &TfrmKeisan::btnCopyCDClick);
+}
+
+void TfrmKeisan::FormCreate() {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(232, 232, 224));
+    setPalette(pal);
+    if (QWidget* frame = parentWidget())
+        setGeometry(frame->geometry());
+}
+
+void TfrmKeisan::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmKeisan::FormShow() {
+    // The window covers the frame, wherever the frame is now.
+    if (QWidget* frame = parentWidget())
+        setGeometry(frame->geometry());
+    calc.open(equationList);
+    updRuiJouClick();
+    updRuiJouBClick();
+    syncFromModel();
+}
+
+void TfrmKeisan::syncFromModel() {
+    const CalculatorView& v = calculatorView;
+    lblOpr->setText(QString::fromStdString(v.opr));
+    lblEqual->setText(QString::fromStdString(v.equal));
+    btnRuiJou->setText(QString::fromStdString(powerCaption(v.powerA)));
+    btnRuiJouB->setText(QString::fromStdString(powerCaption(v.powerB)));
+    for (QWidget* w : {static_cast<QWidget*>(imgAAA), static_cast<QWidget*>(imgBBB),
+                       static_cast<QWidget*>(imgCCC), static_cast<QWidget*>(imgDDD),
+                       static_cast<QWidget*>(imgDelta)})
+        w->update();
+}
+
+std::pair<int, Fraction> TfrmKeisan::keypad() {
+    if (!runKeypad)
+        return {kKeypadCancelled, Fraction{}};
+    return runKeypad();
+}
+
+void TfrmKeisan::btnCloseClick() {
+    done(1);
+}
+
+void TfrmKeisan::btnHelpClick() {
+    if (openHelp)
+        openHelp();
+}
+
+void TfrmKeisan::btnTasuClick() {
+    calc.add();
+}
+
+void TfrmKeisan::btnHikuClick() {
+    calc.subtract();
+}
+
+void TfrmKeisan::btnKakeClick() {
+    calc.multiply();
+}
+
+void TfrmKeisan::btnKoukanClick() {
+    calc.swap();
+}
+
+void TfrmKeisan::btnRuiJouClick() {
+    calc.power(MatrixName::A);
+}
+
+void TfrmKeisan::btnRuiJouBClick() {
+    calc.power(MatrixName::B);
+}
+
+void TfrmKeisan::updRuiJouClick() {
+    calc.setPower(MatrixName::A, updRuiJou->value());
+}
+
+void TfrmKeisan::updRuiJouBClick() {
+    calc.setPower(MatrixName::B, updRuiJouB->value());
+}
+
+void TfrmKeisan::enterCoefficient(MatrixName x) {
+    auto [result, value] = keypad();
+    calc.enterCoefficient(x, result, value);
+}
+
+void TfrmKeisan::btnKeisuAClick() {
+    enterCoefficient(MatrixName::A);
+}
+
+void TfrmKeisan::btnKeisuBClick() {
+    enterCoefficient(MatrixName::B);
+}
+
+void TfrmKeisan::btnResetAClick() {
+    calc.resetCoefficient(MatrixName::A);
+}
+
+void TfrmKeisan::btnResetBClick() {
+    calc.resetCoefficient(MatrixName::B);
+}
+
+void TfrmKeisan::enterCells(MatrixName x) {
+    if (!frmInput)
+        return;
+    const Matrix& m = x == MatrixName::A ? matrices.A : matrices.B;
+    frmInput->setTarget(x == MatrixName::A ? "A" : "B", m.rows, m.cols);
+    if (frmInput->exec() == 1)
+        calc.cellsEntered(x);
+}
+
+void TfrmKeisan::btnDataA1Click() {
+    enterCells(MatrixName::A);
+}
+
+void TfrmKeisan::btnDataA2Click() {
+    enterCells(MatrixName::B);
+}
+
+void TfrmKeisan::btnKakeAClick() {
+    calc.multiplyIn(MatrixName::A);
+}
+
+void TfrmKeisan::btnKakeBClick() {
+    calc.multiplyIn(MatrixName::B);
+}
+
+void TfrmKeisan::btnKakeCClick() {
+    calc.multiplyIn(MatrixName::C);
+}
+
+void TfrmKeisan::btnKakeDClick() {
+    calc.multiplyIn(MatrixName::D);
+}
+
+void TfrmKeisan::factorOut(MatrixName x) {
+    auto [result, value] = keypad();
+    calc.factorOut(x, result, value);
+}
+
+void TfrmKeisan::btnKukuruAClick() {
+    factorOut(MatrixName::A);
+}
+
+void TfrmKeisan::btnKukuruBClick() {
+    factorOut(MatrixName::B);
+}
+
+void TfrmKeisan::btnKukuruCClick() {
+    factorOut(MatrixName::C);
+}
+
+void TfrmKeisan::btnKukuruDClick() {
+    factorOut(MatrixName::D);
+}
+
+void TfrmKeisan::btnGyakuCCCClick() {
+    calc.invert(MatrixName::A);
+}
+
+void TfrmKeisan::btnGyakuBClick() {
+    calc.invert(MatrixName::B);
+}
+
+void TfrmKeisan::btnXAClick() {
+    calc.copy(MatrixName::C, MatrixName::A);
+}
+
+void TfrmKeisan::btnXBClick() {
+    calc.copy(MatrixName::C, MatrixName::B);
+}
+
+void TfrmKeisan::btnCopyDAClick() {
+    calc.copy(MatrixName::D, MatrixName::A);
+}
+
+void TfrmKeisan::btnCopyDBClick() {
+    calc.copy(MatrixName::D, MatrixName::B);
+}
+
+void TfrmKeisan::btnCopyCDClick() {
+    calc.copy(MatrixName::C, MatrixName::D);
+}

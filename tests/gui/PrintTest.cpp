@@ -1,0 +1,189 @@
+// Printing the worksheet: a solved system printed to a PDF file through
+// QPrinter, looked at with the poppler tools; the print command and the
+// print settings reached from the frame's menu.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QSpinBox>
+
+#include "DrillWindowTest.h"
+#include "drill/DrillState.h"
+#include "drill/ui/PrintPainter.h"
+#include "drill/ui/TfrmPrintS.h"
+
+namespace {
+
+class PrintTest : public DrillWindowTest {
+  protected:
+    // x + y + z = 6, x − y + z = 2, x + y − z = 0 in six steps: with the task,
+    // the coefficients and the answer, nine pictures.
+    void solveThreeUnknowns() {
+        enterDrill({"x+y+z=6;x-y+z=2;x+y-z=0"});
+        clickAll("btnGyou2 btnHiku btnGyou1 btnJikkou");
+        clickAll("btnGyou3 btnHiku btnGyou1 btnJikkou");
+        clickAll("btnGyou2 btnWaru btnMinus btn2 btnJikkou");
+        clickAll("btnGyou3 btnWaru btnMinus btn2 btnJikkou");
+        clickAll("btnGyou1 btnHiku btnGyou2 btnJikkou");
+        clickAll("btnGyou1 btnHiku btnGyou3 btnJikkou");
+        ASSERT_EQ(drillState.curStep, 9);
+    }
+
+    static void toPdf(QPrinter& printer, const QString& file) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    static QString run(const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
+        EXPECT_EQ(p.exitCode(), 0) << program.toStdString();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    // The pages of a PDF as images, at a low resolution.
+    QList<QImage> pages(const QString& pdf) {
+        const QString prefix = tempPath("page");
+        run("pdftoppm", {"-r", "40", "-png", pdf, prefix});
+        QList<QImage> out;
+        QStringList files = QDir(tempDir.path()).entryList({"page*.png"}, QDir::Files, QDir::Name);
+        for (const QString& f : files)
+            out.append(QImage(tempDir.path() + "/" + f));
+        return out;
+    }
+
+    // The share of a page's pixels that are not white.
+    static double inkShare(const QImage& page) {
+        long inked = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 200)
+                    ++inked;
+        return double(inked) / (page.width() * page.height());
+    }
+};
+
+TEST_F(PrintTest, SolvedWorksheetOfNinePicturesPrintsOnTwoSheets) {
+    solveThreeUnknowns();
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = tempPath("worksheet.pdf");
+    toPdf(printer, pdf);
+    int sheets = 0;
+    const QDateTime when(QDate(2026, 12, 6), QTime(9, 5));
+    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, when, &sheets), PrintOutcome::Printed);
+    EXPECT_EQ(sheets, 2);
+
+    const QList<QImage> images = pages(pdf);
+    ASSERT_EQ(images.size(), 2);
+    for (const QImage& page : images) {
+        EXPECT_GT(inkShare(page), 0.002);
+        // Nothing reaches the edges of the paper.
+        const int w = page.width(), h = page.height();
+        for (const QRect& edge : {QRect(0, 0, w, h / 40), QRect(0, h - h / 40, w, h / 40),
+                                  QRect(0, 0, w / 40, h), QRect(w - w / 40, 0, w / 40, h)})
+            EXPECT_EQ(inkShare(page.copy(edge)), 0.0);
+    }
+
+    const QString text = run("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(text.contains("2026.12.06 9:05 【Page1】")) << text.toStdString();
+    EXPECT_TRUE(text.contains("2026.12.06 9:05 【Page2】")) << text.toStdString();
+    EXPECT_TRUE(text.contains("つぎの連立方程式を解きなさい")) << text.toStdString();
+    EXPECT_FALSE(QFile::exists(tempPath("temp.bmp")));
+}
+
+TEST_F(PrintTest, AnswerGroupIsPrintedBelowTheLastPictures) {
+    solveThreeUnknowns();
+    // As when the answer is found on the last picture: the answer group shows it.
+    worksheetPictures.imgBOXX = *worksheetPictures.image(9);
+    drillState.grbKaiVisible = true;
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = tempPath("answer.pdf");
+    toPdf(printer, pdf);
+    int sheets = 0;
+    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime(), &sheets),
+              PrintOutcome::Printed);
+    EXPECT_EQ(sheets, 2);
+    const QString text = run("pdftotext", {"-f", "2", pdf, "-"});
+    EXPECT_EQ(text.count("解が出ました"), 2) << text.toStdString();
+}
+
+TEST_F(PrintTest, WorksheetWithNoQuestionPrintsNothing) {
+    enterDrill({"x+y=3;x-y=#"});  // an invalid question leaves the worksheet empty
+    ASSERT_EQ(ui.messages().back(), "x+y=3;x-y=#：問題が不正です");
+    ui.clear();
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, tempPath("empty.pdf"));
+    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime()),
+              PrintOutcome::NothingToPrint);
+    EXPECT_FALSE(QFile::exists(tempPath("empty.pdf")));
+}
+
+TEST_F(PrintTest, PrintCommandShowsThePrintDialogFirst) {
+    solveThreeUnknowns();
+    QAction* print = frmMain->findChild<QAction*>("mnuPrint");
+    ASSERT_NE(print, nullptr);
+    const QString pdf = tempPath("menu.pdf");
+    toPdf(frmPrintS->printer, pdf);
+
+    // Cancelled: nothing is printed.
+    withModal([print] { print->trigger(); },
+              [](QWidget* modal) {
+                  EXPECT_NE(qobject_cast<QPrintDialog*>(modal), nullptr);
+                  static_cast<QDialog*>(modal)->reject();
+              });
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // Confirmed: the worksheet is printed to the file chosen in the dialog.
+    withModal([print] { print->trigger(); },
+              [&pdf](QWidget* modal) {
+                  auto* file = modal->findChild<QLineEdit*>("filename");
+                  ASSERT_NE(file, nullptr);
+                  file->setText(pdf);
+                  static_cast<QDialog*>(modal)->accept();
+              });
+    EXPECT_EQ(pages(pdf).size(), 2);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the busy cursor is gone
+}
+
+TEST_F(PrintTest, PrintSettingsFromTheMenuFollowTheUpDowns) {
+    enterDrill({"x+y=3;x-y=1"});
+    QAction* settings = frmMain->findChild<QAction*>("mnuPrintSetting");
+    ASSERT_NE(settings, nullptr);
+    withModal([settings] { settings->trigger(); },
+              [](QWidget* modal) {
+                  EXPECT_EQ(modal->objectName(), "frmPrintS");
+                  auto* sample = modal->findChild<QLineEdit*>("edtSample");
+                  auto* size = modal->findChild<QSpinBox*>("updSize");
+                  auto* margin = modal->findChild<QSpinBox*>("updLMargin");
+                  ASSERT_TRUE(sample && size && margin);
+                  EXPECT_EQ(modal->findChild<QLineEdit*>("edtSize")->text(), "3");
+                  EXPECT_EQ(modal->findChild<QLineEdit*>("edtLMargin")->text(), "4");
+                  EXPECT_EQ(sample->text(), "    ax+by=c");
+                  EXPECT_EQ(sample->font().pointSize(), 22);
+                  size->stepUp();
+                  margin->stepDown();
+                  EXPECT_EQ(sample->text(), "   ax+by=c");
+                  EXPECT_EQ(sample->font().pointSize(), 26);
+                  // The ends of the ranges hold.
+                  for (int i = 0; i < 5; ++i) {
+                      size->stepUp();
+                      margin->stepUp();
+                  }
+                  EXPECT_EQ(modal->findChild<QLineEdit*>("edtSize")->text(), "5");
+                  EXPECT_EQ(modal->findChild<QLineEdit*>("edtLMargin")->text(), "6");
+                  EXPECT_TRUE(modal->findChild<QLineEdit*>("edtSize")->isReadOnly());
+                  QTest::mouseClick(modal->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+              });
+    const PrintParameters p = frmPrintS->parameters();
+    EXPECT_EQ(p.charSize, 5);
+    EXPECT_EQ(p.leftBlank, 6);
+}
+
+}  // namespace
