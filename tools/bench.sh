@@ -6,6 +6,7 @@
 #   to the first frame, processor time, peak memory, and their ratios;
 # - a run (実行) on a 4-unknown question: from the click to the worksheet
 #   painted, median and 99th percentile over 200 runs;
+# - printing: a solved 24-step worksheet to a PDF file, median of 5;
 # - the core's micro-benchmarks (arithmetic, matrices); arguments go to them.
 # The windows run on a virtual X display. The machine's load is printed first:
 # other work on the same processors shows in the wall-clock figures.
@@ -20,5 +21,4 @@ xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
     python3 ../tests/bench/startup.py ../build/release/tabulon ../build/release/bare_qt . 21
     ../build/release/run_bench 200 2>/dev/null
 '
-echo "printing a solved worksheet to PDF: not measured, the worksheet cannot be printed yet"
 ./build/release/tabulon_bench "$@"

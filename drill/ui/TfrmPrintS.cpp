@@ -78,15 +78,6 @@ TfrmPrintS::TfrmPrintS(QWidget* parent) : QDialog(parent) {
     for (QPushButton* b : {btnSettei, btnStart, btnCancel})
         b->setAutoDefault(false);
 
-    printer.setDocName(QStringLiteral("連立方程式"));
-    PrintDialog1 = new QPrintDialog(&printer, this);
-    PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
-    // A printer or a PDF file; the whole worksheet, never a part of it.
-    PrintDialog1->setOption(QAbstractPrintDialog::PrintToFile, true);
-    PrintDialog1->setOption(QAbstractPrintDialog::PrintPageRange, false);
-    PrintDialog1->setOption(QAbstractPrintDialog::PrintSelection, false);
-    PrintDialog1->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-
     auto* grid = new QGridLayout;
     grid->addWidget(Label2, 0, 0);
     grid->addWidget(updLMargin, 0, 1);
@@ -115,6 +106,27 @@ TfrmPrintS::TfrmPrintS(QWidget* parent) : QDialog(parent) {
     showSample();
 }
 
+QPrinter& TfrmPrintS::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("連立方程式"));
+    }
+    return *printer_;
+}
+
+QPrintDialog* TfrmPrintS::printDialog() {
+    if (!PrintDialog1) {
+        PrintDialog1 = new QPrintDialog(&printer(), this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+        // A printer or a PDF file; the whole worksheet, never a part of it.
+        PrintDialog1->setOption(QAbstractPrintDialog::PrintToFile, true);
+        PrintDialog1->setOption(QAbstractPrintDialog::PrintPageRange, false);
+        PrintDialog1->setOption(QAbstractPrintDialog::PrintSelection, false);
+        PrintDialog1->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    }
+    return PrintDialog1;
+}
+
 PrintParameters TfrmPrintS::parameters() const {
     return {updSize->value(), updLMargin->value()};
 }
@@ -131,25 +143,26 @@ void TfrmPrintS::placePrintDialog() {
     // Over this window when it shows, else over the frame: a window that was
     // never shown gives no place to centre on.
     if (QWidget* over = isVisible() ? this : parentWidget()) {
-        QRect frame(QPoint(), PrintDialog1->size().expandedTo(PrintDialog1->sizeHint()));
+        QPrintDialog* dialog = printDialog();
+        QRect frame(QPoint(), dialog->size().expandedTo(dialog->sizeHint()));
         frame.moveCenter(over->frameGeometry().center());
-        PrintDialog1->move(frame.topLeft());
+        dialog->move(frame.topLeft());
     }
 }
 
 void TfrmPrintS::printCommand() {
     placePrintDialog();
-    if (PrintDialog1->exec() != QDialog::Accepted)
+    if (printDialog()->exec() != QDialog::Accepted)
         return;
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printWorksheet(printer, parameters(), QDateTime::currentDateTime());
+        outcome = printWorksheet(printer(), parameters(), QDateTime::currentDateTime());
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("印刷する式がありません");
     } else if (outcome == PrintOutcome::Failed) {
-        const QString file = printer.outputFileName();
+        const QString file = printer().outputFileName();
         ui().showMessage(file.isEmpty() ? std::string("印刷できませんでした")
                                         : file.toStdString() + " に書き込めません");
     }
@@ -167,7 +180,7 @@ void TfrmPrintS::showEvent(QShowEvent* event) {
 void TfrmPrintS::btnSetteiClick() {
     // The printer chosen here is the one the print command offers next.
     placePrintDialog();
-    PrintDialog1->exec();
+    printDialog()->exec();
 }
 
 void TfrmPrintS::btnStartClick() {

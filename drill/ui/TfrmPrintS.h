@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <functional>
+#include <memory>
 
 #include "drill/PrintLayout.h"
 
@@ -40,10 +41,13 @@ class TfrmPrintS : public QDialog {
     QPushButton* btnSettei = nullptr;
     QPushButton* btnStart = nullptr;
     QPushButton* btnCancel = nullptr;
+    // Made when the print dialog is first needed (see printDialog()).
     QPrintDialog* PrintDialog1 = nullptr;
 
-    // The printer the dialog sets up and the print command prints on.
-    QPrinter printer{QPrinter::HighResolution};
+    // The printer the dialog sets up and the print command prints on. It is
+    // made on first use: setting up a printer asks the printing system for
+    // its printers, which would slow every start of the program down.
+    QPrinter& printer();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,8 +60,12 @@ class TfrmPrintS : public QDialog {
     void updSizeClick();
     void updLMarginClick();
     void showSample();
+    // The print dialog on printer(), made on first use.
+    QPrintDialog* printDialog();
     // Places the print dialog before it is shown.
     void placePrintDialog();
+
+    std::unique_ptr<QPrinter> printer_;
 };
 
 extern QPointer<TfrmPrintS> frmPrintS;

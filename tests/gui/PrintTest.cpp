@@ -129,7 +129,7 @@ TEST_F(PrintTest, PrintCommandShowsThePrintDialogFirst) {
     QAction* print = frmMain->findChild<QAction*>("mnuPrint");
     ASSERT_NE(print, nullptr);
     const QString pdf = tempPath("menu.pdf");
-    toPdf(frmPrintS->printer, pdf);
+    toPdf(frmPrintS->printer(), pdf);
 
     // Cancelled: nothing is printed.
     withModal([print] { print->trigger(); },
