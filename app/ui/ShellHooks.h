@@ -17,6 +17,8 @@ struct ShellHooks {
     // The problem choice window (frmMondai), shown modally; the argument says
     // whether its unit list shows. Returns its modal result: 1 OK, 2 cancel.
     std::function<int(bool showUnitList)> showProblemChoice;
+    // The drill panel is about to show: makes it if it does not exist yet.
+    std::function<void()> drillPanelNeeded;
     // The drill's focus rule: 実行 when it is enabled, else 次の問題.
     std::function<void()> applyFocusRule;
     // Called after the shell has set up a question (start-up, unit change,
@@ -30,6 +32,7 @@ struct ShellHooks {
     std::function<void()> showPrintSettings;  // 印刷の設定(&T)
     std::function<void()> showRecords;        // 記録(&R)
     std::function<void()> nextQuestion;       // 次の問題(&N)
+    std::function<void()> showVersion;        // バージョン(&V)
     std::function<void()> showCalculator;     // 行列の学習: the calculator in its plain mode
     // The step listing for a step of the worksheet (right mouse button).
     std::function<void(int step)> showStepListing;

@@ -94,6 +94,22 @@ QPainterPath hillsPath(qreal width, qreal base, qreal height, qreal phase) {
     return path;
 }
 
+// A 1 or a 0 of an identity matrix, as strokes in the painter's pen, in a
+// box `height` tall centred on `mid`. Strokes, not text: no font has to be
+// loaded for the icon and the title picture, which are drawn at start-up.
+void drawMatrixDigit(QPainter& p, bool one, QPointF mid, qreal height) {
+    const qreal dw = height * 0.59, dh = height;
+    if (one) {  // a stem with a flag
+        QPolygonF stem;
+        stem << QPointF(mid.x() - dw * 0.45, mid.y() - dh * 0.25)
+             << QPointF(mid.x() + dw * 0.1, mid.y() - dh * 0.5)
+             << QPointF(mid.x() + dw * 0.1, mid.y() + dh * 0.5);
+        p.drawPolyline(stem);
+    } else {  // an upright oval
+        p.drawEllipse(QRectF(mid.x() - dw / 2, mid.y() - dh / 2, dw, dh));
+    }
+}
+
 void drawScene(QPainter& p, qreal w, qreal h) {
     const qreal horizon = h * 0.66;
 
@@ -116,27 +132,30 @@ void drawScene(QPainter& p, qreal w, qreal h) {
     p.setBrush(QColor(255, 244, 205));
     p.drawEllipse(sun, h * 0.05, h * 0.05);
 
-    // A faint lattice across the sky: the squares of a sheet of graph paper.
-    p.setPen(QPen(QColor(255, 255, 255, 22), 1));
+    // A faint lattice across the sky: the squares of a sheet of graph paper,
+    // one-pixel lines on whole pixels, so they need no antialiasing.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(255, 255, 255, 22), 0));
     const qreal cell = h / 16;
+    QList<QLineF> lattice;
     for (qreal x = cell; x < w; x += cell)
-        p.drawLine(QPointF(x, 0), QPointF(x, horizon * 0.8));
+        lattice.append(QLineF(std::round(x), 0, std::round(x), std::round(horizon * 0.8)));
     for (qreal y = cell; y < horizon * 0.8; y += cell)
-        p.drawLine(QPointF(0, y), QPointF(w, y));
+        lattice.append(QLineF(0, std::round(y), w, std::round(y)));
+    p.drawLines(lattice);
+    p.restore();
 
     // The identity matrix written into the sky, upper left.
-    QFont digits(QString::fromUtf8(kKanjiFontFamily));
-    digits.setPixelSize(std::max(8, static_cast<int>(h * 0.07)));
-    digits.setBold(true);
-    p.setFont(digits);
     const qreal step = h * 0.085, mx = w * 0.05 + step, my = h * 0.08 + step * 0.6;
     p.setPen(QPen(QColor(255, 255, 255, 150), std::max(1.5, h * 0.008)));
+    p.setBrush(Qt::NoBrush);
     drawBrackets(p, mx - step * 0.8, mx + step * 2.8, my - step * 0.6, my + step * 2.6, step * 0.3);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
-            p.setPen(r == c ? QColor(255, 214, 150, 230) : QColor(190, 210, 255, 170));
-            const QRectF box(mx + c * step - step * 0.5, my + r * step - step * 0.5, step, step);
-            p.drawText(box, Qt::AlignCenter, r == c ? "1" : "0");
+            p.setPen(QPen(r == c ? QColor(255, 214, 150, 230) : QColor(190, 210, 255, 170),
+                          std::max(1.2, h * 0.011), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            drawMatrixDigit(p, r == c, QPointF(mx + c * step, my + r * step), h * 0.05);
         }
 
     // The mountain and its snow.
@@ -205,9 +224,8 @@ void drawScene(QPainter& p, qreal w, qreal h) {
 
 }  // namespace
 
-QPixmap paintTitlePicture(QSize size) {
-    QPixmap pm = blankPixmap(size);
-    QPainter p(&pm);
+void paintTitlePicture(QPainter& p, QSize size) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const qreal w = size.width(), h = size.height();
@@ -239,7 +257,7 @@ QPixmap paintTitlePicture(QSize size) {
     p.setPen(QPen(QColor(60, 60, 70), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(frame);
-    return pm;
+    p.restore();
 }
 
 namespace {
@@ -380,16 +398,15 @@ QPixmap programIconPixmap(int size) {
     p.setPen(QPen(Qt::white, s * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     drawBrackets(p, s * 0.2, s * 0.8, s * 0.2, s * 0.8, s * 0.11);
-    QFont f(QString::fromUtf8(kKanjiFontFamily));
-    f.setPixelSize(std::max(6, static_cast<int>(s * 0.24)));
-    f.setBold(true);
-    p.setFont(f);
-    const char* cells[4] = {"1", "0", "0", "1"};
+    // The digits are strokes, not text: the icon is drawn before any font is
+    // needed, and looks the same whatever fonts a machine has.
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 2; ++c) {
-            p.setPen(r == c ? QColor(255, 240, 120) : QColor(230, 250, 255));
-            p.drawText(QRectF(s * (0.27 + 0.23 * c), s * (0.25 + 0.25 * r), s * 0.23, s * 0.25),
-                       Qt::AlignCenter, cells[r * 2 + c]);
+            p.setPen(QPen(r == c ? QColor(255, 240, 120) : QColor(230, 250, 255),
+                          std::max<qreal>(1.2, s * 0.055), Qt::SolidLine, Qt::RoundCap,
+                          Qt::RoundJoin));
+            drawMatrixDigit(p, r == c, QPointF(s * (0.385 + 0.23 * c), s * (0.375 + 0.25 * r)),
+                            s * 0.17);
         }
     return pm;
 }

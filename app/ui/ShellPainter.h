@@ -11,8 +11,8 @@
 inline const QString kTitlePlaceName = QStringLiteral("逆さ富士　河口湖（山梨県）");
 
 // Mount Fuji over a still lake at dusk, mirrored in the water, with an
-// identity matrix written into the evening sky.
-QPixmap paintTitlePicture(QSize size);
+// identity matrix written into the evening sky; painted at (0, 0) in `size`.
+void paintTitlePicture(QPainter& p, QSize size);
 
 // Button glyphs, drawn at 32 × 32.
 QIcon matrixGlyph();     // 行列の学習: a bracketed matrix

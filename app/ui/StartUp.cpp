@@ -38,6 +38,8 @@ QPointer<TfrmVersion> frmVersion;
 
 namespace {
 
+bool hiddenWindowsMade = false;
+
 PixelRect pixelRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
@@ -66,11 +68,9 @@ int chooseSpecialSolution() {
     return runSentaku();
 }
 
-// The drill's controls on pnlMain, and the frame's commands that reach them:
-// key preview, focus rule, next question, the special-solution choice.
-void createDrillPanel() {
-    auto* panel = new TfrmMainDrillPanel(frmMain->pnlDrill);
-    shellHooks.routeKey = [panel](QKeyEvent* e) { return panel->previewKey(e); };
+// The frame's commands that reach the drill: focus rule, redrawing after a
+// question is set up, the special-solution choice.
+void watchDrill() {
     shellHooks.applyFocusRule = [] {
         applyFocusRule();
         syncDrillWindows();
@@ -81,9 +81,32 @@ void createDrillPanel() {
             previous();
         syncDrillWindows();
     };
-    shellHooks.nextQuestion = [panel] { panel->btnNextClick(); };
     qtUi().specialSolutionChooser = chooseSpecialSolution;
     watchDrillModel();
+}
+
+void runCalculator(bool solveByInverse);
+
+// The drill's controls on pnlMain, with the key preview and the next
+// question command that reach them. pnlMain is hidden until the drill is
+// entered, so the panel is made after the first frame, or when the drill is
+// entered if that comes first.
+void createDrillPanel() {
+    if (drillPanel || !frmMain)
+        return;
+    auto* panel = new TfrmMainDrillPanel(frmMain->pnlDrill);
+    if (frmMain->pnlDrill->isVisible())
+        panel->show();  // a child made after its parent was shown shows only when told
+    shellHooks.routeKey = [panel](QKeyEvent* e) { return panel->previewKey(e); };
+    shellHooks.nextQuestion = [panel] { panel->btnNextClick(); };
+    panel->solveByInverse = [] {
+        // Only a question on the worksheet has a system to solve.
+        if (!drillState.questionReady)
+            return;
+        runCalculator(true);
+        if (shellHooks.applyFocusRule)
+            shellHooks.applyFocusRule();
+    };
     panel->syncFromModel();
 }
 
@@ -92,6 +115,7 @@ void createDrillPanel() {
 // then names the unit the drill works in.
 void installProblemChoice() {
     shellHooks.showProblemChoice = [](bool showUnitList) {
+        createHiddenWindows();
         if (!frmMondai || !frmMain)
             return 2;
         ProblemChoiceRequest request;
@@ -112,8 +136,12 @@ void installProblemChoice() {
 
 // 問題を編集する(&E) and the save procedure of the question text.
 void installQuestionEditor() {
-    shellHooks.saveQuestionFile = [] { return frmEditQues && frmEditQues->saveQuestionFile(); };
+    shellHooks.saveQuestionFile = [] {
+        createHiddenWindows();
+        return frmEditQues && frmEditQues->saveQuestionFile();
+    };
     shellHooks.editQuestions = [] {
+        createHiddenWindows();
         runQuestionEditor(
             [] {
                 // The drill starts again at unit 1; the unit choice says so too.
@@ -131,10 +159,8 @@ void installQuestionEditor() {
     };
 }
 
-// The matrix study: the calculator in its plain mode from the start window,
-// in its solve-by-inverse mode from the drill's 逆行列で解く, with the keypad
-// for its coefficients and the program's help.
-void wireMatrixStudy() {
+// The calculator's keypad for its coefficients and the program's help.
+void connectCalculator() {
     frmKeisan->runKeypad = [] {
         const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
         return std::pair<int, Fraction>(result, keypadValue);
@@ -149,76 +175,102 @@ void wireMatrixStudy() {
             QDir::setCurrent(QString::fromStdString(paths.progFolder));
         showHelp(frmKeisan, kHelpContents, kHelpContentsData);
     };
-    auto runCalculator = [](bool solveByInverse) {
-        matrices.solveByInverseMode = solveByInverse;
-        frmKeisan->exec();
-        matrices.solveByInverseMode = false;
-        if (HelpWindow* help = helpWindow(); help && help->parentWidget() == frmKeisan) {
-            const bool shown = help->isVisible();
-            help->setParent(frmMain, Qt::Window);
-            if (shown)
-                help->show();
-        }
-    };
-    shellHooks.showCalculator = [runCalculator] { runCalculator(false); };
-    if (drillPanel) {
-        drillPanel->solveByInverse = [runCalculator] {
-            // Only a question on the worksheet has a system to solve.
-            if (!frmKeisan || !drillState.questionReady)
-                return;
-            runCalculator(true);
-            if (shellHooks.applyFocusRule)
-                shellHooks.applyFocusRule();
-        };
+}
+
+// The matrix study: the calculator in its plain mode from the start window,
+// in its solve-by-inverse mode from the drill's 逆行列で解く.
+void runCalculator(bool solveByInverse) {
+    createHiddenWindows();
+    if (!frmKeisan)
+        return;
+    matrices.solveByInverseMode = solveByInverse;
+    frmKeisan->exec();
+    matrices.solveByInverseMode = false;
+    if (HelpWindow* help = helpWindow(); help && help->parentWidget() == frmKeisan) {
+        const bool shown = help->isVisible();
+        help->setParent(frmMain, Qt::Window);
+        if (shown)
+            help->show();
     }
 }
 
 }  // namespace
 
-// A window is created here, at its place in the order, as a window of the
-// frame (parent frmMain) so that it lives as long as the frame; the frame's
-// commands that lead to it are wired here, in shellHooks. The children
-// frmStart and frmPage are made by TfrmMain::formShow.
-void createWindows() {
+// The frame and the drill panel are made before the first frame is shown;
+// every other window is hidden until a command asks for it and is made just
+// after the first frame has been painted (createHiddenWindows), so that a
+// student sees the program sooner. The commands that lead to those windows
+// are wired here, in shellHooks, and make the hidden windows first if they do
+// not exist yet. The children frmStart and frmPage are made by
+// TfrmMain::formShow.
+void createFrameWindows() {
     frmMain = new TfrmMain;  // the main form
-    createDrillPanel();
-    // TfrmMath has its place here but nothing shows or uses it: not built.
-    frmSentaku = new TfrmSentaku(frmMain);
-    QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
-    frmVersion = new TfrmVersion(frmMain);
-    frmMondai = new TfrmMondai(frmMain);
+    watchDrill();
+    shellHooks.drillPanelNeeded = createDrillPanel;
     installProblemChoice();
-    frmPrintS = new TfrmPrintS(frmMain);
+    shellHooks.showVersion = [] {
+        createHiddenWindows();
+        if (frmVersion)
+            frmVersion->exec();
+    };
     shellHooks.printWorksheet = [] {
+        createHiddenWindows();
         if (frmPrintS)
             frmPrintS->printCommand();
     };
     shellHooks.showPrintSettings = [] {
+        createHiddenWindows();
         if (frmPrintS)
             frmPrintS->exec();
     };
-    frmEditQues = new TfrmEditQues(frmMain);
     installQuestionEditor();
-    frmKiroku = new TfrmKiroku(frmMain);
-    frmDelete = new TfrmDelete(frmMain);
     shellHooks.showRecords = [] {
+        createHiddenWindows();
         if (frmKiroku)
             frmKiroku->exec();
     };
-    frmDebug = new TfrmDebug(frmMain);
     shellHooks.showStepListing = [](int step) {
+        createHiddenWindows();
         if (frmDebug)
             frmDebug->showStep(step);
     };
+    shellHooks.showCalculator = [] { runCalculator(false); };
+}
+
+// The hidden windows, once, in the program's order, each a window of the
+// frame (parent frmMain) so that it lives as long as the frame.
+void createHiddenWindows() {
+    if (!frmMain || hiddenWindowsMade)
+        return;
+    hiddenWindowsMade = true;
+    createDrillPanel();
+    // TfrmMath has its place here but nothing shows or uses it: not built.
+    if (!frmSentaku) {
+        frmSentaku = new TfrmSentaku(frmMain);
+        QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
+    }
+    frmVersion = new TfrmVersion(frmMain);
+    frmMondai = new TfrmMondai(frmMain);
+    frmPrintS = new TfrmPrintS(frmMain);
+    frmEditQues = new TfrmEditQues(frmMain);
+    frmKiroku = new TfrmKiroku(frmMain);
+    frmDelete = new TfrmDelete(frmMain);
+    frmDebug = new TfrmDebug(frmMain);
     frmKeisan = new TfrmKeisan(frmMain);
     frmInput = new TfrmInput(frmMain);
     frmDentaku = new TfrmDentaku(frmMain);
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
     frmSetsumei = new TfrmSetsumei(frmMain);
-    wireMatrixStudy();
+    connectCalculator();
+}
+
+void createWindows() {
+    createFrameWindows();
+    createHiddenWindows();
 }
 
 void destroyWindows() {
     delete frmMain.data();
+    hiddenWindowsMade = false;
     shellHooks = ShellHooks{};
 }

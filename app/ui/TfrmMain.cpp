@@ -18,7 +18,6 @@
 #include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
 #include "app/ui/TfrmStart.h"
-#include "app/ui/TfrmVersion.h"
 #include "arith/Equation.h"
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
@@ -57,9 +56,6 @@ TfrmMain::TfrmMain() {
     setWindowTitle(kFrameCaption);
     setWindowIcon(programIcon());
 
-    // Step pictures are cleared by assigning this white picture.
-    blankPicture = QImage(300, 300, QImage::Format_RGB32);
-    blankPicture.fill(Qt::white);
     questionBank.quesBackup.clear();
     setUpScratchRow(equationList);
 
@@ -89,6 +85,10 @@ TfrmMain::TfrmMain() {
     pnlMain->setGeometry(0, panelTop, panelWidthFor(screen.width()),
                          y() + height() - panelTop - 56);
     pnlMain->raise();
+    // The start window comes first, and the panel shows with the worksheet:
+    // hidden until then, its controls are laid out when the drill is entered,
+    // not while the student waits for the first frame.
+    pnlMain->hide();
     buildMenu();
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &TfrmMain::childActivated);
@@ -221,6 +221,7 @@ void TfrmMain::formShow() {
     const QSize screen = screenSize();
     const int childHeight = screen.height() - 84;
 
+    settingUp = true;
     frmStart = new TfrmStart;
     startChild = mdiArea->addSubWindow(frmStart, Qt::FramelessWindowHint);
     startChild->setObjectName("startChild");
@@ -228,10 +229,6 @@ void TfrmMain::formShow() {
     startChild->setGeometry(0, 0, screen.width() - 8, childHeight);
 
     frmPage = new TfrmPage(pnlMain->width());
-    // The blank picture takes the size of a step picture.
-    blankPicture =
-        QImage(sheetLayout().imageWidth, sheetLayout().imageHeight, QImage::Format_RGB32);
-    blankPicture.fill(Qt::white);
     pageChild = mdiArea->addSubWindow(frmPage, Qt::FramelessWindowHint);
     pageChild->setObjectName("pageChild");
     pageChild->setSystemMenu(nullptr);
@@ -255,6 +252,7 @@ void TfrmMain::formShow() {
     if (ready)
         startDrill(true);
     frmPage->scrollToTop();
+    settingUp = false;
     showStart();
 }
 
@@ -265,13 +263,15 @@ void TfrmMain::startDrill(bool reset) {
 }
 
 void TfrmMain::childActivated(QMdiSubWindow* child) {
-    if (!child)
-        return;  // the frame lost the focus: nothing changes
+    if (!child || settingUp)
+        return;  // the frame lost the focus, or is still being set up: nothing changes
     if (child == startChild) {
         pnlMain->hide();
         showMenus(frmStart->menus());
     } else if (child == pageChild) {
         showMenus(frameMenus());
+        if (shellHooks.drillPanelNeeded)
+            shellHooks.drillPanelNeeded();
         pnlMain->show();
         pnlMain->raise();
         if (shellHooks.applyFocusRule)
@@ -424,8 +424,8 @@ void TfrmMain::mnuOnePointClick() {
 }
 
 void TfrmMain::mnuVersionClick() {
-    if (frmVersion)
-        frmVersion->exec();
+    if (shellHooks.showVersion)
+        shellHooks.showVersion();
 }
 
 void TfrmMain::cmbMenuChange() {

@@ -94,9 +94,6 @@ class TfrmMain : public QMainWindow {
     QAction* mnuOnePoint = nullptr;
     QAction* mnuVersion = nullptr;
 
-    // A white picture the size of a step picture: assigning it clears one.
-    QImage blankPicture;
-
     // The open dialog of 開く(&O): the chosen path, or nullopt when cancelled.
     std::function<std::optional<std::string>(const std::string& preset)> chooseQuestionFile;
 
@@ -113,6 +110,9 @@ class TfrmMain : public QMainWindow {
     void showMenus(const QList<QMenu*>& menus);
     void startDrill(bool reset);
     bool shown = false;
+    // True while formShow makes and shows the two children: their passing
+    // activations are not acted on, showStart settles which one is active.
+    bool settingUp = false;
 };
 
 extern QPointer<TfrmMain> frmMain;

@@ -4,17 +4,30 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
 #include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
 #include "app/ui/TfrmMain.h"
-#include "app/ui/TfrmVersion.h"
 #include "picture/ui/QtAccessible.h"
 #include "platform/ui/QtHelp.h"
 
 namespace {
+
+// The title picture as a flat button's face, painted straight onto the
+// window when it is shown: no picture of the window's size is kept.
+class TitleButton final : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paintTitlePicture(p, size());
+    }
+};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QIcon& glyph) {
@@ -35,11 +48,11 @@ TfrmStart::TfrmStart(QWidget* parent) : QWidget(parent) {
     pal.setColor(QPalette::Window, QColor(232, 232, 232));
     setPalette(pal);
 
-    btnTitle = new QPushButton(this);
+    btnTitle = new TitleButton(this);
     btnTitle->setObjectName("btnTitle");
     btnTitle->setFocusPolicy(Qt::NoFocus);
     btnTitle->setFlat(true);
-    btnTitle->setStyleSheet("QPushButton { border: none; padding: 0; }");
+    btnTitle->setAttribute(Qt::WA_Hover, false);  // the face never changes
 
     pnlPict = new QLabel(kTitlePlaceName, this);
     pnlPict->setObjectName("pnlPict");
@@ -100,11 +113,6 @@ void TfrmStart::placeControls() {
     titleH = std::max(titleH, 60);
     titleW = std::min(titleW, titleH * 100 / 52);
     const QSize size(std::max(titleW, 60), titleH);
-    if (size != titleSize) {
-        titleSize = size;
-        btnTitle->setIcon(QIcon(paintTitlePicture(size)));
-        btnTitle->setIconSize(size);
-    }
     btnTitle->setGeometry((w - size.width()) / 2, (h - size.height()) / 2 - 50, size.width(),
                           size.height());
     const int pictW = std::min(size.width(), 360);
@@ -155,6 +163,6 @@ void TfrmStart::mnuHowToClick() {
 }
 
 void TfrmStart::mnuVersionClick() {
-    if (frmVersion)
-        frmVersion->exec();
+    if (shellHooks.showVersion)
+        shellHooks.showVersion();
 }

@@ -47,7 +47,6 @@ class TfrmStart : public QWidget {
 
   private:
     void placeControls();
-    QSize titleSize;
 };
 
 extern QPointer<TfrmStart> frmStart;

@@ -68,9 +68,15 @@ int main(int argc, char** argv) {
     setUi(&qtUi());
     enterWorkFolder();
     try {
-        createWindows();
+        createFrameWindows();
         reportQuestionsSetUp();
-        reportFirstFrame(frmMain);
+        // The windows hidden at start-up are made once the student sees the
+        // frame; a command that needs one earlier makes them itself.
+        afterFirstFrame(frmMain, [] {
+            reportMilestone("frame shown");
+            createHiddenWindows();
+            reportMilestone("windows made");
+        });
         frmMain->show();  // the first showing runs the start-up steps
         return app.exec();
     } catch (const std::exception& e) {

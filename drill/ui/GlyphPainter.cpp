@@ -179,6 +179,15 @@ QPixmap glyphPixmap(Glyph glyph, QSize size, const QColor& ink) {
             }
             break;
         }
+        case Glyph::Ok: {
+            p.setPen(QPen(QColor(0, 140, 60), pen.widthF() * 1.2, Qt::SolidLine, Qt::RoundCap,
+                          Qt::RoundJoin));
+            QPolygonF tick;
+            tick << QPointF(c.x() - r, c.y()) << QPointF(c.x() - r * 0.25, c.y() + r * 0.7)
+                 << QPointF(c.x() + r, c.y() - r * 0.75);
+            p.drawPolyline(tick);
+            break;
+        }
     }
     return pm;
 }

@@ -25,6 +25,7 @@ enum class Glyph {
     End,         // 終了
     Matrix,      // 行列の学習
     Equations,   // 連立方程式
+    Ok,          // OK: a green check mark
 };
 
 QPixmap glyphPixmap(Glyph glyph, QSize size, const QColor& ink = QColor(0, 0, 0));

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "drill/ui/GlyphPainter.h"
 #include "platform/Paths.h"
 
 QPointer<TfrmInput> frmInput;
@@ -143,7 +144,9 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     btnSave = button(this, "btnSave", QStringLiteral("ﾌｧｲﾙに保存"));
     btnClear = button(this, "btnClear", QStringLiteral("クリア"));
     btnOk = button(this, "btnOk", QStringLiteral("O　K"));
-    btnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    // Drawn here: the style's own icon would be looked up in the desktop's
+    // icon themes, which takes longer than building the whole window.
+    btnOk->setIcon(glyphIcon(Glyph::Ok, QSize(16, 16)));
     btnCancel = button(this, "btnCancel", QStringLiteral("キャンセル"));
 
     // The sample files on the left; the grid with its size, the fills and

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -25,6 +26,7 @@
 #include "app/ui/TfrmStart.h"
 #include "app/ui/TfrmVersion.h"
 #include "drill/DrillState.h"
+#include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -46,7 +48,10 @@ class ShellTest : public WindowTest {
 
     // Copies the shipped files that the test wants into the current folder,
     // then starts the program as main() does.
-    void startProgram(bool withQuestionFile = true, bool withHelp = false) {
+    // With `frameOnly`, only the frame's windows are made, as before the
+    // program's first frame; the rest come when first needed.
+    void startProgram(bool withQuestionFile = true, bool withHelp = false,
+                      bool frameOnly = false) {
         if (withQuestionFile)
             copyShipped("RAver.sim");
         if (withHelp)
@@ -55,7 +60,10 @@ class ShellTest : public WindowTest {
         paths = Paths{};
         shellHooks = ShellHooks{};
         shellHooks.questionStarted = [this] { ++questionsStarted; };
-        createWindows();
+        if (frameOnly)
+            createFrameWindows();
+        else
+            createWindows();
         frmMain->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
     }
@@ -168,7 +176,9 @@ TEST_F(ShellTest, FrameAndStartWindowTakeTheirPlacesFromTheScreen) {
     EXPECT_EQ(t.top(), (frmStart->height() - t.height()) / 2 - 50);
     EXPECT_EQ(frmStart->pnlPict->geometry().top(), t.bottom() + 1 + 10);
     EXPECT_FALSE(frmStart->pnlPict->text().isEmpty());
-    EXPECT_FALSE(title->icon().isNull());
+    // The picture is painted: its middle is not the window's grey.
+    const QImage face = title->grab().toImage();
+    EXPECT_NE(face.pixelColor(face.rect().center()), QColor(232, 232, 232));
 }
 
 TEST_F(ShellTest, PanelAndUnitItemsAreExact) {
@@ -183,7 +193,10 @@ TEST_F(ShellTest, PanelAndUnitItemsAreExact) {
     EXPECT_EQ(frmStart->btnRenritsu->text(), "連立方程式");
     EXPECT_EQ(frmStart->btnHelp->text(), "  ヘルプ　　");
     EXPECT_EQ(frmStart->btnEnd->text(), "　 終　了　　");
-    // btnClose sits at the foot of the panel, the drill's place above it.
+    // btnClose sits at the foot of the panel, the drill's place above it. The
+    // panel is hidden behind the start window until the drill is entered.
+    EXPECT_FALSE(frmMain->pnlMain->isVisible());
+    click("btnRenritsu");
     EXPECT_GT(frmMain->btnClose->geometry().top(), frmMain->pnlDrill->geometry().bottom());
     EXPECT_GT(frmMain->pnlDrill->geometry().top(), frmMain->cmbMenu->geometry().bottom());
 }
@@ -211,6 +224,28 @@ TEST_F(ShellTest, EnteringAndLeavingTheDrillSwapsPanelAndMenus) {
 
     // Going in and out never sets a question up again.
     EXPECT_EQ(questionsStarted, 1);
+    EXPECT_TRUE(ui.log.empty());
+}
+
+TEST_F(ShellTest, PanelAndHiddenWindowsAreMadeWhenFirstNeeded) {
+    startProgram(true, false, true);
+    EXPECT_EQ(drillPanel, nullptr);
+    EXPECT_EQ(frmVersion, nullptr);
+    EXPECT_EQ(questionsStarted, 1);
+
+    // Entering the drill makes the panel and shows it.
+    click("btnRenritsu");
+    ASSERT_NE(drillPanel, nullptr);
+    EXPECT_TRUE(drillPanel->btnGyou[0]->isVisible());
+    EXPECT_TRUE(drillPanel->btnGyou[0]->isEnabled());
+
+    // The rest come once, whoever asks first.
+    createHiddenWindows();
+    const QPointer<TfrmVersion> version = frmVersion;
+    ASSERT_NE(version, nullptr);
+    createHiddenWindows();
+    EXPECT_EQ(frmVersion, version);
+    EXPECT_EQ(frmMain->findChildren<TfrmVersion*>().size(), 1);
     EXPECT_TRUE(ui.log.empty());
 }
 
