@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "arith/NumberText.h"
@@ -65,11 +66,31 @@ std::string spokenMatrix(const StepMatrixItem& m) {
     return out;
 }
 
+// A calculator's matrix: its coefficient when one stands in front, then the
+// rows ("係数1/2　［1, 0］［0, 1］"); a 1 x 1 matrix is the one number shown.
+std::vector<std::string> spokenCalcMatrix(const CalcMatrixItem& m) {
+    if (m.plain)
+        return {m.cells.empty() || m.cells[0].empty() ? "" : spoken(m.cells[0][0].value, false)};
+    std::vector<std::string> out;
+    if (m.coefficient)
+        out.push_back("係数" + spoken(m.coefficient->value, false));
+    std::string rows;
+    for (const auto& row : m.cells) {
+        rows += "［";
+        for (std::size_t j = 0; j < row.size(); ++j)
+            rows += (j > 0 ? ", " : "") + spoken(row[j].value, false);
+        rows += "］";
+    }
+    out.push_back(rows);
+    return out;
+}
+
 }  // namespace
 
 std::string pictureNarrative(const Picture& picture) {
     std::vector<std::string> parts;
     const OpLabelItem* label = nullptr;
+    const CalcMatrixItem* calcMatrix = nullptr;
     for (const PictureItem& item : picture.items) {
         if (const auto* t = std::get_if<TextLineItem>(&item)) {
             parts.push_back(t->text);
@@ -84,14 +105,20 @@ std::string pictureNarrative(const Picture& picture) {
             parts.push_back(rows);
         } else if (std::get_if<StepMatrixItem>(&item)) {
             // Only the last matrix drawn shows; it is added below.
+        } else if (const auto* c = std::get_if<CalcMatrixItem>(&item)) {
+            calcMatrix = c;  // said after its caption, as a step matrix is
         } else if (const auto* f = std::get_if<FractionItem>(&item)) {
             parts.push_back(spoken(f->value, false));
         } else if (const auto* n = std::get_if<NumberItem>(&item)) {
-            parts.push_back("⊿＝" + spoken(n->value, false));
+            // ⊿ is read out by its name: a screen reader says the symbol badly.
+            parts.push_back("デルタ＝" + spoken(n->value, false));
         }
     }
     if (const StepMatrixItem* m = picture.matrix())
         parts.push_back(spokenMatrix(*m));
+    if (calcMatrix)
+        for (std::string& part : spokenCalcMatrix(*calcMatrix))
+            parts.push_back(std::move(part));
     if (label && !label->text.empty())
         parts.push_back(label->text);
     std::string out;

@@ -263,9 +263,10 @@ struct Picture {
 
 // What a picture shows, in words, for assistive technology (a screen reader
 // reads it as the picture's description): its text lines and captions in the
-// order drawn, equations written out ("x+2y=3、x-y=1"), the matrix shown as
-// rows of numbers ("［1, 2 | 3］［0, 1 | 1］"), single numbers and ⊿, then the
-// composed operation. Parts are separated by an ideographic space.
+// order drawn, equations written out ("x+2y=3、x-y=1"), single numbers and ⊿
+// (said "デルタ＝5"), the matrix shown as rows of numbers ("［1, 2 | 3］［0, 1 | 1］";
+// a calculator's matrix with its coefficient first: "係数1/2　［1, 0］［0, 1］"),
+// then the composed operation. Parts are separated by an ideographic space.
 std::string pictureNarrative(const Picture& picture);
 
 // ---- drawing rules -------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "records/RecordView.h"
 
+#include <string>
+
 #include "platform/Profile.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
@@ -23,6 +25,32 @@ std::string recordCountLine(int k, int n) {
     for (int i = 0; i < n; ++i)
         line += "★";
     return line;
+}
+
+std::string spokenRecordLine(const std::string& line) {
+    static const std::string star = "★";
+    static const std::string many = "★×";
+    if (line.compare(0, 2, "  ") != 0)
+        return line;
+    std::size_t p = 2;
+    while (p < line.size() && line[p] >= '0' && line[p] <= '9')
+        ++p;
+    if (p == 2 || p - 2 > 9)
+        return line;
+    const std::string k = line.substr(2, p - 2);
+    std::string n;
+    if (line.compare(p, many.size(), many) == 0) {
+        n = line.substr(p + many.size());
+        if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos)
+            return line;
+    } else {
+        long count = 0;
+        for (; p < line.size(); p += star.size(), ++count)
+            if (line.compare(p, star.size(), star) != 0)
+                return line;
+        n = std::to_string(count);
+    }
+    return "問題" + k + "　" + n + "回";
 }
 
 std::vector<std::string> recordListing(const QuestionBank& bank, const std::string& path) {

@@ -14,6 +14,9 @@ constexpr int kMaxStarsShown = 40;
 
 // The line of question k finished n times: two spaces, k, then the stars.
 std::string recordCountLine(int k, int n);
+// A line of the listing as a screen reader says it: a question's line is
+// "問題1　2回" (its stars counted); every other line stays as it is.
+std::string spokenRecordLine(const std::string& line);
 
 // The record view's listing: for each unit of `bank` in order its name, its
 // date line when it has one, then one line per question. A count that is not

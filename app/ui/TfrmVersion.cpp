@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/ShellPainter.h"
+#include "picture/ui/QtAccessible.h"
 
 TfrmVersion::TfrmVersion(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -39,6 +40,9 @@ TfrmVersion::TfrmVersion(QWidget* parent)
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The icon, in words (see picture/ui/QtAccessible.h).
+    nameControls(this, {{"imgIcon", "Tabulon のアイコン"}});
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblProduct);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "drill/ui/PrintPainter.h"
+#include "picture/ui/QtAccessible.h"
 #include "platform/UiPort.h"
 
 QPointer<TfrmPrintS> frmPrintS;
@@ -77,6 +78,11 @@ TfrmPrintS::TfrmPrintS(QWidget* parent) : QDialog(parent) {
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     for (QPushButton* b : {btnSettei, btnStart, btnCancel})
         b->setAutoDefault(false);
+    // Each label names the control beside it for a screen reader; the
+    // preview says what it shows (showSample).
+    Label3->setBuddy(edtSample);
+    Label2->setBuddy(updLMargin);
+    Label1->setBuddy(updSize);
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label2, 0, 0);
@@ -137,6 +143,10 @@ void TfrmPrintS::showSample() {
     font.setPointSize(p.charSize * 4 + 10);
     edtSample->setFont(font);
     edtSample->setText(QString(p.leftBlank, QLatin1Char(' ')) + QStringLiteral("ax+by=c"));
+    edtSample->setAccessibleDescription(
+        QStringLiteral("左側に%1文字の空白、文字の大きさ%2で ax+by=c")
+            .arg(p.leftBlank)
+            .arg(p.charSize));
 }
 
 void TfrmPrintS::placePrintDialog() {

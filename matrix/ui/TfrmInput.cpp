@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "drill/ui/GlyphPainter.h"
+#include "picture/ui/QtAccessible.h"
 #include "platform/Paths.h"
 
 QPointer<TfrmInput> frmInput;
@@ -184,6 +185,18 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     closing->addWidget(btnCancel);
     right->addLayout(closing);
     root->addLayout(right, 3);
+
+    // Symbols, padded captions and controls whose meaning stands beside them,
+    // in words (see picture/ui/QtAccessible.h); 乱数の絶対値 is its label's buddy.
+    nameControls(this, {{"lstSample", "ファイルから読み込む"},
+                        {"stgData", "行列の成分"},
+                        {"updGyou", "行数"},
+                        {"updRetsu", "列数"},
+                        {"btn2X2", "２行２列の単位行列"},
+                        {"btn3X3", "３行３列の単位行列"},
+                        {"btn4X4", "４行４列の単位行列"},
+                        {"btnSave", "ファイルに保存"},
+                        {"btnOk", "OK"}});
 
     connect(btnOk, &QPushButton::clicked, this, &TfrmInput::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmInput::btnCancelClick);
@@ -419,6 +432,10 @@ TfrmSetsumei::TfrmSetsumei(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(btnCancel);
     v->addLayout(buttons);
     setFixedSize(sizeHint());
+
+    // The edit is what Label1 asks for; edtGr shows the size as "2×3".
+    Label1->setBuddy(edtSetsumei);
+    nameControls(this, {{"edtGr", "行列の大きさ"}});
 
     connect(btnOk, &QPushButton::clicked, this, &TfrmSetsumei::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmSetsumei::btnCancelClick);

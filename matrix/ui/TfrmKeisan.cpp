@@ -16,6 +16,7 @@
 #include "arith/Keypad.h"
 #include "matrix/ui/TfrmInput.h"
 #include "picture/ui/PicturePainter.h"
+#include "picture/ui/QtAccessible.h"
 
 QPointer<TfrmKeisan> frmKeisan;
 
@@ -124,6 +125,17 @@ QIcon helpGlyph() {
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
     return QIcon(pix);
+}
+
+// The operator between A and B as a screen reader says it.
+QString spokenOperator(const std::string& opr) {
+    if (opr == kOprSum)
+        return QStringLiteral("たす");
+    if (opr == kOprDifference)
+        return QStringLiteral("ひく");
+    if (opr == kOprProduct)
+        return QStringLiteral("かける");
+    return QString::fromStdString(opr);
 }
 
 QSpinBox* powerCounter(QWidget* parent, const char* name) {
@@ -388,6 +400,39 @@ void TfrmKeisan::buildControls() {
     for (int c : {0, 2, 4})
         grid->setColumnStretch(c, 1);
 
+    // Pictures, symbols and padded captions, in words (see
+    // picture/ui/QtAccessible.h). The operator and the power buttons change
+    // their captions, and their names with them (syncFromModel).
+    nameControls(this, {{"imgAAA", "行列Ａ"},
+                        {"imgBBB", "行列Ｂ"},
+                        {"imgCCC", "行列Ｃ（演算結果）"},
+                        {"imgDDD", "行列Ｄ（記憶用）"},
+                        {"imgDelta", "デルタ"},
+                        {"edtDelta", "デルタの値"},
+                        {"btnTasu", "ＡたすＢ"},
+                        {"btnHiku", "ＡひくＢ"},
+                        {"btnKake", "ＡかけるＢ"},
+                        {"updRuiJou", "Ａの累乗の指数"},
+                        {"updRuiJouB", "Ｂの累乗の指数"},
+                        {"btnResetA", "Ａの係数を1に戻す"},
+                        {"btnResetB", "Ｂの係数を1に戻す"},
+                        {"btnKakeA", "係数をＡの成分にかける"},
+                        {"btnKakeB", "係数をＢの成分にかける"},
+                        {"btnKakeC", "係数をＣの成分にかける"},
+                        {"btnKakeD", "係数をＤの成分にかける"},
+                        {"btnKukuruA", "係数でＡをくくる"},
+                        {"btnKukuruB", "係数でＢをくくる"},
+                        {"btnKukuruC", "係数でＣをくくる"},
+                        {"btnKukuruD", "係数でＤをくくる"},
+                        {"btnGyakuCCC", "Ａの逆行列をＣへ"},
+                        {"btnGyakuB", "Ｂの逆行列をＣへ"},
+                        {"btnXA", "ＣをＡへコピー"},
+                        {"btnXB", "ＣをＢへコピー"},
+                        {"btnCopyDA", "ＤをＡへコピー"},
+                        {"btnCopyDB", "ＤをＢへコピー"},
+                        {"btnCopyCD", "ＣをＤへコピー"},
+                        {"btnClose", "閉じる"}});
+
     connect(btnClose, &QPushButton::clicked, this, &TfrmKeisan::btnCloseClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmKeisan::btnHelpClick);
     connect(btnTasu, &QPushButton::clicked, this, &TfrmKeisan::btnTasuClick);
@@ -452,10 +497,15 @@ void TfrmKeisan::syncFromModel() {
     lblEqual->setText(QString::fromStdString(v.equal));
     btnRuiJou->setText(QString::fromStdString(powerCaption(v.powerA)));
     btnRuiJouB->setText(QString::fromStdString(powerCaption(v.powerB)));
-    for (QWidget* w : {static_cast<QWidget*>(imgAAA), static_cast<QWidget*>(imgBBB),
-                       static_cast<QWidget*>(imgCCC), static_cast<QWidget*>(imgDDD),
-                       static_cast<QWidget*>(imgDelta)})
-        w->update();
+    lblOpr->setAccessibleName(spokenOperator(v.opr));
+    btnRuiJou->setAccessibleName(QStringLiteral("Ａの%1乗をＣへ").arg(v.powerA));
+    btnRuiJouB->setAccessibleName(QStringLiteral("Ｂの%1乗をＣへ").arg(v.powerB));
+    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD}) {
+        describePicture(p, v.picture(p->which()).picture);
+        p->update();
+    }
+    describePicture(imgDelta, v.deltaPicture);
+    imgDelta->update();
 }
 
 std::pair<int, Fraction> TfrmKeisan::keypad() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "arith/Equation.h"
+#include "picture/ui/QtAccessible.h"
 #include "questions/StepListing.h"
 
 QPointer<TfrmDebug> frmDebug;
@@ -30,6 +31,14 @@ TfrmDebug::TfrmDebug(QWidget* parent) : QDialog(parent) {
     btnClose->setGeometry(340, 310, 79, 28);
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+
+    // The unlabelled step and the four rows' lists, in words (see
+    // picture/ui/QtAccessible.h).
+    nameControls(this, {{"Edit1", "ステップ"},
+                        {"LB1", "1行目の項"},
+                        {"LB2", "2行目の項"},
+                        {"LB3", "3行目の項"},
+                        {"LB4", "4行目の項"}});
 }
 
 void TfrmDebug::listStep(int step) {

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "picture/ui/QtAccessible.h"
 #include "platform/Text.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
@@ -30,8 +31,12 @@ QLineEdit* outputField(const char* name, QWidget* parent) {
     return edit;
 }
 
-QLabel* label(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
+// A label, and the output field it names (its buddy): a screen reader says
+// the label's text as the field's name.
+QLabel* label(const char* text, QWidget* parent, QWidget* buddy) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setBuddy(buddy);
+    return l;
 }
 
 }  // namespace
@@ -85,18 +90,18 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
 
     auto* side = new QVBoxLayout;
     auto* units = new QHBoxLayout;
-    units->addWidget(label("単元数", this));
+    units->addWidget(label("単元数", this, edtTangen));
     units->addWidget(edtTangen);
     units->addStretch(1);
     side->addLayout(units);
     side->addSpacing(8);
-    side->addWidget(label("エラーチェックの結果", this));
+    side->addWidget(label("エラーチェックの結果", this, edtResult));
     side->addWidget(edtResult);
     side->addSpacing(8);
-    side->addWidget(label("エラーの単元", this));
+    side->addWidget(label("エラーの単元", this, edtErTangen));
     side->addWidget(edtErTangen);
     side->addSpacing(8);
-    side->addWidget(label("エラーの問題", this));
+    side->addWidget(label("エラーの問題", this, lstErQues));
     side->addWidget(lstErQues, 1);
     side->addSpacing(12);
     side->addWidget(btnCompile);
@@ -111,6 +116,13 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     layout->addLayout(side, 0, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnMinimumWidth(1, 280);
+
+    // Controls without a label of their own, and a list whose label a
+    // screen reader does not take as its name, in words (see
+    // picture/ui/QtAccessible.h).
+    nameControls(this, {{"memQues", "問題ファイルの本文"},
+                        {"lstErQues", "エラーの問題"},
+                        {"btnCancel", "キャンセル"}});
 
     chooseSaveFile = [this](const std::string& preset) -> std::optional<std::string> {
         QFileDialog dialog(isVisible() ? this : parentWidget(),

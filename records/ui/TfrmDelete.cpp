@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "picture/ui/QtAccessible.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"
 
@@ -52,6 +53,9 @@ TfrmDelete::TfrmDelete(QWidget* parent) : QDialog(parent) {
     column->addWidget(Panel1);
     column->addWidget(lstTitle, 1);
     column->addLayout(buttons);
+
+    // The list, in words (see picture/ui/QtAccessible.h).
+    nameControls(this, {{"lstTitle", "消去する単元"}});
 
     connect(btnDeleteOne, &QPushButton::clicked, this, &TfrmDelete::btnDeleteOneClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmDelete::btnCloseClick);

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "picture/ui/QtAccessible.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"
 #include "records/RecordView.h"
@@ -54,6 +55,10 @@ TfrmKiroku::TfrmKiroku(QWidget* parent) : QDialog(parent) {
     column->addWidget(lstTitle, 1);
     column->addLayout(buttons);
 
+    // The listing, in words (see picture/ui/QtAccessible.h); its lines of
+    // stars are read out as counts (listRecords).
+    nameControls(this, {{"lstTitle", "練習の記録"}});
+
     connect(btnDelete, &QPushButton::clicked, this, &TfrmKiroku::btnDeleteClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmKiroku::btnCloseClick);
 }
@@ -62,8 +67,12 @@ void TfrmKiroku::listRecords() {
     lstTitle->clear();
     // A count that is not an integer has been reported; the lines before it
     // stay in the list.
-    for (const std::string& line : recordListing(questionBank, recordFilePath(paths)))
-        lstTitle->addItem(QString::fromStdString(line));
+    for (const std::string& line : recordListing(questionBank, recordFilePath(paths))) {
+        auto* item = new QListWidgetItem(QString::fromStdString(line), lstTitle);
+        const std::string said = spokenRecordLine(line);
+        if (said != line)
+            item->setData(Qt::AccessibleTextRole, QString::fromStdString(said));
+    }
 }
 
 void TfrmKiroku::FormShow() {

@@ -2,9 +2,11 @@
 """The program as a screen reader sees it, through AT-SPI: starts the program
 with accessibility on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1) in a folder whose
 question file begins with a system that has infinitely many solutions, finds
-every named control by its Japanese name, works one step with the drill
-panel's buttons through their AT-SPI actions, answers the special-solution
-choice, and reads the step pictures' descriptions.
+every named control by its Japanese name, opens the matrix calculator from
+the start window, reads its pictures and works one operation, closes it,
+works one step with the drill panel's buttons through their AT-SPI actions,
+answers the special-solution choice, reads the step pictures' descriptions,
+and opens the record view from the menu to hear the question just solved.
 
     check_atspi.py <program> <folder to start in>
 
@@ -24,6 +26,12 @@ DRILL_PANEL = ["第1行", "第2行", "第3行", "第4行", "たす", "ひく", "
                "実行", "訂正", "次の問題", "ワークシートを先へ送る", "ワークシートを前へ戻す",
                "小数点", "マイナス", "分の", "クリア"]
 CHOICE_WINDOW = ["解なし", "解は無数にある"]
+CALCULATOR = ["行列Ａ", "行列Ｂ", "行列Ｃ（演算結果）", "行列Ｄ（記憶用）", "デルタ", "デルタの値",
+              "かける", "ＡたすＢ", "ＡひくＢ", "ＡかけるＢ", "Ａの2乗をＣへ", "Ｂの2乗をＣへ",
+              "Ａの累乗の指数", "Ｂの累乗の指数", "Ａの係数を1に戻す", "Ｂの係数を1に戻す",
+              "係数をＡの成分にかける", "係数をＤの成分にかける", "係数でＡをくくる",
+              "係数でＣをくくる", "Ａの逆行列をＣへ", "Ｂの逆行列をＣへ", "ＣをＡへコピー",
+              "ＤをＢへコピー", "ＣをＤへコピー", "閉じる"]
 
 failures = []
 
@@ -56,9 +64,26 @@ def find_app(timeout=30):
     return None
 
 
-def named(app):
+def shown_windows(app):
+    """The program's top-level windows that show: a window closed again stays
+    in the tree, and its controls must not answer for those of another."""
+    for i in range(app.childCount):
+        try:
+            w = app.getChildAtIndex(i)
+            if w is not None and w.getState().contains(pyatspi.STATE_SHOWING):
+                yield w
+        except Exception:
+            pass
+
+
+def named(root):
     found = {}
-    for node in walk(app):
+    try:
+        application = root.getRole() == pyatspi.ROLE_APPLICATION
+    except Exception:
+        application = False
+    roots = list(shown_windows(root)) if application else [root]
+    for node in (n for r in roots for n in walk(r)):
         try:
             if node.name and node.name not in found:
                 found[node.name] = node
@@ -78,6 +103,50 @@ def wait_for(app, predicate, timeout=15):
     return None
 
 
+def top_window(app, title):
+    """The shown top-level window of the program with this title, or None."""
+    for w in shown_windows(app):
+        try:
+            if w.name == title:
+                return w
+        except Exception:
+            pass
+    return None
+
+
+def wait_window(app, title, timeout=15):
+    """Waits for the window to show; returns it, or None."""
+    end = time.time() + timeout
+    while time.time() < end:
+        window = top_window(app, title)
+        if window is not None:
+            return window
+        time.sleep(0.3)
+    return None
+
+
+def wait_closed(app, title, timeout=15):
+    end = time.time() + timeout
+    while time.time() < end:
+        if top_window(app, title) is None:
+            return True
+        time.sleep(0.3)
+    return False
+
+
+def find_role(root, name, role):
+    """A control below `root` (not `root` itself) with this name and role."""
+    for node in walk(root):
+        if node == root:
+            continue
+        try:
+            if node.name == name and node.getRole() == role:
+                return node
+        except Exception:
+            pass
+    return None
+
+
 def press(node):
     action = node.queryAction()
     for i in range(action.nActions):
@@ -90,6 +159,64 @@ def press(node):
 def description(nodes, name):
     node = nodes.get(name)
     return node.description if node is not None else None
+
+
+def check_calculator(app, start):
+    """行列の学習 from the start window: the calculator's named controls, its
+    pictures' descriptions before and after Ａ＋Ｂ, and 閉じる."""
+    print("matrix calculator:")
+    button = (start or {}).get("行列の学習")
+    check(button is not None and press(button), "press 「行列の学習」")
+    window = wait_window(app, "行列の学習")
+    check(window is not None, "the calculator opens")
+    if window is None:
+        return
+    nodes = wait_for(window, lambda n: n if description(n, "行列Ｃ（演算結果）") else None)
+    for name in CALCULATOR:
+        check(nodes is not None and name in nodes, f"「{name}」")
+    if nodes is None:
+        return
+    check(description(nodes, "行列Ａ") == "［1, 0］［0, 1］",
+          "行列Ａ says its rows: " + str(description(nodes, "行列Ａ")))
+    check(description(nodes, "行列Ｃ（演算結果）") == "Ａ×Ｂ　［1, 0］［0, 1］",
+          "行列Ｃ says the product: " + str(description(nodes, "行列Ｃ（演算結果）")))
+    press(nodes["ＡたすＢ"])
+    nodes = wait_for(window, lambda n: n if description(n, "行列Ｃ（演算結果）") ==
+                     "Ａ＋Ｂ　［2, 0］［0, 2］" else None, timeout=5)
+    check(nodes is not None, "after ＡたすＢ 行列Ｃ says the sum: " +
+          str(description(named(window), "行列Ｃ（演算結果）")))
+    check(nodes is not None and "たす" in nodes, "the operator is read 「たす」")
+    check(press(named(window)["閉じる"]), "press 「閉じる」")
+    check(wait_closed(app, "行列の学習"), "the calculator closes")
+
+
+def check_records(app):
+    """表示 → 記録 from the frame's menu: the listing is found by its name and
+    the question just solved is read as a count, then 閉じる."""
+    print("record view:")
+    item = find_role(app, "記録(R)", pyatspi.ROLE_MENU_ITEM)
+    check(item is not None, "menu item 「記録(R)」")
+    if item is None:
+        return
+    # The menu command shows the record view modally before it answers: give
+    # the call a short time, and go on while the window is open.
+    pyatspi.setTimeout(1000, 15000)
+    try:
+        press(item)
+    except Exception:
+        pass
+    finally:
+        pyatspi.setTimeout(25000, 15000)
+    window = wait_window(app, "練習の記録")
+    check(window is not None, "the record view opens")
+    if window is None:
+        return
+    check(find_role(window, "練習の記録", pyatspi.ROLE_LIST) is not None, "list 「練習の記録」")
+    nodes = wait_for(window, lambda n: n if "問題1　1回" in n else None, timeout=5)
+    check(nodes is not None, "the solved question is read 「問題1　1回」")
+    close = find_role(window, "閉じる", pyatspi.ROLE_PUSH_BUTTON)
+    check(close is not None and press(close), "press 「閉じる」")
+    check(wait_closed(app, "練習の記録"), "the record view closes")
 
 
 def main():
@@ -106,6 +233,9 @@ def main():
         nodes = wait_for(app, lambda n: n if "連立方程式" in n else None)
         for name in START_WINDOW:
             check(nodes is not None and name in nodes, f"「{name}」")
+
+        check_calculator(app, nodes)
+        nodes = wait_for(app, lambda n: n if "連立方程式" in n else None)
 
         print("drill panel and worksheet:")
         press(nodes["連立方程式"])
@@ -137,6 +267,8 @@ def main():
               "図3 says the step: " + str(nodes and description(nodes, "図3")))
         check(nodes is not None and "【答】解は無数にある" in (description(nodes, "図4") or ""),
               "図4 says the answer: " + str(nodes and description(nodes, "図4")))
+
+        check_records(app)
     finally:
         proc.kill()
         proc.wait()

@@ -300,7 +300,24 @@ INSTANTIATE_TEST_SUITE_P(
                       "0=5、x-y=0"},
         NarrativeCase{"OnlyTheLastOperationLabel", twoLabels(), "①＋②"},
         NarrativeCase{"FairCopyReduced", fairCopyPicture(f(-6, 4)), "-3/2"},
-        NarrativeCase{"Delta", with({deltaItem(f(-2), 25)}), "⊿＝-2"}),
+        NarrativeCase{"Delta", with({deltaItem(f(-2), 25)}), "デルタ＝-2"},
+        // The calculator's matrices: rows of reduced entries, a coefficient
+        // before them, the result's caption first, a 1 x 1 matrix as its one
+        // number (the cell times the coefficient).
+        NarrativeCase{"CalcIdentity", with({makeCalcMatrix(f(1), {{f(1), f(0)}, {f(0), f(1)}})}),
+                      "［1, 0］［0, 1］"},
+        NarrativeCase{"CalcCoefficientAndFractions",
+                      with({makeCalcMatrix(f(-1, 2), {{f(2, 4), f(-3)}, {f(0, 5), f(7, -2)}})}),
+                      "係数-1/2　［1/2, -3］［0, -7/2］"},
+        NarrativeCase{"CalcOneRowThreeColumns", with({makeCalcMatrix(f(3), {{f(1), f(2), f(3)}})}),
+                      "係数3　［1, 2, 3］"},
+        NarrativeCase{"CalcResultWithCaption",
+                      with({makeCalcMatrix(f(1, 5), {{f(4), f(-2)}, {f(-3), f(1)}}),
+                            CaptionItem{0, 0, "Aの逆行列", kRgbBlue}}),
+                      "Aの逆行列　係数1/5　［4, -2］［-3, 1］"},
+        NarrativeCase{"CalcOneByOneIsItsProduct", with({makeCalcMatrix(f(2, 3), {{f(3, 4)}})}),
+                      "1/2"},
+        NarrativeCase{"CalcEmpty", with({makeCalcMatrix(f(1), {})}), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -115,6 +115,34 @@ TEST_F(RecordViewTest, FortyStarsAreStillStars) {
     EXPECT_EQ(recordCountLine(1, kMaxStarsShown), forty);
 }
 
+// What a screen reader says for each line of the listing: a question's stars
+// counted, anything else as it is.
+struct SpokenLineCase {
+    const char* name;
+    std::string line;
+    std::string said;
+};
+
+class SpokenRecordLineTest : public ::testing::TestWithParam<SpokenLineCase> {};
+
+TEST_P(SpokenRecordLineTest, CountsTheStars) {
+    EXPECT_EQ(spokenRecordLine(GetParam().line), GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SpokenRecordLineTest,
+    ::testing::Values(
+        SpokenLineCase{"NeverFinished", recordCountLine(2, 0), "問題2　0回"},
+        SpokenLineCase{"Twice", recordCountLine(1, 2), "問題1　2回"},
+        SpokenLineCase{"FortyStars", recordCountLine(5, kMaxStarsShown), "問題5　40回"},
+        SpokenLineCase{"BeyondTheStars", recordCountLine(3, 2147483647), "問題3　2147483647回"},
+        SpokenLineCase{"UnitName", "２元１次連立方程式", "２元１次連立方程式"},
+        SpokenLineCase{"DateLine", "2024年05月07日09:05", "2024年05月07日09:05"},
+        SpokenLineCase{"SpacesWithoutNumber", "  ★", "  ★"},
+        SpokenLineCase{"SomethingElseAfterTheNumber", "  1abc", "  1abc"},
+        SpokenLineCase{"TimesWithoutCount", "  1★×", "  1★×"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(RecordViewTest, ErasingUnitsOneAtATime) {
     putText(
         "[２元１次連立方程式]\r\n1=2\r\nDATE=2024年05月07日09:05\r\n"
