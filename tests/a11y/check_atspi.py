@@ -223,6 +223,10 @@ def main():
     program, folder = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(folder, "config"))
+    # The accessibility bus and its registry first: a program that starts while
+    # they are still being activated may never be listed on the desktop.
+    pyatspi.Registry.getDesktop(0).childCount
+    time.sleep(1)
     proc = subprocess.Popen([program], cwd=folder, env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     try:
