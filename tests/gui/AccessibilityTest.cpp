@@ -161,6 +161,7 @@ TEST_P(AccessibleNameTest, ControlCarriesItsJapaneseName) {
     startProgram({{"x+y=7;x-y=3"}});
     QWidget* w = window(c.window);
     ASSERT_NE(w, nullptr) << c.window;
+    expectModal = true;  // a modal window, shown without its loop
     open(w);
     auto* control = w->findChild<QWidget*>(QString::fromLatin1(c.control));
     ASSERT_NE(control, nullptr) << c.control;
@@ -216,6 +217,7 @@ TEST_P(PictureWordsTest, DescriptionSaysWhatItShows) {
     frmKeisan->runKeypad = [] { return std::make_pair(1, Fraction{1, 2, '/'}); };
     QWidget* w = window(d.window);
     ASSERT_NE(w, nullptr) << d.window;
+    expectModal = true;  // a modal window, shown without its loop
     open(w);
     clickIn(w, d.clicks);
     auto* control = w->findChild<QWidget*>(QString::fromLatin1(d.control));
@@ -261,6 +263,7 @@ TEST_F(PictureDescriptionTest, RecordStarsAreReadAsCounts) {
     ASSERT_TRUE(recordSolved(file, "２元１次連立方程式", 1));
     QWidget* w = window("frmKiroku");
     ASSERT_NE(w, nullptr);
+    expectModal = true;  // a modal window, shown without its loop
     open(w);
     auto* list = w->findChild<QListWidget*>(QStringLiteral("lstTitle"));
     ASSERT_NE(list, nullptr);
