@@ -14,6 +14,7 @@
 #include "drill/Entry.h"
 #include "drill/Run.h"
 #include "drill/WorksheetLayout.h"
+#include "tests/support/ExactOracle.h"
 
 namespace {
 
@@ -26,11 +27,7 @@ const char* const kQuestions[] = {
     "x-y=1;2x-2y=5",   // none
 };
 
-mpq_class valueOf(const Fraction& f) {
-    return mpq_class(f.numerator, 1) / f.denominator;
-}
-
-using Augmented = std::vector<std::vector<mpq_class>>;
+using Augmented = QMatrix;
 
 // The augmented matrix of `step`, exactly.
 Augmented augmentedOf(int step) {
@@ -44,37 +41,9 @@ Augmented augmentedOf(int step) {
             if (j == n)
                 continue;  // the equals term
             EXPECT_NE(row.terms[j].denominator, 0) << "step " << step << " row " << r;
-            cells.push_back(row.terms[j].denominator ? valueOf(row.terms[j]) : mpq_class(0));
+            cells.push_back(row.terms[j].denominator ? exactValue(row.terms[j]) : mpq_class(0));
         }
         m.push_back(cells);
-    }
-    return m;
-}
-
-// Gauss-Jordan elimination in exact rationals: the reduced row echelon form,
-// which two augmented matrices share exactly when their systems are the same.
-Augmented reducedRowEchelon(Augmented m) {
-    const std::size_t rows = m.size();
-    const std::size_t cols = rows ? m[0].size() : 0;
-    std::size_t pivotRow = 0;
-    for (std::size_t c = 0; c < cols && pivotRow < rows; ++c) {
-        std::size_t p = pivotRow;
-        while (p < rows && m[p][c] == 0)
-            ++p;
-        if (p == rows)
-            continue;
-        std::swap(m[p], m[pivotRow]);
-        const mpq_class pivot = m[pivotRow][c];
-        for (auto& v : m[pivotRow])
-            v /= pivot;
-        for (std::size_t r = 0; r < rows; ++r) {
-            if (r == pivotRow || m[r][c] == 0)
-                continue;
-            const mpq_class f = m[r][c];
-            for (std::size_t j = 0; j < cols; ++j)
-                m[r][j] -= f * m[pivotRow][j];
-        }
-        ++pivotRow;
     }
     return m;
 }
@@ -105,7 +74,7 @@ bool typeValue(mpq_class v) {
 bool solverStep() {
     const int n = drillState.unknownCount;
     auto a = [&](int r, int c) {
-        return valueOf(equationList.rows[equationList.index(drillState.curStep, r)].terms[c]);
+        return exactValue(equationList.rows[equationList.index(drillState.curStep, r)].terms[c]);
     };
     correctEntry(false);  // start from nothing composed (steps back only when nothing is)
     for (int c = 0; c < n; ++c) {
@@ -154,7 +123,7 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
     for (int session = 0; session < 60; ++session) {
         const char* q = kQuestions[session % std::size(kQuestions)];
         ASSERT_TRUE(start(q)) << q;
-        const Augmented question = reducedRowEchelon(augmentedOf(2));
+        const Augmented question = reducedEchelon(augmentedOf(2));
         for (int action = 0; action < 300; ++action) {
             const int stepBefore = drillState.curStep;
             const bool wasSolved = questionSolved();
@@ -246,7 +215,7 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
             while (made > 2 && !pic(made).matrix())
                 --made;
             if (!wasSolved || !questionSolved()) {
-                EXPECT_EQ(reducedRowEchelon(augmentedOf(made)), question)
+                EXPECT_EQ(reducedEchelon(augmentedOf(made)), question)
                     << q << ": step " << made << " of action " << action;
             }
             if (questionSolved() && !wasSolved)

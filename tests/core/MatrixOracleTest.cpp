@@ -12,28 +12,10 @@
 #include <vector>
 
 #include "matrix/Matrix.h"
+#include "tests/support/ExactOracle.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
-
-using Q = mpq_class;
-using QMatrix = std::vector<std::vector<Q>>;
-
-Q toQ(const Fraction& f) {
-    Q q(f.numerator, f.denominator);
-    q.canonicalize();
-    return q;
-}
-
-// The value coefficient × cells.
-QMatrix valueOf(const Matrix& m) {
-    QMatrix out(m.rows, std::vector<Q>(m.cols));
-    Q c = toQ(m.coefficient);
-    for (int i = 0; i < m.rows; ++i)
-        for (int j = 0; j < m.cols; ++j)
-            out[i][j] = c * toQ(m.at(i, j));
-    return out;
-}
 
 bool inRange(const QMatrix& m, long limit) {
     for (const auto& row : m)
@@ -43,40 +25,6 @@ bool inRange(const QMatrix& m, long limit) {
     return true;
 }
 
-QMatrix multiply(const QMatrix& a, const QMatrix& b) {
-    QMatrix out(a.size(), std::vector<Q>(b[0].size()));
-    for (std::size_t i = 0; i < a.size(); ++i)
-        for (std::size_t j = 0; j < b[0].size(); ++j)
-            for (std::size_t k = 0; k < b.size(); ++k)
-                out[i][j] += a[i][k] * b[k][j];
-    return out;
-}
-
-// Gaussian elimination with row swaps.
-Q gaussDeterminant(QMatrix a) {
-    const std::size_t n = a.size();
-    Q det = 1;
-    for (std::size_t col = 0; col < n; ++col) {
-        std::size_t pivot = col;
-        while (pivot < n && a[pivot][col] == 0)
-            ++pivot;
-        if (pivot == n)
-            return 0;
-        if (pivot != col) {
-            std::swap(a[pivot], a[col]);
-            det = -det;
-        }
-        det *= a[col][col];
-        for (std::size_t r = col + 1; r < n; ++r) {
-            Q f = a[r][col] / a[col][col];
-            for (std::size_t c = col; c < n; ++c)
-                a[r][c] -= f * a[col][c];
-        }
-    }
-    return det;
-}
-
-// Gauss–Jordan on [a | I]; nullopt when singular.
 std::optional<QMatrix> gaussInverse(QMatrix a) {
     const std::size_t n = a.size();
     QMatrix inv(n, std::vector<Q>(n));
@@ -174,7 +122,7 @@ struct MatrixOracleTest : ::testing::Test {
         if (uniform(0, 5) == 0) {  // a row repeated, or a multiple of another
             int from = uniform(0, n - 1), to = (from + uniform(1, n - 1)) % n;
             for (int j = 0; j < n; ++j)
-                m.at(to, j) = style == 0 ? fromQ(toQ(m.at(from, j)) * 2) : m.at(from, j);
+                m.at(to, j) = style == 0 ? fromQ(exactValue(m.at(from, j)) * 2) : m.at(from, j);
         }
         if (uniform(0, 3) == 0) {
             Q c(uniform(1, 9) * (uniform(0, 1) ? 1 : -1), uniform(1, 9));
@@ -190,7 +138,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
     for (int round = 0; round < 3000; ++round) {
         const int n = uniform(2, 4);
         const Matrix x = randomSquare(n);
-        const QMatrix value = valueOf(x);
+        const QMatrix value = exactValue(x);
         Matrix c;
         setIdentity(c, 1);
         c.at(0, 0) = Fraction{1, 77, '/'};
@@ -210,15 +158,15 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
         }
         if (!out.hasDelta) {  // the determinant really leaves 32 bits
             ++overflowed;
-            EXPECT_FALSE(fits32(gaussDeterminant(value)));
+            EXPECT_FALSE(fits32(exactDeterminant(value)));
             EXPECT_TRUE(numberState.overflow);
             EXPECT_FALSE(out.success);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
             EXPECT_TRUE(sameCells(c, cBefore));
             continue;
         }
-        const Q det = gaussDeterminant(value);
-        ASSERT_EQ(toQ(out.delta), det);
+        const Q det = exactDeterminant(value);
+        ASSERT_EQ(exactValue(out.delta), det);
         if (det == 0) {
             ++singular;
             EXPECT_FALSE(out.success);
@@ -237,8 +185,8 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
         }
         ++exact;
         EXPECT_TRUE(ui.log.empty());
-        EXPECT_EQ(toQ(c.coefficient), 1 / det);
-        EXPECT_EQ(valueOf(c), *gaussInverse(value));
+        EXPECT_EQ(exactValue(c.coefficient), 1 / det);
+        EXPECT_EQ(exactValue(c), *gaussInverse(value));
         EXPECT_EQ(d.empty(), n == 4);
     }
     // Fractions with denominators up to the range often give a determinant
@@ -273,7 +221,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
             x.coefficient = fromQ(Q(uniform(1, 3), uniform(1, 2)));
         const int power = uniform(2, 40);
         const bool expandFirst = uniform(0, 1) == 1;
-        const QMatrix value = valueOf(x);
+        const QMatrix value = exactValue(x);
 
         Matrix c;
         setIdentity(c, 1);
@@ -292,7 +240,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
         int firstOut = 0;
         std::vector<QMatrix> powers{value};
         for (int k = 2; k <= power && firstOut == 0; ++k) {
-            p = multiply(p, value);
+            p = exactProduct(p, value);
             powers.push_back(p);
             if (!inRange(p, limit))
                 firstOut = k;
@@ -301,8 +249,8 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
             ++exact;
             EXPECT_EQ(firstOut, 0);
             EXPECT_TRUE(ui.log.empty());
-            EXPECT_EQ(valueOf(c), p);
-            EXPECT_EQ(toQ(c.coefficient), 1);
+            EXPECT_EQ(exactValue(c), p);
+            EXPECT_EQ(exactValue(c.coefficient), 1);
             continue;
         }
         EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
@@ -316,7 +264,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
         // sum gave it, and that is range-tested too, so a power may stop
         // before the first one whose reduced values leave the range.
         ++stopped;
-        const QMatrix held = valueOf(c);
+        const QMatrix held = exactValue(c);
         int k = 0;
         for (std::size_t i = 1; i < powers.size() && k == 0; ++i)
             if (held == powers[i])

@@ -75,41 +75,8 @@ std::string readRawFile(const std::string& path) {
     return buf.str();
 }
 
-Q exactValue(const Fraction& f) {
-    FUZZ_CHECK(f.denominator != 0, "a value with denominator 0");
-    Q q(f.numerator, f.denominator);
-    q.canonicalize();
-    return q;
-}
-
 std::string show(const Q& q) {
     return q.get_str();
-}
-
-QMatrix reducedEchelon(QMatrix m) {
-    const std::size_t rows = m.size();
-    const std::size_t cols = rows ? m[0].size() : 0;
-    std::size_t pivotRow = 0;
-    for (std::size_t c = 0; c < cols && pivotRow < rows; ++c) {
-        std::size_t p = pivotRow;
-        while (p < rows && m[p][c] == 0)
-            ++p;
-        if (p == rows)
-            continue;
-        std::swap(m[p], m[pivotRow]);
-        const Q pivot = m[pivotRow][c];
-        for (auto& v : m[pivotRow])
-            v /= pivot;
-        for (std::size_t r = 0; r < rows; ++r) {
-            if (r == pivotRow || m[r][c] == 0)
-                continue;
-            const Q f = m[r][c];
-            for (std::size_t k = 0; k < cols; ++k)
-                m[r][k] -= f * m[pivotRow][k];
-        }
-        ++pivotRow;
-    }
-    return m;
 }
 
 namespace {

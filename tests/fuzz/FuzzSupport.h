@@ -12,6 +12,7 @@
 
 #include "arith/Fraction.h"
 #include "platform/UiPort.h"
+#include "tests/support/ExactOracle.h"
 
 // Stops the fuzzer with a message when a property does not hold; libFuzzer
 // then saves the input that broke it.
@@ -55,15 +56,9 @@ const std::string& scratchFolder();
 void writeRawFile(const std::string& path, std::string_view bytes);
 std::string readRawFile(const std::string& path);
 
-// Exact rationals for the oracles.
-using Q = mpq_class;
-// The value of a fraction; its denominator must not be 0.
-Q exactValue(const Fraction& f);
+// Exact rationals for the oracles (tests/support/ExactOracle.h).
 std::string show(const Q& q);
 
-using QMatrix = std::vector<std::vector<Q>>;
-// The reduced row echelon form (Gauss–Jordan with exact rationals).
-QMatrix reducedEchelon(QMatrix m);
 // Whether the linear systems of two augmented matrices (unknowns, then the
 // constant) have the same solution set: both without solution, or the same
 // reduced row echelon form.

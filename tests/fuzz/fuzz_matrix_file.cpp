@@ -26,51 +26,11 @@ FuzzUi* fuzzUi = nullptr;
 QMatrix valueOf(const Matrix& m) {
     FUZZ_CHECK(m.rows >= 1 && m.rows <= kMatrixMaxSize && m.cols >= 1 && m.cols <= kMatrixMaxSize,
                "a matrix of " + std::to_string(m.rows) + " x " + std::to_string(m.cols));
-    const Q k = exactValue(m.coefficient);
-    QMatrix out(m.rows, std::vector<Q>(m.cols));
+    FUZZ_CHECK(m.coefficient.denominator != 0, "a coefficient with denominator 0");
     for (int i = 0; i < m.rows; ++i)
         for (int j = 0; j < m.cols; ++j)
-            out[i][j] = k * exactValue(m.at(i, j));
-    return out;
-}
-
-QMatrix product(const QMatrix& a, const QMatrix& b) {
-    QMatrix out(a.size(), std::vector<Q>(b[0].size()));
-    for (std::size_t i = 0; i < a.size(); ++i)
-        for (std::size_t j = 0; j < b[0].size(); ++j)
-            for (std::size_t k = 0; k < b.size(); ++k)
-                out[i][j] += a[i][k] * b[k][j];
-    return out;
-}
-
-QMatrix identity(std::size_t n) {
-    QMatrix out(n, std::vector<Q>(n));
-    for (std::size_t i = 0; i < n; ++i)
-        out[i][i] = 1;
-    return out;
-}
-
-Q determinantOf(QMatrix a) {
-    const std::size_t n = a.size();
-    Q det = 1;
-    for (std::size_t c = 0; c < n; ++c) {
-        std::size_t p = c;
-        while (p < n && a[p][c] == 0)
-            ++p;
-        if (p == n)
-            return 0;
-        if (p != c) {
-            std::swap(a[p], a[c]);
-            det = -det;
-        }
-        det *= a[c][c];
-        for (std::size_t r = c + 1; r < n; ++r) {
-            const Q f = a[r][c] / a[c][c];
-            for (std::size_t k = c; k < n; ++k)
-                a[r][k] -= f * a[c][k];
-        }
-    }
-    return det;
+            FUZZ_CHECK(m.at(i, j).denominator != 0, "a cell with denominator 0");
+    return exactValue(m);
 }
 
 // Whether the range test cannot fail: every stored cell times the
@@ -185,7 +145,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
         const bool ok = productMatrices(a, b, c);
         if (ok || !numberState.overflow) {
             // Accepted, or out of the calculator's range: c holds the product.
-            FUZZ_CHECK(valueOf(c) == product(va, vb), "A x B is wrong");
+            FUZZ_CHECK(valueOf(c) == exactProduct(va, vb), "A x B is wrong");
             if (ok)
                 checkResultSaved(c);
         } else {
@@ -198,9 +158,10 @@ void checkOperations(const Matrix& a, const Fraction& k) {
         Matrix d = previousResult();
         const InverseOutcome out = invertMatrix(a2, c, d);
         if (out.hasDelta)
-            FUZZ_CHECK(exactValue(out.delta) == determinantOf(va2), "the determinant is wrong");
+            FUZZ_CHECK(exactValue(out.delta) == exactDeterminant(va2), "the determinant is wrong");
         if (out.success) {
-            FUZZ_CHECK(product(valueOf(c), va2) == identity(va2.size()), "the inverse is wrong");
+            FUZZ_CHECK(exactProduct(valueOf(c), va2) == exactIdentity(va2.size()),
+                       "the inverse is wrong");
             checkResultSaved(c);
         } else {
             FUZZ_CHECK(unchanged(c, previousResult()) && unchanged(d, previousResult()),
@@ -228,7 +189,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             QMatrix p = vx;
             bool found = false;
             for (int i = 2; i <= n && !found; ++i) {
-                p = product(p, vx);
+                p = exactProduct(p, vx);
                 found = valueOf(c) == p && (!ok || i == n);
             }
             FUZZ_CHECK(found, "a power of A is wrong");
