@@ -63,36 +63,7 @@ class MatrixStudyTest : public DrillWindowTest {
     // that window from its event loop; `inside` must close it.
     void overModal(QWidget* below, const std::function<void()>& open,
                    const std::function<void(QWidget*)>& inside) {
-        const bool outer = expectModal;
-        expectModal = true;
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != below && !seen) {
-                seen = true;
-                poll.stop();
-                inside(modal);
-            }
-        });
-        poll.start();
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != below) {
-                ADD_FAILURE() << "modal window was not closed: "
-                              << modal->objectName().toStdString();
-                modal->close();
-            }
-        });
-        guard.start(5000);
-        open();
-        poll.stop();
-        guard.stop();
-        expectModal = outer;
-        EXPECT_TRUE(seen) << "no modal window opened";
+        withModal(open, inside, below);
     }
 
     // Runs steps[i …] in `window` up to the matching "<"; returns the index after it.

@@ -48,15 +48,18 @@ class WindowTest : public ::testing::Test {
 
     // Runs `action`, which opens a modal window, and calls `inside` with that
     // window once it is shown (from the event loop). `inside` must close it.
-    void withModal(const std::function<void()>& action,
-                   const std::function<void(QWidget*)>& inside) {
+    // A modal window `below` that is already open (the new one's owner) is
+    // not the one looked for.
+    void withModal(const std::function<void()>& action, const std::function<void(QWidget*)>& inside,
+                   QWidget* below = nullptr) {
+        const bool outer = expectModal;
         expectModal = true;
         bool seen = false;
         QTimer poll;
-        poll.setInterval(20);
+        poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal && !seen) {
+            if (modal && modal != below && !seen) {
                 seen = true;
                 poll.stop();
                 inside(modal);
@@ -66,8 +69,10 @@ class WindowTest : public ::testing::Test {
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ADD_FAILURE() << "modal window was not closed";
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != below) {
+                ADD_FAILURE() << "modal window was not closed: "
+                              << modal->objectName().toStdString();
                 modal->close();
             }
         });
@@ -75,7 +80,7 @@ class WindowTest : public ::testing::Test {
         action();
         poll.stop();
         guard.stop();
-        expectModal = false;
+        expectModal = outer;
         EXPECT_TRUE(seen) << "no modal window opened";
     }
 
