@@ -7,6 +7,7 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "matrix/Matrix.h"
+#include "tests/support/ExactOracle.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -58,20 +59,6 @@ void expectMatrix(const Matrix& m, std::initializer_list<std::initializer_list<F
         }
         ++i;
     }
-}
-
-bool sameMatrix(const Matrix& a, const Matrix& b) {
-    if (a.rows != b.rows || a.cols != b.cols)
-        return false;
-    if (a.coefficient.numerator != b.coefficient.numerator ||
-        a.coefficient.denominator != b.coefficient.denominator)
-        return false;
-    for (int i = 0; i < a.rows; ++i)
-        for (int j = 0; j < a.cols; ++j)
-            if (a.at(i, j).numerator != b.at(i, j).numerator ||
-                a.at(i, j).denominator != b.at(i, j).denominator)
-                return false;
-    return true;
 }
 
 // A 4 × 4 matrix within the range whose cells have many different prime

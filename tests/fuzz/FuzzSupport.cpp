@@ -8,6 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "drill/Drill.h"
+#include "platform/Paths.h"
+
 void fuzzFailure(const char* file, int line, const std::string& what) {
     std::fprintf(stderr, "\nproperty failed at %s:%d: %s\n", file, line, what.c_str());
     std::abort();
@@ -103,4 +106,13 @@ bool sameSolutionSet(const QMatrix& a, const QMatrix& b) {
     if (noneA || noneB)
         return noneA && noneB;
     return ra == rb;
+}
+
+void prepareWorksheet() {
+    static const bool ready = [] {
+        setupWorksheet(1024, 768, 200);
+        paths.recFolder = scratchFolder();
+        return true;
+    }();
+    (void)ready;
 }

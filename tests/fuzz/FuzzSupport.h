@@ -52,6 +52,9 @@ class FuzzUi final : public UiPort {
 // A folder of this process for the files a target writes ("/" at the end),
 // on /dev/shm when there is one, so that the many small writes stay in memory.
 const std::string& scratchFolder();
+// Once per run: the worksheet of a 1024 × 768 screen, and the record file in
+// the scratch folder.
+void prepareWorksheet();
 // Writes bytes to a file as they are (no conversion).
 void writeRawFile(const std::string& path, std::string_view bytes);
 std::string readRawFile(const std::string& path);

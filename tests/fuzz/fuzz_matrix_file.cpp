@@ -48,20 +48,6 @@ bool surelyInRange(const Matrix& m) {
     return true;
 }
 
-// The same size, coefficient and cells in use.
-bool unchanged(const Matrix& a, const Matrix& b) {
-    if (a.rows != b.rows || a.cols != b.cols ||
-        a.coefficient.numerator != b.coefficient.numerator ||
-        a.coefficient.denominator != b.coefficient.denominator)
-        return false;
-    for (int i = 0; i < a.rows; ++i)
-        for (int j = 0; j < a.cols; ++j)
-            if (a.at(i, j).numerator != b.at(i, j).numerator ||
-                a.at(i, j).denominator != b.at(i, j).denominator)
-                return false;
-    return true;
-}
-
 Matrix transposed(const Matrix& m) {
     Matrix t;
     t.rows = m.cols;
@@ -134,7 +120,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             checkResultSaved(c);
         } else {
             // Refused: the operands are range-tested before they are added.
-            FUZZ_CHECK(unchanged(c, previousResult()), "a refused sum changed its target");
+            FUZZ_CHECK(sameMatrix(c, previousResult()), "a refused sum changed its target");
             FUZZ_CHECK(numberState.overflow || !surelyInRange(a) || !surelyInRange(a2),
                        "a sum refused without a reason");
         }
@@ -149,7 +135,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             if (ok)
                 checkResultSaved(c);
         } else {
-            FUZZ_CHECK(unchanged(c, previousResult()), "an overflowed product changed its target");
+            FUZZ_CHECK(sameMatrix(c, previousResult()), "an overflowed product changed its target");
         }
     }
 
@@ -164,7 +150,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
                        "the inverse is wrong");
             checkResultSaved(c);
         } else {
-            FUZZ_CHECK(unchanged(c, previousResult()) && unchanged(d, previousResult()),
+            FUZZ_CHECK(sameMatrix(c, previousResult()) && sameMatrix(d, previousResult()),
                        "a refused inverse changed C or D");
             if (a2.square() && a2.rows >= 2)
                 FUZZ_CHECK(numberState.overflow || !surelyInRange(a2) ||
@@ -180,7 +166,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             const QMatrix& vx = expandFirst ? va : va2;
             Matrix c = previousResult();
             const bool ok = powerMatrix(x, n, expandFirst, c);
-            if (unchanged(c, previousResult())) {
+            if (sameMatrix(c, previousResult())) {
                 FUZZ_CHECK(!ok, "a power said done and left C as it was");
                 continue;
             }
@@ -203,14 +189,14 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             FUZZ_CHECK(valueOf(m) == va2 && exactValue(m.coefficient) == exactValue(by),
                        "factoring out changed the value");
         } else {
-            FUZZ_CHECK(unchanged(m, a2), "a refused factoring changed the matrix");
+            FUZZ_CHECK(sameMatrix(m, a2), "a refused factoring changed the matrix");
         }
         m = a2;
         if (multiplyInCoefficient(m))
             FUZZ_CHECK(valueOf(m) == va2 && exactValue(m.coefficient) == 1,
                        "multiplying the coefficient in changed the value");
         else
-            FUZZ_CHECK(unchanged(m, a2), "a refused multiplication changed the matrix");
+            FUZZ_CHECK(sameMatrix(m, a2), "a refused multiplication changed the matrix");
     }
 }
 

@@ -44,12 +44,7 @@ void checkSetUp() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzUi ui;
-    static const bool ready = [] {
-        setupWorksheet(1024, 768, 200);
-        paths.recFolder = scratchFolder();
-        return true;
-    }();
-    (void)ready;
+    prepareWorksheet();
     const std::string path = scratchFolder() + "RAver.sim";
     const std::string again = scratchFolder() + "again.sim";
     writeRawFile(path, std::string_view(reinterpret_cast<const char*>(data), size));

@@ -210,12 +210,7 @@ void act(const uint8_t* data, std::size_t size, std::size_t& i) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzUi ui;
-    static const bool ready = [] {
-        setupWorksheet(1024, 768, 200);
-        paths.recFolder = scratchFolder();
-        return true;
-    }();
-    (void)ready;
+    prepareWorksheet();
 
     std::size_t i = 0;
     while (i < size && data[i] != '\n')

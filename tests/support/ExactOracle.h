@@ -14,6 +14,10 @@
 using Q = mpq_class;
 using QMatrix = std::vector<std::vector<Q>>;
 
+// The same size, coefficient and cells in use, numerator and denominator
+// alike (not merely the same values).
+bool sameMatrix(const Matrix& a, const Matrix& b);
+
 // The value of a fraction. A denominator of 0 is no value: std::domain_error.
 Q exactValue(const Fraction& f);
 // The value of a matrix: its coefficient times its cells.
