@@ -36,6 +36,7 @@ bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
     // The path in use goes back with the text when the new file fails, so a
     // later save never writes the previous questions over the rejected file.
     const std::string previousPath = bank.quesFilePath;
+    const bool previousRead = bank.quesFileRead;
     const bool read = loadQuestionFile(bank, *chosen, LoadFailure::Message);
     if (read && splitAndRestart(bank)) {
         if (windows.switchUnit)
@@ -48,5 +49,6 @@ bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
         ui().showMessage(*chosen + kInvalidQuestionsSuffix);
     restoreQuestionBackup(bank);
     bank.quesFilePath = previousPath;
+    bank.quesFileRead = previousRead;
     return false;
 }

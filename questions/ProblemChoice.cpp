@@ -25,6 +25,14 @@ Picture slotBracketPicture(bool marker) {
     return p;
 }
 
+std::string missingUnitMessage(const QuestionBank& bank, int comboIndex) {
+    const int unit = comboIndex + 1;
+    if (unit >= 1 && unit <= kMaxUnits && bank.quesCount[unit] > 0)
+        return {};
+    return "いまの問題ファイルには" + std::to_string(unit) + "番目の単元がありません（単元は" +
+           std::to_string(bank.unitTotal) + "つです）";
+}
+
 void ProblemChoice::show(const QuestionBank& bank, int comboIndex,
                          const std::array<int, kMaxUnits + 1>& curQues, int unknownCount,
                          bool withUnitList) {

@@ -23,6 +23,11 @@ Picture previewPicture(const std::vector<EquationRow>& rows, bool hasDecimalPoin
 // chosen question, a white picture for the others.
 Picture slotBracketPicture(bool marker);
 
+// Why the unit of the drill's unit choice (item `comboIndex`, 0-based) cannot
+// be chosen: the file in use has no such unit, or no question in it. Empty
+// when it can.
+std::string missingUnitMessage(const QuestionBank& bank, int comboIndex);
+
 // One question slot: its number button, preview and bracket.
 struct ChoiceSlot {
     bool visible = false;

@@ -52,15 +52,18 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
         else
             ui().showMessage(readFailureMessage(path, ReadStatus::Missing, kWhatItIs));
         bank.quesFilePath = path;
+        bank.quesFileRead = false;
         return false;
     }
     bank.lines.clear();
     bank.quesFilePath = path;
+    bank.quesFileRead = false;
     // No question file comes near the size limit; refusing a larger one keeps
     // a stray binary file from filling the memory.
     ReadResult read = readCp932Lines(path, kMaxQuestionFileBytes);
     if (read.status == ReadStatus::Ok) {
         bank.lines = std::move(read.lines);
+        bank.quesFileRead = true;
         return true;
     }
     const bool unreadable =

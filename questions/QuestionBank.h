@@ -24,6 +24,9 @@ struct QuestionBank {
     std::array<std::array<std::string, kMaxQuestions + 1>, kMaxUnits + 1> quesLine{};
     int unitTotal = 0;
     std::string quesFilePath;
+    // quesFilePath was read (or written) as this text. False after a read
+    // that failed, so the text in memory is never offered to replace it.
+    bool quesFileRead = false;
     bool quesSaved = true;
     std::vector<std::string> quesBackup;
 

@@ -1,5 +1,6 @@
 #include "questions/QuestionEditor.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/Text.h"
@@ -42,6 +43,23 @@ std::optional<int> lineOfQuestion(const std::vector<std::string>& lines, int uni
     return std::nullopt;
 }
 
+// The memo line of the "<<" line of unit u.
+std::optional<int> lineOfUnit(const std::vector<std::string>& lines, int unit) {
+    int u = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].starts_with("<<") && ++u == unit)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+// The first character of a question line that questions cannot hold, named.
+std::string foreignCharacterReason(const std::string& line) {
+    for (const std::string& c : utf8Chars(line))
+        if (c.size() != 1 || kQuestionCharacters.find(c[0]) == std::string_view::npos)
+            return "使えない文字「" + visibleLine(c) + "」があります";
+    return {};
+}
+
 }  // namespace
 
 bool questionCharactersAllowed(const std::string& line) {
@@ -70,6 +88,7 @@ CheckReport checkQuestionText(QuestionBank& bank) {
         if (marker ? utf8ToCp932(line).has_value() : questionCharactersAllowed(line))
             continue;
         report.lstErQues.push_back(line);
+        report.lstErReasons.push_back(marker ? std::string() : foreignCharacterReason(line));
         report.edtTangen = "";
         report.focusMemo = true;
         report.caretLine = static_cast<int>(i);
@@ -89,6 +108,19 @@ CheckReport checkQuestionText(QuestionBank& bank) {
         report.focusMemo = true;
         return report;
     }
+    // The units are listed up to the first one without a name, so such a
+    // unit and every unit after it would silently drop out of the drill.
+    for (int u = 1; u <= bank.unitTotal && u <= kMaxUnits; ++u) {
+        if (!bank.unitName[u].empty())
+            continue;
+        const std::optional<int> at = lineOfUnit(bank.lines, u);
+        report.edtResult = "??? " + lineNumberText(at.value_or(0)) +
+                           "の単元に名前がありません。この単元から後は使われません";
+        report.edtErTangen = kStructureUnit;
+        report.focusMemo = true;
+        report.caretLine = at;
+        return report;
+    }
 
     // Questions, unit by unit; the first unit with a bad question ends the check.
     for (int u = 1; u <= bank.unitTotal && u <= kMaxUnits; ++u) {
@@ -97,8 +129,9 @@ CheckReport checkQuestionText(QuestionBank& bank) {
             const std::string line = bank.question(u, k);
             if (parseQuestionAside(line))
                 continue;
-            ui().showMessage(line + kInvalidQuestionLineSuffix);
+            ui().showMessage(visibleLine(line) + kInvalidQuestionLineSuffix);
             report.lstErQues.push_back(line);
+            report.lstErReasons.push_back(questionLineProblem(line));
             report.edtTangen = "";
             report.focusMemo = true;
             // The caret goes to the first of them, so the teacher can mend it at once.
@@ -173,9 +206,16 @@ std::string editorCaption(const QuestionBank& bank) {
 }
 
 bool saveQuestionFile(QuestionBank& bank, const SaveDialog& chooseFile) {
+    const bool anything = std::any_of(bank.lines.begin(), bank.lines.end(), [](const auto& line) {
+        return line.find_first_not_of(" \t") != std::string::npos;
+    });
+    if (!anything) {
+        ui().showMessage(kNothingToSaveMessage);
+        return false;
+    }
     if (!chooseFile)
         return false;
-    const std::optional<std::string> chosen = chooseFile(bank.quesFilePath);
+    const std::optional<std::string> chosen = chooseFile(savePreset(bank));
     if (!chosen || chosen->empty())
         return false;
     const std::string& path = *chosen;
@@ -192,5 +232,13 @@ bool saveQuestionFile(QuestionBank& bank, const SaveDialog& chooseFile) {
     }
     bank.quesSaved = true;
     bank.quesFilePath = path;
+    bank.quesFileRead = true;
     return true;
+}
+
+std::string savePreset(const QuestionBank& bank) {
+    if (bank.quesFileRead)
+        return bank.quesFilePath;
+    const std::string::size_type slash = bank.quesFilePath.find_last_of('/');
+    return slash == std::string::npos ? std::string() : bank.quesFilePath.substr(0, slash + 1);
 }

@@ -39,6 +39,9 @@ struct CheckReport {
     std::optional<std::string> edtResult;    // the verdict
     std::optional<std::string> edtErTangen;  // the unit in error
     std::vector<std::string> lstErQues;      // emptied first, then these items
+    // Why each line of lstErQues is in error, in words; empty where the
+    // verdict already says it.
+    std::vector<std::string> lstErReasons;
     // The line (0-based) at whose end the caret goes; nullopt: the start of the text.
     std::optional<int> caretLine;
     bool focusMemo = false;  // the focus goes to the memo
@@ -54,7 +57,9 @@ bool questionCharactersAllowed(const std::string& line);
 //  2. characters: each line that does not start with "<" or ">" uses only the
 //     question characters; the unit lines that do must have a CP932 form, or
 //     the file could not be written;
-//  3. structure: the text splits into units (the unit tables are rebuilt);
+//  3. structure: the text splits into units (the unit tables are rebuilt),
+//     and every unit has a name (the units after one without a name would
+//     never be offered);
 //  4. questions: unit by unit, every question sets up as a system of
 //     equations, in rows of its own; all bad questions of the first unit that
 //     has any are listed, each also reported by message, and the caret goes
@@ -86,16 +91,27 @@ struct EditorCloseActions {
 };
 bool finishEditing(QuestionBank& bank, bool accepted, const EditorCloseActions& actions);
 
+// Refused by the save procedure: a text with nothing in it is never written
+// over a file.
+constexpr const char* kNothingToSaveMessage = "保存する問題がありません";
+
 // Saving. `chooseFile` is the save dialog preset to the given path (filter
 // "SIMﾌｧｲﾙ|*.SIM"); nullopt or an empty name when cancelled.
 using SaveDialog = std::function<std::optional<std::string>(const std::string& preset)>;
-// The save procedure: the lines are written as CP932 with CR LF to a new file
+// The save procedure: a text without a line that holds anything is refused
+// with "保存する問題がありません" before the dialog opens. The dialog is preset
+// to the file in use only when that file was read (quesFileRead); otherwise to
+// its folder, so a file that could not be read is never offered for
+// replacing. The lines are written as CP932 with CR LF to a new file
 // that then replaces the chosen one, so a failed save leaves the old file as it
 // was. A line without a CP932 form, or a file that cannot be written, is
 // reported by a message naming the line or the file, and nothing is written.
 // On success quesSaved is true and quesFilePath the chosen path. Returns
 // whether the text was written.
 bool saveQuestionFile(QuestionBank& bank, const SaveDialog& chooseFile);
+// Where the save dialog starts: the file in use when it was read or written,
+// else its folder ("…/"), else nothing.
+std::string savePreset(const QuestionBank& bank);
 // The editor's caption for the question file in use.
 std::string editorCaption(const QuestionBank& bank);
 // The first line (0-based) that has no CP932 form, or nullopt.

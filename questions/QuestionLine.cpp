@@ -1,6 +1,10 @@
 #include "questions/QuestionLine.h"
 
+#include <cstdio>
+
 #include "arith/NumberText.h"
+#include "platform/Text.h"
+#include "platform/UiPort.h"
 
 namespace {
 
@@ -9,6 +13,52 @@ constexpr int kMaxEquations = 4;
 
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Keeps the equation reader's own messages off the screen while a reason is
+// worked out: the check has already shown them once.
+class QuietUi final : public UiPort {
+  public:
+    QuietUi() : previous_(ui()) { setUi(this); }
+    ~QuietUi() override { setUi(&previous_); }
+    void showMessage(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    Answer askAbortRetryIgnore(const std::string&, const std::string&) override {
+        return Answer::Abort;
+    }
+    int chooseSpecialSolution() override { return kChoiceNoSolution; }
+    void terminate(int) override {}
+
+  private:
+    UiPort& previous_;
+};
+
+// The reader's error code in words.
+std::string parseErrorReason(int code) {
+    switch (code) {
+        case kErrZeroDenominator:
+            return "0 で割っています";
+        case kErrTooManyDigits:
+            return "数字は5桁以下です";
+        case kErrDecimalTooLong:
+            return "小数は整数部と小数部を合わせて5桁以内です";
+        case kErrPlusAfterSign:
+        case kErrMinusAfterSign:
+            return "符号が2つ続いています";
+        case kErrTooLong:
+            return "式が50バイトを超えています";
+        case kErrBadCharacter:
+            return "使えない文字があります";
+        default:
+            return "式の書き方が正しくありません";
+    }
 }
 
 }  // namespace
@@ -67,4 +117,82 @@ std::optional<ParsedQuestion> parseQuestionAside(const std::string& line) {
     std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
     numberState = kept;
     return parsed;
+}
+
+std::string questionLineProblem(const std::string& line) {
+    if (blank(line))
+        return "空の問題です";
+    const std::vector<std::string> parts = splitQuestionLine(line);
+    const int n = static_cast<int>(parts.size());
+    if (n < kMinEquations)
+        return "式が2つ以上必要です";
+    if (n > kMaxEquations)
+        return "式は4つまでです";
+    const std::string letters = "xyzw";
+    for (int i = 0; i < n; ++i) {
+        const std::string which = std::to_string(i + 1) + "番目の";
+        const std::string& part = parts[i];
+        if (blank(part))
+            return which + "式が空です";
+        if (cp932Length(part) > static_cast<std::size_t>(kMaxEquationBytes))
+            return which + "式が50バイトを超えています";
+        bool any = false;
+        for (char c : part) {
+            if (!isAsciiLetter(c))
+                continue;
+            const int index = unknownIndex(c);
+            if (index < 0)
+                return std::string(1, c) + " は未知数に使えません（x, y, z, w が使えます）";
+            if (index >= n)
+                return std::string(1, c) + " は" + std::to_string(n) + "元の問題では使えません";
+            any = true;
+        }
+        if (!any)
+            return which + "式に未知数がありません";
+    }
+    const QuietUi quiet;
+    const NumberState kept = numberState;
+    std::string reason;
+    for (int i = 0; i < n && reason.empty(); ++i) {
+        EquationRow row;
+        if (!parseEquationLine(parts[i], row, n))
+            reason =
+                std::to_string(i + 1) + "番目の式：" + parseErrorReason(numberState.parseError);
+    }
+    if (reason.empty() && !parseQuestionLine(line))
+        reason = "式の書き方が正しくありません";
+    numberState = kept;
+    return reason;
+}
+
+std::string visibleLine(const std::string& line) {
+    std::string out;
+    out.reserve(line.size());
+    for (char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7F) {
+            out += c;
+            continue;
+        }
+        switch (u) {
+            case 0:
+                out += "\\0";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default: {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\x%02X", u);
+                out += buf;
+            }
+        }
+    }
+    return out;
 }

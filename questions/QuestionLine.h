@@ -38,3 +38,13 @@ std::optional<ParsedQuestion> parseQuestionLine(const std::string& line);
 // worksheet alone: the number state of the last parse (its error code and
 // decimal flag) is left as it was.
 std::optional<ParsedQuestion> parseQuestionAside(const std::string& line);
+
+// Why parseQuestionLine refuses a line, in words for the teacher
+// ("式が2つ以上必要です", "z は2元の問題では使えません", "0 で割っています", …);
+// empty for a line it accepts. Shows nothing and leaves the number state alone.
+std::string questionLineProblem(const std::string& line);
+
+// A line as it can be shown in a list or a message: control characters,
+// which would show as nothing or as an empty box, are written out as
+// "\0", "\t", "\x1B" and so on.
+std::string visibleLine(const std::string& line);

@@ -3,11 +3,15 @@
 #include <string>
 
 #include "platform/Profile.h"
+#include "platform/Text.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
 #include "records/RecordFile.h"
 
 namespace {
+
+constexpr const char* kRecordFileWhat = "記録ファイル";
+constexpr const char* kRecordFileUntouched = "（解いた記録もここには書き込まれません）";
 
 // The units of the question file: 1, 2, … up to the first without a name.
 template <class F>
@@ -55,6 +59,14 @@ std::string spokenRecordLine(const std::string& line) {
 
 std::vector<std::string> recordListing(const QuestionBank& bank, const std::string& path) {
     const ProfileFile file(path);
+    // A record file that cannot be read would list every question as never
+    // solved; the student is told why instead of seeing their work vanish.
+    if (file.status() == ProfileStatus::NotCp932)
+        ui().showMessage(readFailureMessage(path, ReadStatus::NotCp932, kRecordFileWhat) +
+                         kRecordFileUntouched);
+    else if (file.status() == ProfileStatus::Unreadable)
+        ui().showMessage(readFailureMessage(path, ReadStatus::Unreadable, kRecordFileWhat) +
+                         kRecordFileUntouched);
     std::vector<std::string> lines;
     bool stopped = false;
     forEachUnit(bank, [&](int u) {

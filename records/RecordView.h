@@ -18,10 +18,11 @@ std::string recordCountLine(int k, int n);
 // "問題1　2回" (its stars counted); every other line stays as it is.
 std::string spokenRecordLine(const std::string& line);
 
-// The record view's listing: for each unit of `bank` in order its name, its
-// date line when it has one, then one line per question. A count that is not
-// an integer shows "'<count>' は整数ではありません" and ends the listing; the
-// lines before it are returned.
+// The record view's listing: a record file that is not CP932 or cannot be
+// read is reported first (what can be read is still listed); then for each unit of `bank` in order
+// its name, its date line when it has one, then one line per question. A count that is not an
+// integer shows "'<count>' は整数ではありません" and ends the listing; the lines before it are
+// returned.
 std::vector<std::string> recordListing(const QuestionBank& bank, const std::string& path);
 
 // The names of the units of `bank` that have a date in the record file, in

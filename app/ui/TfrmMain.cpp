@@ -26,6 +26,7 @@
 #include "platform/Paths.h"
 #include "platform/UiPort.h"
 #include "platform/ui/QtHelp.h"
+#include "questions/ProblemChoice.h"
 #include "questions/QuestionBank.h"
 
 namespace {
@@ -431,6 +432,13 @@ void TfrmMain::mnuVersionClick() {
 void TfrmMain::cmbMenuChange() {
     // Without units there is nothing to change to; the combo stays as it was.
     if (!questionBank.hasUnits()) {
+        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        return;
+    }
+    // A unit the file in use does not have would open an empty choice.
+    const std::string missing = missingUnitMessage(questionBank, cmbMenu->currentIndex());
+    if (!missing.empty()) {
+        ui().showMessage(missing);
         cmbMenu->setCurrentIndex(drillState.curUnit - 1);
         return;
     }

@@ -15,6 +15,7 @@
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
 #include "questions/QuestionEditor.h"
+#include "questions/QuestionLine.h"
 
 QPointer<TfrmEditQues> frmEditQues;
 
@@ -64,7 +65,7 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     lstErQues->setObjectName(QStringLiteral("lstErQues"));
     // A line in error, clicked, is found in the text.
     connect(lstErQues, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const std::string text = item->text().toStdString();
+        const std::string text = item->data(Qt::UserRole).toString().toStdString();
         for (std::size_t i = 0; i < questionBank.lines.size(); ++i)
             if (questionBank.lines[i] == text) {
                 caretToLineEnd(static_cast<int>(i));
@@ -131,7 +132,9 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without its ending gets ".SIM", so the open dialog lists it.
         dialog.setDefaultSuffix(QStringLiteral("SIM"));
-        dialog.selectFile(q(preset));
+        // A preset that is only a folder names no file to replace.
+        if (!preset.empty() && preset.back() != '/')
+            dialog.selectFile(q(preset));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst().toStdString();
@@ -197,8 +200,17 @@ void TfrmEditQues::btnCompileClick() {
     if (report.edtErTangen)
         edtErTangen->setText(q(*report.edtErTangen));
     lstErQues->clear();
-    for (const std::string& item : report.lstErQues)
-        lstErQues->addItem(q(item));
+    for (std::size_t i = 0; i < report.lstErQues.size(); ++i) {
+        // The line as it can be seen, then why it is wrong; the line itself
+        // is kept to find it in the text when the item is clicked.
+        const std::string& line = report.lstErQues[i];
+        std::string text = visibleLine(line);
+        if (i < report.lstErReasons.size() && !report.lstErReasons[i].empty())
+            text += "　← " + report.lstErReasons[i];
+        auto* item = new QListWidgetItem(q(text), lstErQues);
+        item->setData(Qt::UserRole, q(line));
+        item->setToolTip(q(text));
+    }
     if (report.focusMemo)
         memQues->setFocus();
     if (report.caretLine)

@@ -86,6 +86,7 @@ struct CheckCase {
     std::optional<std::string> edtResult;
     std::string edtErTangen;
     Lines lstErQues;
+    Lines reasons;  // why each listed line is wrong
     std::optional<int> caretLine;
     Lines messages = {};
     bool passed = false;
@@ -102,6 +103,7 @@ TEST_P(CheckStages, GiveTheirVerdictAndListTheLinesInError) {
     EXPECT_EQ(r.edtResult, c.edtResult);
     EXPECT_EQ(r.edtErTangen, c.edtErTangen);
     EXPECT_EQ(r.lstErQues, c.lstErQues);
+    EXPECT_EQ(r.lstErReasons, c.reasons);
     EXPECT_EQ(r.caretLine, c.caretLine);
     EXPECT_EQ(ui.messages(), c.messages);
     EXPECT_EQ(r.passed, c.passed);
@@ -118,52 +120,76 @@ Lines withLine(Lines text, std::size_t at, const std::string& line) {
     return text;
 }
 
+const std::string kNulLine("x+y=1\0;x-y=0", 12);
+const std::string kLongLine = "x+y=1;x-y=" + std::string(48, '1');
+
 // One row per case: the text; edtTangen and edtResult (nullopt: left as they
-// were), edtErTangen, lstErQues; the caret's line; the messages shown.
+// were), edtErTangen, lstErQues and why; the caret's line; the messages shown.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Editor, CheckStages, ::testing::Values(
     // Characters: the first line with a character outside 0-9 + - . / ; = w x y z.
     CheckCase{"Space", units({{"x+y=7;x-y=3", "2x + y=3;x-y=1", "x*y"}, kGood3, kGood4, kSpecial}),
-              "", std::nullopt, "", {"2x + y=3;x-y=1"}, 2},
+              "", std::nullopt, "", {"2x + y=3;x-y=1"}, {"使えない文字「 」があります"}, 2},
     CheckCase{"TrailingStar", units({{"x+y=3;x-y=1*"}, kGood3, kGood4, kSpecial}),
-              "", std::nullopt, "", {"x+y=3;x-y=1*"}, 1},
+              "", std::nullopt, "", {"x+y=3;x-y=1*"}, {"使えない文字「*」があります"}, 1},
     CheckCase{"FullWidthDigit", units({kGood2, {"x+y+z=６;x=1;y=2"}, kGood4, kSpecial}),
-              "", std::nullopt, "", {"x+y+z=６;x=1;y=2"}, 5},
+              "", std::nullopt, "", {"x+y+z=６;x=1;y=2"}, {"使えない文字「６」があります"}, 5},
     CheckCase{"CapitalLetter", units({{"X+y=1;x-y=0"}, kGood3, kGood4, kSpecial}),
-              "", std::nullopt, "", {"X+y=1;x-y=0"}, 1},
+              "", std::nullopt, "", {"X+y=1;x-y=0"}, {"使えない文字「X」があります"}, 1},
+    // A control character is named in a form that can be seen.
+    CheckCase{"NulCharacter", units({{kNulLine}, kGood3, kGood4, kSpecial}),
+              "", std::nullopt, "", {kNulLine}, {"使えない文字「\\0」があります"}, 1},
     // Unit lines pass with Japanese names, unless Shift-JIS cannot write them.
     CheckCase{"EmojiInUnitName", withLine(kFour, 4, "<<三元😀"),
-              "", "??? 5行目にシフトJISで保存できない文字があります", "", {"<<三元😀"}, 4},
+              "", "??? 5行目にシフトJISで保存できない文字があります", "", {"<<三元😀"}, {""}, 4},
     // Structure.
     CheckCase{"UnitNotClosed", {"<<A", "x+y=1;x-y=1", "<<B", "x+y=2;x-y=0", ">>"},
-              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
+              std::nullopt, kStructureResult, kStructureUnit, {}, {}, std::nullopt},
     CheckCase{"SixQuestions", units({Lines(6, "x+y=1;x-y=1")}),
-              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt, {"問題は5問以下です"}},
+              std::nullopt, kStructureResult, kStructureUnit, {}, {}, std::nullopt, {"問題は5問以下です"}},
     CheckCase{"EmptyText", {},
-              std::nullopt, kStructureResult, kStructureUnit, {}, std::nullopt},
+              std::nullopt, kStructureResult, kStructureUnit, {}, {}, std::nullopt},
+    // A unit without a name would hide itself and every unit after it.
+    CheckCase{"UnitWithoutName", withLine(kFour, 4, "<<"),
+              std::nullopt, "??? 5行目の単元に名前がありません。この単元から後は使われません",
+              kStructureUnit, {}, {}, 4},
     // Questions: every bad question of the first unit that has one; the caret
     // at the first of them.
     CheckCase{"BadInUnits2And3", units({kGood2, {"x+y+z=6;x-y=", "x+y+z=6;x-y+z=2;x+y-z=0", "x+y=1;x-y=;"},
                                         {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
-              "", kQuestionsResult, "B", {"x+y+z=6;x-y=", "x+y=1;x-y=;"}, 5,
+              "", kQuestionsResult, "B", {"x+y+z=6;x-y=", "x+y=1;x-y=;"},
+              {"z は2元の問題では使えません", "3番目の式が空です"}, 5,
               {"x+y+z=6;x-y=：問題が不正です", "x+y=1;x-y=;：問題が不正です"}},
     CheckCase{"BadInUnit3Only", units({kGood2, kGood3, {"x+y=1;x-y=1;x=1;y=1;z=1"}, kSpecial}),
-              "", kQuestionsResult, "C", {"x+y=1;x-y=1;x=1;y=1;z=1"}, 8,
+              "", kQuestionsResult, "C", {"x+y=1;x-y=1;x=1;y=1;z=1"}, {"式は4つまでです"}, 8,
               {"x+y=1;x-y=1;x=1;y=1;z=1：問題が不正です"}},
     // An unknown the question does not have, or an equation without one.
     CheckCase{"ForeignUnknown", units({{"x+z=1;x-y=2"}, kGood3, kGood4, kSpecial}),
-              "", kQuestionsResult, "A", {"x+z=1;x-y=2"}, 1, {"x+z=1;x-y=2：問題が不正です"}},
+              "", kQuestionsResult, "A", {"x+z=1;x-y=2"}, {"z は2元の問題では使えません"}, 1,
+              {"x+z=1;x-y=2：問題が不正です"}},
     CheckCase{"NoUnknown", units({{"x+y=1;=5"}, kGood3, kGood4, kSpecial}),
-              "", kQuestionsResult, "A", {"x+y=1;=5"}, 1, {"x+y=1;=5：問題が不正です"}},
+              "", kQuestionsResult, "A", {"x+y=1;=5"}, {"2番目の式に未知数がありません"}, 1,
+              {"x+y=1;=5：問題が不正です"}},
     CheckCase{"OneEquation", units({{"x=1"}, kGood3, kGood4, kSpecial}),
-              "", kQuestionsResult, "A", {"x=1"}, 1, {"x=1：問題が不正です"}},
+              "", kQuestionsResult, "A", {"x=1"}, {"式が2つ以上必要です"}, 1, {"x=1：問題が不正です"}},
+    CheckCase{"EmptyQuestion", units({{"x+y=1;x-y=1", ""}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {""}, {"空の問題です"}, 2, {"：問題が不正です"}},
+    CheckCase{"ZeroDenominator", units({{"x+y=1/0;x-y=1"}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {"x+y=1/0;x-y=1"}, {"1番目の式：0 で割っています"}, 1,
+              {"x+y=1/0;x-y=1：問題が不正です"}},
+    CheckCase{"TwoSigns", units({{"x+-y=1;x-y=1"}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {"x+-y=1;x-y=1"}, {"1番目の式：符号が2つ続いています"}, 1,
+              {"x+-y=1;x-y=1：問題が不正です"}},
+    CheckCase{"EquationOver50Bytes", units({{kLongLine}, kGood3, kGood4, kSpecial}),
+              "", kQuestionsResult, "A", {kLongLine}, {"2番目の式が50バイトを超えています"}, 1,
+              {kLongLine + "：問題が不正です"}},
     // The unit count.
     CheckCase{"FiveUnits", units({kGood2, kGood3, kGood4, kSpecial, kGood2}),
-              "5", kUnitCountResult, "", {}, std::nullopt},
+              "5", kUnitCountResult, "", {}, {}, std::nullopt},
     CheckCase{"ThreeUnits", units({kGood2, kGood3, kGood4}),
-              "3", kUnitCountResult, "", {}, std::nullopt},
+              "3", kUnitCountResult, "", {}, {}, std::nullopt},
     CheckCase{"FourUnits", kFour,
-              "4", kPassedResult, kNone, {kNone}, std::nullopt, {}, true}),
+              "4", kPassedResult, kNone, {kNone}, {}, std::nullopt, {}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -277,6 +303,7 @@ TEST_F(EditorTest, SavingWritesShiftJisWithCrLfAndTakesTheNewName) {
     bank.lines = {"<<２元", "x+y=1;x-y=1", ">>"};
     bank.quesSaved = false;
     bank.quesFilePath = (dir / "RAver.sim").string();
+    bank.quesFileRead = true;
     const fs::path target = dir / "new.SIM";
     ASSERT_TRUE(saveQuestionFile(bank, choose(target)));
     EXPECT_EQ(presets, Lines{(dir / "RAver.sim").string()});
@@ -293,6 +320,49 @@ TEST_F(EditorTest, SavingWritesShiftJisWithCrLfAndTakesTheNewName) {
     EXPECT_FALSE(saveQuestionFile(bank, [](const std::string&) { return std::string(); }));
     EXPECT_FALSE(bank.quesSaved);
     EXPECT_TRUE(ui.log.empty());
+}
+
+// A file that could not be read is never replaced by what happens to be in
+// memory: an empty text is refused before the dialog opens, and the dialog
+// offers only the folder of a file that was not read.
+TEST_F(EditorTest, SavingAfterAFailedReadNeverReplacesTheUnreadFile) {
+    struct Row {
+        const char* name;
+        std::string onDisk;                 // the bytes of RAver.sim
+        std::optional<Lines> typed;         // the text the teacher typed afterwards
+        std::optional<std::string> preset;  // nullopt: the dialog never opens
+        Lines messages;
+    };
+    const std::string good = "<<A\r\nx+y=1;x-y=1\r\n>>\r\n";
+    const Lines text = {"<<B", "x+y=2;x-y=0", ">>"};
+    const std::string folder = dir.string() + "/";
+    const std::string sim = (dir / "RAver.sim").string();
+    const std::string notCp932 = sim + "はシフトJIS（CP932）のテキストではないため読み込めません";
+    // clang-format off
+    const Row rows[] = {
+        {"LoneLeadByteAtTheEnd", good + "\x82", std::nullopt, std::nullopt, {notCp932, kNothingToSaveMessage}},
+        {"BlankLinesTyped", good + "\x82", Lines{"", "  "}, std::nullopt, {notCp932, kNothingToSaveMessage}},
+        {"NewTextTyped", good + "\x82", text, folder, {notCp932}},
+        {"ReadFile", good, text, sim, {}},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ui.clear();
+        presets.clear();
+        { std::ofstream(sim, std::ios::binary) << row.onDisk; }
+        bank = QuestionBank{};
+        loadStartupQuestions(bank, folder);
+        if (row.typed)
+            bank.lines = *row.typed;
+        const fs::path target = dir / "chosen.SIM";
+        fs::remove(target);
+        const bool saved = saveQuestionFile(bank, choose(target));
+        EXPECT_EQ(saved, row.preset.has_value());
+        EXPECT_EQ(presets.empty() ? std::nullopt : std::optional(presets[0]), row.preset);
+        EXPECT_EQ(ui.messages(), row.messages);
+        EXPECT_EQ(readBytes(sim), row.onDisk);
+    }
 }
 
 TEST_F(EditorTest, AFailedSaveNamesTheFileOrLineAndChangesNothing) {

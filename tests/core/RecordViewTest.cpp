@@ -57,18 +57,25 @@ struct ListingCase {
     const char* name;
     const char* file;  // nullptr: no record file
     Lines listing;
-    Lines offered;  // the deletion window's list
-    Lines messages;
+    Lines offered;     // the deletion window's list
+    Lines messages;    // "{path}" stands for the record file's path
+    bool raw = false;  // `file` is written as bytes, not converted to CP932
 };
 
 class RecordListing : public RecordViewTest, public ::testing::WithParamInterface<ListingCase> {};
 
 TEST_P(RecordListing, ListsTheUnitsOfTheQuestionFile) {
     const ListingCase& c = GetParam();
-    if (c.file)
+    if (c.file && c.raw)
+        std::ofstream(path, std::ios::binary) << c.file;
+    else if (c.file)
         putText(c.file);
     EXPECT_EQ(recordListing(bank, path), c.listing);
-    EXPECT_EQ(ui.messages(), c.messages);
+    Lines messages = c.messages;
+    for (std::string& m : messages)
+        if (m.starts_with("{path}"))
+            m.replace(0, 6, path);
+    EXPECT_EQ(ui.messages(), messages);
     ui.clear();
     EXPECT_EQ(unitsWithRecords(bank, path), c.offered);
     EXPECT_TRUE(ui.log.empty());
@@ -99,6 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
                                    "３元１次連立方程式", "  1", "  2"},
                                   {},
                                   {}},
+                      // A file that is not Shift-JIS is said to be so, never
+                      // shown as if nothing had been solved.
+                      ListingCase{"NotShiftJis",
+                                  "[\x82\xfc]\r\n1=2\r\nDATE=\x82\r\n",
+                                  kNoRecords,
+                                  {},
+                                  {"{path}はシフトJIS（CP932）のテキストではないため読み込めませ"
+                                   "ん（解いた記録もここには書き込まれません）"},
+                                  true},
                       ListingCase{"HugeAndNegativeCounts",
                                   "[２元１次連立方程式]\r\n1=2147483647\r\n2=-3\r\n3=41\r\n",
                                   {"２元１次連立方程式", "  1★×2147483647", "  2", "  3★×41",

@@ -267,7 +267,9 @@ TEST_F(QuestionBankWindowTest, TheCheckPointsAtTheBadLineAndOkRestartsWithTheCho
              EXPECT_EQ(frmEditQues->edtResult->text(), "??? 誤りがあります ???");
              EXPECT_EQ(frmEditQues->edtErTangen->text(), "３元１次連立方程式");
              ASSERT_EQ(frmEditQues->lstErQues->count(), 1);
-             EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(), "x+y+z=6;x-y+z=2;x+y-w=0");
+             // The line, and why it is wrong.
+             EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(),
+                       "x+y+z=6;x-y+z=2;x+y-w=0　← w は3元の問題では使えません");
              EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
              // Elsewhere, a click on the listed line finds it again.
              frmEditQues->memQues->moveCursor(QTextCursor::Start);
@@ -275,6 +277,13 @@ TEST_F(QuestionBankWindowTest, TheCheckPointsAtTheBadLineAndOkRestartsWithTheCho
                  frmEditQues->lstErQues->viewport(), Qt::LeftButton, {},
                  frmEditQues->lstErQues->visualItemRect(frmEditQues->lstErQues->item(0)).center());
              EXPECT_EQ(frmEditQues->memQues->textCursor().blockNumber(), 7);
+             // A NUL is shown as such, never as an empty box.
+             broken[7] = std::string("x+y+z=6;x-y+z=2\0;x+y-z=0", 24);
+             editText(broken);
+             press(m, "btnCompile");
+             ASSERT_EQ(frmEditQues->lstErQues->count(), 1);
+             EXPECT_EQ(frmEditQues->lstErQues->item(0)->text(),
+                       "x+y+z=6;x-y+z=2\\0;x+y-z=0　← 使えない文字「\\0」があります");
              // A space: listed at the character stage, the caret at the end of its line.
              broken[7] = "x+y+z=6;x-y+z=2;x+y-z= 0";
              editText(broken);
@@ -346,6 +355,45 @@ TEST_F(QuestionBankWindowTest, SavingUnderANewNameAndClosingWithUnsavedEdits) {
     const auto cp932 = utf8ToCp932(joinLinesCrLf(edited));
     ASSERT_TRUE(cp932);
     EXPECT_EQ(readBytes(newPath), *cp932);
+}
+
+TEST_F(QuestionBankWindowTest, AQuestionFileThatCouldNotBeReadIsNeverReplaced) {
+    const std::string sim = tempPath("RAver.sim").toStdString();
+    const std::string bytes = "<<A\r\nx+y=1;x-y=1\r\n>>\r\n\x82";
+    { std::ofstream(sim, std::ios::binary) << bytes; }
+    launchProgram();
+    EXPECT_EQ(ui.messages(),
+              Lines{sim + "はシフトJIS（CP932）のテキストではないため読み込めません"});
+    click(frmStart->btnRenritsu);
+    ui.clear();
+    std::vector<std::string> presets;
+    frmEditQues->chooseSaveFile = [&](const std::string& preset) {
+        presets.push_back(preset);
+        return std::optional<std::string>(preset);
+    };
+    // Nothing was read: nothing is saved, and no dialog offers the file.
+    frmMain->mnuSaveAs->trigger();
+    EXPECT_EQ(ui.messages(), Lines{"保存する問題がありません"});
+    EXPECT_TRUE(presets.empty());
+    // A text typed afterwards is offered the folder, not the unread file.
+    questionBank.lines = {"<<B", "x+y=2;x-y=0", ">>"};
+    frmEditQues->chooseSaveFile = [&](const std::string& preset) {
+        presets.push_back(preset);
+        return std::optional<std::string>();
+    };
+    frmMain->mnuSaveAs->trigger();
+    EXPECT_EQ(presets, Lines{tempPath("").toStdString()});
+    EXPECT_EQ(readBytes(sim), bytes);
+}
+
+TEST_F(QuestionBankWindowTest, AUnitTheFileDoesNotHaveIsExplainedNotOpened) {
+    startProgram({kUnits[0], kUnits[1]});
+    click(frmStart->btnRenritsu);
+    ui.clear();
+    chooseInCombo(2);  // the third unit: this file has two
+    EXPECT_EQ(ui.messages(),
+              Lines{"いまの問題ファイルには3番目の単元がありません（単元は2つです）"});
+    EXPECT_EQ(frmMain->cmbMenu->currentIndex(), 0);
 }
 
 TEST_F(QuestionBankWindowTest, ASaveIntoAReadOnlyFolderFailsCleanly) {
