@@ -79,24 +79,55 @@ PrintLayout layOutPrint(const PrintLayoutInput& in) {
     };
 
     // Step pictures beyond the worksheet's last one do not exist: nothing is
-    // printed for them, and no sheet is started for them alone.
+    // printed for them, and no sheet is started for them alone. A picture
+    // that holds the answer is kept out of the flow and placed last.
     const int last = std::min(in.curStep, in.imageCount);
+    const int flowLast = in.lastIsAnswer ? last - 1 : last;
+    const int stepHeight = out.printedSize(in.stepImage).height;
     int p = 1;
-    for (int page = 1; page <= 3 && p <= last; ++page) {
+    int y1 = out.y0, y2 = out.y0;  // the next place in each column of the last sheet
+    int in1 = 0, in2 = 0;          // pictures in each column of the last sheet
+    // A picture that would reach into the foot of the sheet goes on a new one
+    // (only on a page too small for a full column).
+    auto keepOffTheFoot = [&] {
+        if (y1 > out.y0 && y1 + stepHeight > footLimit) {
+            newSheet();
+            y1 = y2 = out.y0;
+        }
+    };
+    for (int page = 1; page <= 3 && p <= flowLast; ++page) {
         newSheet();
-        int y = out.y0;
-        for (int i = 0; i < rows && p <= last; ++i, ++p) {
-            // A picture that would reach into the foot of the sheet goes on
-            // a new one (only on a page too small for a full column).
-            if (y > out.y0 && y + out.printedSize(in.stepImage).height > footLimit) {
+        y1 = y2 = out.y0;
+        in1 = in2 = 0;
+        for (; in1 < rows && p <= flowLast; ++in1, ++p) {
+            keepOffTheFoot();
+            y1 += place(out.sheets.back().steps, p, 0, out.x1, y1, in.stepImage);
+        }
+        for (; in2 < rows && p <= flowLast; ++in2, ++p)
+            y2 += place(out.sheets.back().steps, p, 1, out.x2, y2, in.stepImage);
+    }
+
+    // The answer's picture takes the worksheet's next place when the last
+    // sheet has one; on a full sheet it stands in the first column below the
+    // lower of the two columns, and starts a sheet of its own only when it
+    // does not fit there.
+    if (in.lastIsAnswer && last >= 1) {
+        if (out.sheets.empty()) {
+            newSheet();
+            place(out.sheets.back().steps, last, 0, out.x1, out.y0, in.stepImage);
+        } else if (in1 < rows) {
+            keepOffTheFoot();
+            place(out.sheets.back().steps, last, 0, out.x1, y1, in.stepImage);
+        } else if (in2 < rows) {
+            place(out.sheets.back().steps, last, 1, out.x2, y2, in.stepImage);
+        } else {
+            int y = bottom;
+            if (y + stepHeight > footLimit) {
                 newSheet();
                 y = out.y0;
             }
-            y += place(out.sheets.back().steps, p, 0, out.x1, y, in.stepImage);
+            place(out.sheets.back().steps, last, 0, out.x1, y, in.stepImage);
         }
-        y = out.y0;
-        for (int i = 0; i < rows && p <= last; ++i, ++p)
-            y += place(out.sheets.back().steps, p, 1, out.x2, y, in.stepImage);
     }
 
     // The answer group's pictures go in the first column below everything on

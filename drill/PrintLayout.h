@@ -52,6 +52,9 @@ struct PrintLayoutInput {
     int pageWidth = 0;  // the printable area, in printer pixels
     int pageHeight = 0;
     PrintParameters params;
+    // The last step picture holds the answer (the question is solved and the
+    // answer was written on the worksheet, not in the answer group).
+    bool lastIsAnswer = false;
     bool answerShown = false;             // the answer group grbKai is visible
     std::vector<PrintSize> answerImages;  // its pictures on the screen, top to bottom
 };

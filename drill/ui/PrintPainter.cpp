@@ -60,6 +60,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
     in.pageHeight = printer.height();
     in.params = params;
     in.answerShown = view.grbKaiVisible && frmPage;
+    in.lastIsAnswer = questionSolved() && !view.grbKaiVisible;
     if (in.answerShown)
         in.answerImages = {{frmPage->imgBOXX->width(), frmPage->imgBOXX->height()},
                            {frmPage->imgBOXY->width(), frmPage->imgBOXY->height()}};

@@ -232,6 +232,46 @@ INSTANTIATE_TEST_SUITE_P(
                   {1200, 480},
                   488,
                   {2, 640}},
+        // The picture that holds the answer: below a full sheet rather than
+        // alone on a new one; in the worksheet's next place when there is one;
+        // on a new sheet only when it does not fit below.
+        PrintCase{"AnswerPictureBelowAFullSheet",
+                  with(input(7, 3), [](PrintLayoutInput& in) { in.lastIsAnswer = true; }),
+                  "1 2 3 7 | 4 5 6",
+                  4,
+                  512,
+                  2960,
+                  400,
+                  640,
+                  {1200, 480},
+                  488,
+                  {}},
+        PrintCase{"AnswerPictureTakesTheNextPlace",
+                  with(input(7, 4), [](PrintLayoutInput& in) { in.lastIsAnswer = true; }),
+                  "1 2 3 4 | 5 6 7",
+                  4,
+                  512,
+                  2960,
+                  400,
+                  640,
+                  {1200, 480},
+                  488,
+                  {}},
+        PrintCase{"AnswerPictureThatDoesNotFitBelow",
+                  with(input(9, 4),
+                       [](PrintLayoutInput& in) {
+                           in.lastIsAnswer = true;
+                           in.pageHeight = 3000;
+                       }),
+                  "1 2 3 4 | 5 6 7 8 / 9 |",
+                  4,
+                  512,
+                  2960,
+                  400,
+                  640,
+                  {1200, 480},
+                  488,
+                  {}},
         // A4 at 1200 dpi and the worksheet of a 1024-pixel screen: the page
         // holds 8 printer pixels per screen pixel, not 9, so that the second
         // column ends inside the page.
