@@ -61,6 +61,10 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
     // No question file comes near the size limit; refusing a larger one keeps
     // a stray binary file from filling the memory.
     ReadResult read = readCp932Lines(path, kMaxQuestionFileBytes);
+    if (read.status == ReadStatus::Ok && read.lines.size() > kMaxQuestionFileLines) {
+        read.status = ReadStatus::TooLarge;
+        read.lines.clear();
+    }
     if (read.status == ReadStatus::Ok) {
         bank.lines = std::move(read.lines);
         bank.quesFileRead = true;

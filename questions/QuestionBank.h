@@ -12,8 +12,12 @@ constexpr int kMaxQuestions = 5;
 constexpr const char* kQuestionFileName = "RAver.sim";
 // Appended to the path of a question file that does not split.
 constexpr const char* kInvalidQuestionsSuffix = ":問題が不正です";
-// A question file larger than this is refused without being read.
-constexpr std::size_t kMaxQuestionFileBytes = 8 * 1024 * 1024;
+// The largest question file accepted, in bytes and in lines. Thirty units of
+// five questions take about 32 KB in some 210 lines; the limits leave room
+// for comments and blank lines while the editor still opens the largest
+// accepted file at once. A larger file is refused without being read.
+constexpr std::size_t kMaxQuestionFileBytes = 256 * 1024;
+constexpr std::size_t kMaxQuestionFileLines = 5000;
 
 struct QuestionBank {
     // The question text, one entry per line (the question editor's memo).

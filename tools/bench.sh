@@ -7,6 +7,7 @@
 # - a run (実行) on a 4-unknown question: from the click to the worksheet
 #   painted, median and 99th percentile over 200 runs;
 # - printing: a solved 24-step worksheet to a PDF file, median of 5;
+# - the question editor opened on the largest question file accepted;
 # - the core's micro-benchmarks (arithmetic, matrices); arguments go to them.
 # The windows run on a virtual X display. The machine's load is printed first:
 # other work on the same processors shows in the wall-clock figures.

@@ -233,13 +233,37 @@ TEST_F(QuestionBankTest, FileThatIsNotCp932IsNamedNotGarbled) {
     EXPECT_FALSE(splitUnits(bank));
 }
 
-TEST_F(QuestionBankTest, OversizedFileIsRefusedUnread) {
+// The limits keep the editor quick on the largest file accepted; one byte or
+// one line more is refused with the too-large message.
+TEST_F(QuestionBankTest, FilesBeyondTheSizeOrLineLimitAreRefused) {
+    const std::string line50(50, '1');
+    std::string largest;
+    for (std::size_t i = 0; i < kMaxQuestionFileLines; ++i)
+        largest += line50 + "\r\n";
+    ASSERT_LE(largest.size(), kMaxQuestionFileBytes);
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"TheLargestAccepted", largest, true},
+        {"OneLineMore", largest + "\r\n", false},
+        {"OneByteMore", std::string(kMaxQuestionFileBytes + 1, '\n'), false},
+    };
     const std::string path = (dir / "huge.sim").string();
-    { std::ofstream(path, std::ios::binary) << ""; }
-    fs::resize_file(path, kMaxQuestionFileBytes + 1);
-    EXPECT_FALSE(loadQuestionFile(bank, path, LoadFailure::Message));
-    EXPECT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(bank.lines.empty());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ui.clear();
+        writeBytes(path, row.bytes);
+        bank.lines = {"old"};
+        EXPECT_EQ(loadQuestionFile(bank, path, LoadFailure::Message), row.accepted);
+        EXPECT_EQ(bank.lines.size(), row.accepted ? kMaxQuestionFileLines : 0u);
+        EXPECT_EQ(ui.messages(),
+                  row.accepted ? std::vector<std::string>{}
+                               : std::vector<std::string>{
+                                     path + "は問題ファイルとしては大きすぎるため読み込めません"});
+    }
 }
 
 TEST_F(QuestionBankTest, ReadsCp932LinesWithCrLf) {

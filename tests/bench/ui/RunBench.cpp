@@ -9,6 +9,10 @@
 //
 //     run_bench [runs]
 //
+// - the question editor opened on the largest question file accepted (the
+//   most lines, as long as the byte limit lets them be), from 開く's read to
+//   the editor shown with its text. Median of five.
+//
 // TABULON_BENCH_KEEP_PDF=<file> keeps the first PDF printed, for a look.
 
 #include <QApplication>
@@ -31,6 +35,8 @@
 #include "drill/ui/TfrmPage.h"
 #include "platform/Text.h"
 #include "platform/ui/QtStartup.h"
+#include "questions/QuestionBank.h"
+#include "questions/ui/TfrmEditQues.h"
 
 namespace {
 
@@ -187,6 +193,39 @@ int main(int argc, char** argv) {
         "printing the solved 24-step worksheet to PDF (%d sheets):\n"
         "  median %.0f ms of 5   (goal: under 1 s)\n",
         sheets, percentile(printMs, 0.5));
+
+    // The largest question files accepted: as many lines as allowed, each as
+    // long as the byte limit then lets it be; and one line as long as the
+    // byte limit, the hardest for the editor to lay out.
+    const std::size_t lineBytes = kMaxQuestionFileBytes / kMaxQuestionFileLines - 2;
+    const std::vector<std::string> shapes[] = {
+        std::vector<std::string>(kMaxQuestionFileLines, std::string(lineBytes, '1')),
+        {"<<単元", std::string(kMaxQuestionFileBytes - 20, '1'), ">>"},
+    };
+    const char* const shapeNames[] = {"short lines", "one long line"};
+    createHiddenWindows();
+    for (int shape = 0; shape < 2; ++shape) {
+        writeCp932Lines("largest.sim", shapes[shape]);
+        std::vector<double> editorMs;
+        for (int i = 0; i < 5; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            if (!loadQuestionFile(questionBank, "largest.sim", LoadFailure::Message)) {
+                std::fprintf(stderr, "the largest question file was refused\n");
+                return 1;
+            }
+            frmEditQues->show();
+            QApplication::processEvents();
+            const auto end = std::chrono::steady_clock::now();
+            frmEditQues->hide();
+            QApplication::processEvents();
+            editorMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+        std::printf(
+            "the question editor opened on the largest file accepted (%s, %zu lines, %zu KB):\n"
+            "  median %.0f ms of 5   (goal: under 1 s)\n",
+            shapeNames[shape], shapes[shape].size(), kMaxQuestionFileBytes / 1024,
+            percentile(editorMs, 0.5));
+    }
     destroyWindows();
     return 0;
 }
