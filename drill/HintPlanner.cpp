@@ -867,11 +867,18 @@ std::vector<HintOp> searchSpecial(const Rows& start, const Target& t) {
                 Score score;
                 if (!panelForm(raw, plan) || !check(start, t, plan, score))
                     continue;
-                // Among equals, the lowest row becomes the zero row, as
-                // elimination works downwards.
-                const bool lower =
-                    !best.empty() && !(bestScore < score) && plan.back().row1 > best.back().row1;
-                if (score < bestScore || lower) {
+                // Among equals: every operation on the row that becomes zero
+                // (the goal names the row the operations change), and that
+                // row the lowest, as elimination works downwards.
+                auto elsewhere = [](const std::vector<HintOp>& ops) {
+                    return std::count_if(ops.begin(), ops.end(), [&](const HintOp& op) {
+                        return op.row1 != ops.back().row1;
+                    });
+                };
+                const bool better = !best.empty() && !(bestScore < score) &&
+                                    std::make_pair(elsewhere(plan), -plan.back().row1) <
+                                        std::make_pair(elsewhere(best), -best.back().row1);
+                if (score < bestScore || better) {
                     bestScore = score;
                     best = plan;
                 }
