@@ -5,14 +5,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
+// The system's converter between UTF-8 and CP932, used for text without the
+// single bytes that cp932ToUtf8 reads itself. Either direction returns
+// nullopt for input it cannot convert; the caller checks that what it writes
+// reads back the same.
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
@@ -51,6 +57,63 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return out;
 }
 
+std::optional<std::string> systemCp932ToUtf8(std::string_view bytes) {
+    return convert("UTF-8", "CP932", bytes);
+}
+
+std::optional<std::string> systemUtf8ToCp932(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8);
+}
+
+// Bytes that Windows' table for code page 932 reads as one character each,
+// where iconv refuses them: read as these characters and written back as the
+// same bytes.
+struct SingleByte {
+    unsigned char byte;
+    std::string_view utf8;
+};
+constexpr SingleByte kWindowsSingleBytes[] = {
+    {0x80, "\u0080"}, {0xA0, "\uF8F0"}, {0xFD, "\uF8F1"}, {0xFE, "\uF8F2"}, {0xFF, "\uF8F3"},
+};
+
+const SingleByte* windowsSingleByte(unsigned char b) {
+    for (const SingleByte& s : kWindowsSingleBytes)
+        if (s.byte == b)
+            return &s;
+    return nullptr;
+}
+
+const SingleByte* windowsSingleByte(std::string_view utf8Char) {
+    for (const SingleByte& s : kWindowsSingleBytes)
+        if (s.utf8 == utf8Char)
+            return &s;
+    return nullptr;
+}
+
+// The first byte of a CP932 character of two bytes.
+bool isCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// The look-alikes and the CP932 characters they become.
+constexpr std::pair<std::string_view, std::string_view> kLookAlikes[] = {
+    {"〜", "～"}, {"−", "－"}, {"—", "―"}, {"‖", "∥"}, {"¢", "￠"}, {"£", "￡"}, {"¬", "￢"},
+};
+
+// Converts a run of UTF-8 text without Windows' single-byte characters, and
+// only when the bytes read back as the same text.
+std::optional<std::string> utf8RunToCp932(std::string_view run) {
+    if (run.empty())
+        return std::string();
+    auto bytes = systemUtf8ToCp932(run);
+    if (!bytes)
+        return std::nullopt;
+    auto back = systemCp932ToUtf8(*bytes);
+    if (!back || *back != run)
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 std::size_t utf8CharLength(unsigned char lead) {
@@ -66,11 +129,79 @@ std::size_t utf8CharLength(unsigned char lead) {
 }
 
 std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
-    return convert("UTF-8", "CP932", bytes);
+    std::string out;
+    std::size_t runStart = 0;
+    auto flush = [&](std::size_t end) {
+        if (end <= runStart)
+            return true;
+        auto text = systemCp932ToUtf8(bytes.substr(runStart, end - runStart));
+        if (text)
+            out += *text;
+        return text.has_value();
+    };
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const SingleByte* single = windowsSingleByte(b);
+        if (!single) {
+            // A lead byte takes its trail with it, whatever the trail is: the
+            // system's converter judges the pair.
+            i += isCp932LeadByte(b) ? 2 : 1;
+            continue;
+        }
+        if (!flush(i))
+            return std::nullopt;
+        out += single->utf8;
+        runStart = ++i;
+    }
+    if (!flush(bytes.size()))
+        return std::nullopt;
+    return out;
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8);
+    std::string out;
+    std::size_t runStart = 0;
+    auto flush = [&](std::size_t end) {
+        auto bytes = utf8RunToCp932(utf8.substr(runStart, end - runStart));
+        if (bytes)
+            out += *bytes;
+        return bytes.has_value();
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t n =
+            std::min(utf8CharLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        if (const SingleByte* single = windowsSingleByte(utf8.substr(i, n))) {
+            if (!flush(i))
+                return std::nullopt;
+            out += static_cast<char>(single->byte);
+            runStart = i + n;
+        }
+        i += n;
+    }
+    if (!flush(utf8.size()))
+        return std::nullopt;
+    return out;
+}
+
+std::string toCp932Forms(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (const auto& ch : utf8Chars(utf8)) {
+        std::string_view form = ch;
+        for (const auto& [lookAlike, cp932] : kLookAlikes)
+            if (ch == lookAlike)
+                form = cp932;
+        out += form;
+    }
+    return out;
+}
+
+std::optional<std::string> firstCharacterWithoutCp932(std::string_view utf8) {
+    for (const auto& ch : utf8Chars(utf8))
+        if (!utf8ToCp932(ch))
+            return ch;
+    return std::nullopt;
 }
 
 std::vector<std::string> utf8Chars(std::string_view utf8) {

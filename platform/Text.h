@@ -8,11 +8,22 @@
 #include <string_view>
 #include <vector>
 
-// CP932 bytes to UTF-8; nullopt when the bytes are not valid CP932.
+// CP932 bytes to UTF-8, by Windows' table for code page 932; nullopt when the
+// bytes are not valid CP932. The single bytes 0x80, 0xA0 and 0xFD-0xFF, which
+// Windows reads as U+0080 and U+F8F0-U+F8F3, read as those characters.
 std::optional<std::string> cp932ToUtf8(std::string_view bytes);
-// UTF-8 to CP932 bytes; nullopt when a character has no CP932 form or the
-// input is not valid UTF-8.
+// UTF-8 to CP932 bytes; nullopt when the input is not valid UTF-8 or a
+// character would not read back as itself: one with no CP932 form, or one
+// written as the bytes of another character (¥ as "\", 〜 as ～).
 std::optional<std::string> utf8ToCp932(std::string_view utf8);
+// The text with the look-alikes that Japanese input on Linux and Mac types
+// changed to the characters code page 932 holds: 〜 − — ‖ ¢ £ ¬ become
+// ～ － ― ∥ ￠ ￡ ￢. Typed text goes through this when it is taken in, so the
+// text in memory is the text the file will hold.
+std::string toCp932Forms(std::string_view utf8);
+// The first character of a UTF-8 text that utf8ToCp932 refuses, or nullopt
+// when the whole text converts.
+std::optional<std::string> firstCharacterWithoutCp932(std::string_view utf8);
 
 // Length of a UTF-8 text counted in CP932 bytes (a character without a CP932
 // form counts as 2, as the Windows replacement would).
