@@ -269,39 +269,118 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
-    ReadResult result;
+namespace {
+
+// Whether the bytes are valid UTF-8: no stray or missing continuation bytes,
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        unsigned long cp = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            n = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 4;
+            cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + n > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if ((n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Reads the whole file at `path` into `bytes`; Ok or why not.
+ReadStatus readFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) {
-        result.status = ReadStatus::Missing;
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        result.status = ReadStatus::TooLarge;
-        return result;
-    }
+    if (::stat(path.c_str(), &st) != 0)
+        return ReadStatus::Missing;
+    if (!S_ISREG(st.st_mode))
+        return ReadStatus::Unreadable;
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+        return ReadStatus::TooLarge;
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
+    if (!in)
+        return ReadStatus::Unreadable;
     std::ostringstream buf;
     buf << in.rdbuf();
-    if (in.bad()) {
-        result.status = ReadStatus::Unreadable;
-        return result;
+    if (in.bad())
+        return ReadStatus::Unreadable;
+    bytes = std::move(buf).str();
+    return ReadStatus::Ok;
+}
+
+}  // namespace
+
+std::optional<std::string> cp932OrUtf8ToUtf8(std::string_view bytes, bool* wasUtf8) {
+    if (wasUtf8)
+        *wasUtf8 = false;
+    const bool bom = bytes.starts_with(kUtf8Bom);
+    if (bom)
+        bytes.remove_prefix(kUtf8Bom.size());
+    const bool multiByte = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (bom || (multiByte && isValidUtf8(bytes))) {
+        if (!isValidUtf8(bytes))
+            return std::nullopt;
+        if (wasUtf8)
+            *wasUtf8 = true;
+        // Kept as a CP932 file will hold it: look-alikes become CP932's characters.
+        return toCp932Forms(bytes);
     }
-    auto text = cp932ToUtf8(buf.str());
+    return cp932ToUtf8(bytes);
+}
+
+ReadResult readCp932OrUtf8Lines(const std::string& path, std::size_t maxBytes) {
+    ReadResult result;
+    std::string bytes;
+    result.status = readFileBytes(path, maxBytes, bytes);
+    if (result.status != ReadStatus::Ok)
+        return result;
+    auto text = cp932OrUtf8ToUtf8(bytes, &result.utf8);
     if (!text) {
         result.status = ReadStatus::NotCp932;
         return result;
     }
     result.lines = splitLines(*text);
-    result.status = ReadStatus::Ok;
+    return result;
+}
+
+ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
+    ReadResult result;
+    std::string bytes;
+    result.status = readFileBytes(path, maxBytes, bytes);
+    if (result.status != ReadStatus::Ok)
+        return result;
+    auto text = cp932ToUtf8(bytes);
+    if (!text) {
+        result.status = ReadStatus::NotCp932;
+        return result;
+    }
+    result.lines = splitLines(*text);
     return result;
 }
 

@@ -45,10 +45,20 @@ enum class ReadStatus { Ok, Missing, Unreadable, NotCp932, TooLarge };
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     std::vector<std::string> lines;  // UTF-8, without line ends
+    bool utf8 = false;               // the file was UTF-8 text (readCp932OrUtf8Lines)
 };
 // Reads a CP932 text file into UTF-8 lines. A file larger than `maxBytes` is
 // not read at all (TooLarge), so a stray huge or binary file cannot fill the memory.
 ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes = SIZE_MAX);
+// A text written as UTF-8 (it starts with a UTF-8 byte order mark, or it is
+// valid UTF-8 holding characters of more than one byte) read as UTF-8, without
+// its byte order mark and with look-alikes in their CP932 forms
+// (toCp932Forms), setting *wasUtf8; any other text read as CP932. nullopt when
+// it is neither (or has a byte order mark but is not UTF-8).
+std::optional<std::string> cp932OrUtf8ToUtf8(std::string_view bytes, bool* wasUtf8 = nullptr);
+// readCp932Lines for a file that may also be written as UTF-8 (see
+// cp932OrUtf8ToUtf8); `utf8` tells which it was.
+ReadResult readCp932OrUtf8Lines(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 // What the student is told when a file cannot be read, for every status but
 // Ok (empty then): the path, then why. `whatItIs` names the kind of file in
 // the too-large message ("問題ファイル", "行列のデータ").

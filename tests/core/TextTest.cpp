@@ -111,6 +111,43 @@ TEST(Cp932, LengthsCountCp932Bytes) {
     EXPECT_EQ(utf8PrefixBytes("ab", 5), 2u);
 }
 
+// A question file's bytes, read as UTF-8 or as CP932: the text read (nullopt:
+// refused) and whether it was UTF-8.
+struct FileTextCase {
+    const char* name;
+    std::string bytes;
+    std::optional<std::string> text;
+    bool utf8;
+};
+
+class FileTexts : public ::testing::TestWithParam<FileTextCase> {};
+
+TEST_P(FileTexts, AreReadAsUtf8OrCp932) {
+    const FileTextCase& c = GetParam();
+    bool utf8 = !c.utf8;
+    EXPECT_EQ(cp932OrUtf8ToUtf8(c.bytes, &utf8), c.text);
+    if (c.text) {
+        EXPECT_EQ(utf8, c.utf8);
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cp932, FileTexts, ::testing::Values(
+    // 小数 in UTF-8 is valid CP932 too (蟆乗焚): UTF-8 wins.
+    FileTextCase{"Utf8ThatIsAlsoCp932", "<<\xE5\xB0\x8F\xE6\x95\xB0\r\n", "<<小数\r\n", true},
+    FileTextCase{"Utf8WithBom", "\xEF\xBB\xBF<<小数", "<<小数", true},
+    FileTextCase{"BomBeforeAscii", "\xEF\xBB\xBFx+y=1", "x+y=1", true},
+    FileTextCase{"BomBeforeCp932", "\xEF\xBB\xBF<<\x8F\xAC\x90\x94", std::nullopt, false},
+    // Look-alikes in a UTF-8 file are kept as a CP932 file will hold them.
+    FileTextCase{"Utf8LookAlikes", "<<第1章〜連立−", "<<第1章～連立－", true},
+    FileTextCase{"Cp932", "<<\x8F\xAC\x90\x94", "<<小数", false},
+    FileTextCase{"AsciiOnly", "x+y=1;x-y=1", "x+y=1;x-y=1", false},
+    // Overlong and surrogate forms are not UTF-8: read as CP932, if they are.
+    FileTextCase{"OverlongSlash", "<<\xC0\xAF\xFC", std::nullopt, false},
+    FileTextCase{"Surrogate", "<<\xED\xA0\x80", "<<恝\u0080", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST(Cp932, ReadFailureMessagesNameTheFileAndTheReason) {
     const std::string path = "/q/RAver.sim";
     const std::pair<ReadStatus, std::string> cases[] = {
