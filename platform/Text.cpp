@@ -1,24 +1,88 @@
 #include "platform/Text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <utility>
 
+#include "platform/Paths.h"
+
+namespace fs = std::filesystem;
+
 namespace {
 
 // The system's converter between UTF-8 and CP932, used for text without the
-// single bytes that cp932ToUtf8 reads itself. Either direction returns
-// nullopt for input it cannot convert; the caller checks that what it writes
-// reads back the same.
+// single bytes that cp932ToUtf8 reads itself: Windows' own code page
+// functions on Windows, iconv elsewhere. Either direction returns nullopt for
+// input it cannot convert; the caller checks that what it writes reads back
+// the same.
+#ifdef _WIN32
+
+constexpr UINT kCp932 = 932;
+
+std::optional<std::wstring> toWide(UINT codePage, std::string_view in) {
+    if (in.empty())
+        return std::wstring();
+    if (in.size() > INT_MAX)
+        return std::nullopt;
+    const int size = static_cast<int>(in.size());
+    const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, nullptr, 0);
+    if (n <= 0)
+        return std::nullopt;
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, out.data(), n) != n)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> fromWide(UINT codePage, std::wstring_view in) {
+    if (in.empty())
+        return std::string();
+    if (in.size() > INT_MAX)
+        return std::nullopt;
+    const int size = static_cast<int>(in.size());
+    // UTF-8 takes no default character; CP932 must not use one, nor a
+    // "best fit" look-alike.
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* used = utf8 ? nullptr : &usedDefault;
+    const int n = WideCharToMultiByte(codePage, flags, in.data(), size, nullptr, 0, nullptr, used);
+    if (n <= 0 || usedDefault)
+        return std::nullopt;
+    std::string out(static_cast<std::size_t>(n), '\0');
+    if (WideCharToMultiByte(codePage, flags, in.data(), size, out.data(), n, nullptr, used) != n ||
+        usedDefault)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> systemCp932ToUtf8(std::string_view bytes) {
+    auto wide = toWide(kCp932, bytes);
+    return wide ? fromWide(CP_UTF8, *wide) : std::nullopt;
+}
+
+std::optional<std::string> systemUtf8ToCp932(std::string_view utf8) {
+    auto wide = toWide(CP_UTF8, utf8);
+    return wide ? fromWide(kCp932, *wide) : std::nullopt;
+}
+
+#else
+
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
@@ -64,6 +128,8 @@ std::optional<std::string> systemCp932ToUtf8(std::string_view bytes) {
 std::optional<std::string> systemUtf8ToCp932(std::string_view utf8) {
     return convert("CP932", "UTF-8", utf8);
 }
+
+#endif
 
 // Bytes that Windows' table for code page 932 reads as one character each,
 // where iconv refuses them: read as these characters and written back as the
@@ -265,8 +331,8 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::error_code ec;
+    return fs::is_regular_file(filePath(path), ec);
 }
 
 namespace {
@@ -315,14 +381,19 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Reads the whole file at `path` into `bytes`; Ok or why not.
 ReadStatus readFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
+    const fs::path file = filePath(path);
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (ec || !fs::exists(st))
         return ReadStatus::Missing;
-    if (!S_ISREG(st.st_mode))
+    if (!fs::is_regular_file(st))
         return ReadStatus::Unreadable;
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+    const auto size = fs::file_size(file, ec);
+    if (ec)
+        return ReadStatus::Unreadable;
+    if (size > maxBytes)
         return ReadStatus::TooLarge;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return ReadStatus::Unreadable;
     std::ostringstream buf;
@@ -384,6 +455,51 @@ ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
+#ifdef _WIN32
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const fs::path target = filePath(path);
+    std::error_code ec;
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st))
+            return false;
+        // A file marked read-only refuses the write.
+        if ((st.permissions() & fs::perms::owner_write) == fs::perms::none)
+            return false;
+    }
+    const std::wstring final = target.wstring();
+    std::wstring tmp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        tmp = final + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(attempt) + L".tmp";
+        file = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        done += written;
+    }
+    ok = FlushFileBuffers(file) && ok;
+    ok = CloseHandle(file) && ok;
+    if (ok &&
+        MoveFileExW(tmp.c_str(), final.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(tmp.c_str());
+    return false;
+}
+
+#else
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     // A link is written through to the file it names, so the link survives.
     std::string target = path;
@@ -431,6 +547,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     ::unlink(tmp.c_str());
     return false;
 }
+
+#endif
 
 bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines) {
     auto bytes = utf8ToCp932(joinLinesCrLf(lines));
