@@ -169,9 +169,13 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
         ui().showMessage("説明文に改行があるので保存できません");
         return false;
     }
-    auto bytes = utf8ToCp932(joinLinesCrLf(matrixFileLines(grid, description)));
+    // The description is kept as the file will hold it: a typed look-alike
+    // (〜 for ～) becomes its CP932 form.
+    const std::string text = joinLinesCrLf(matrixFileLines(grid, toCp932Forms(description)));
+    auto bytes = utf8ToCp932(text);
     if (!bytes) {
-        ui().showMessage("Shift-JISで書けない文字があるので保存できません");
+        ui().showMessage("「" + firstCharacterWithoutCp932(text).value_or("") +
+                         "」はShift-JISで書けないので保存できません");
         return false;
     }
 

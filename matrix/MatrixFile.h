@@ -34,8 +34,10 @@ std::string newMatrixFilePath(const std::string& progFolder, int rows, int cols)
 
 // Saves the grid (1 to 4 rows and columns) as a new file, creating the DATA
 // folder when missing. Refuses with a message, writing nothing, a cell that
-// holds "," or a line end (it would not read back as the same grid), a text
-// with no CP932 form, or a write the system refuses. On success the path
+// holds "," or a line end (it would not read back as the same grid), a
+// character that CP932 cannot hold so that it reads back the same (the message
+// names it; the description's look-alikes are first changed to their CP932
+// forms), or a write the system refuses. On success the path
 // written is stored in *writtenPath when given.
 bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
                     const std::string& description, std::string* writtenPath = nullptr);

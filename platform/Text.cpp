@@ -1,17 +1,87 @@
 #include "platform/Text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+
+#include "platform/Paths.h"
+
+namespace fs = std::filesystem;
 
 namespace {
+
+// The system's converter between UTF-8 and CP932, used for text without the
+// single bytes that cp932ToUtf8 reads itself: Windows' own code page
+// functions on Windows, iconv elsewhere. Either direction returns nullopt for
+// input it cannot convert; the caller checks that what it writes reads back
+// the same.
+#ifdef _WIN32
+
+constexpr UINT kCp932 = 932;
+
+std::optional<std::wstring> toWide(UINT codePage, std::string_view in) {
+    if (in.empty())
+        return std::wstring();
+    if (in.size() > INT_MAX)
+        return std::nullopt;
+    const int size = static_cast<int>(in.size());
+    const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, nullptr, 0);
+    if (n <= 0)
+        return std::nullopt;
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, out.data(), n) != n)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> fromWide(UINT codePage, std::wstring_view in) {
+    if (in.empty())
+        return std::string();
+    if (in.size() > INT_MAX)
+        return std::nullopt;
+    const int size = static_cast<int>(in.size());
+    // UTF-8 takes no default character; CP932 must not use one, nor a
+    // "best fit" look-alike.
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* used = utf8 ? nullptr : &usedDefault;
+    const int n = WideCharToMultiByte(codePage, flags, in.data(), size, nullptr, 0, nullptr, used);
+    if (n <= 0 || usedDefault)
+        return std::nullopt;
+    std::string out(static_cast<std::size_t>(n), '\0');
+    if (WideCharToMultiByte(codePage, flags, in.data(), size, out.data(), n, nullptr, used) != n ||
+        usedDefault)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> systemCp932ToUtf8(std::string_view bytes) {
+    auto wide = toWide(kCp932, bytes);
+    return wide ? fromWide(CP_UTF8, *wide) : std::nullopt;
+}
+
+std::optional<std::string> systemUtf8ToCp932(std::string_view utf8) {
+    auto wide = toWide(CP_UTF8, utf8);
+    return wide ? fromWide(kCp932, *wide) : std::nullopt;
+}
+
+#else
 
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
     iconv_t cd = iconv_open(to, from);
@@ -51,6 +121,65 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return out;
 }
 
+std::optional<std::string> systemCp932ToUtf8(std::string_view bytes) {
+    return convert("UTF-8", "CP932", bytes);
+}
+
+std::optional<std::string> systemUtf8ToCp932(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8);
+}
+
+#endif
+
+// Bytes that Windows' table for code page 932 reads as one character each,
+// where iconv refuses them: read as these characters and written back as the
+// same bytes.
+struct SingleByte {
+    unsigned char byte;
+    std::string_view utf8;
+};
+constexpr SingleByte kWindowsSingleBytes[] = {
+    {0x80, "\u0080"}, {0xA0, "\uF8F0"}, {0xFD, "\uF8F1"}, {0xFE, "\uF8F2"}, {0xFF, "\uF8F3"},
+};
+
+const SingleByte* windowsSingleByte(unsigned char b) {
+    for (const SingleByte& s : kWindowsSingleBytes)
+        if (s.byte == b)
+            return &s;
+    return nullptr;
+}
+
+const SingleByte* windowsSingleByte(std::string_view utf8Char) {
+    for (const SingleByte& s : kWindowsSingleBytes)
+        if (s.utf8 == utf8Char)
+            return &s;
+    return nullptr;
+}
+
+// The first byte of a CP932 character of two bytes.
+bool isCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// The look-alikes and the CP932 characters they become.
+constexpr std::pair<std::string_view, std::string_view> kLookAlikes[] = {
+    {"〜", "～"}, {"−", "－"}, {"—", "―"}, {"‖", "∥"}, {"¢", "￠"}, {"£", "￡"}, {"¬", "￢"},
+};
+
+// Converts a run of UTF-8 text without Windows' single-byte characters, and
+// only when the bytes read back as the same text.
+std::optional<std::string> utf8RunToCp932(std::string_view run) {
+    if (run.empty())
+        return std::string();
+    auto bytes = systemUtf8ToCp932(run);
+    if (!bytes)
+        return std::nullopt;
+    auto back = systemCp932ToUtf8(*bytes);
+    if (!back || *back != run)
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 std::size_t utf8CharLength(unsigned char lead) {
@@ -66,11 +195,79 @@ std::size_t utf8CharLength(unsigned char lead) {
 }
 
 std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
-    return convert("UTF-8", "CP932", bytes);
+    std::string out;
+    std::size_t runStart = 0;
+    auto flush = [&](std::size_t end) {
+        if (end <= runStart)
+            return true;
+        auto text = systemCp932ToUtf8(bytes.substr(runStart, end - runStart));
+        if (text)
+            out += *text;
+        return text.has_value();
+    };
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const SingleByte* single = windowsSingleByte(b);
+        if (!single) {
+            // A lead byte takes its trail with it, whatever the trail is: the
+            // system's converter judges the pair.
+            i += isCp932LeadByte(b) ? 2 : 1;
+            continue;
+        }
+        if (!flush(i))
+            return std::nullopt;
+        out += single->utf8;
+        runStart = ++i;
+    }
+    if (!flush(bytes.size()))
+        return std::nullopt;
+    return out;
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8);
+    std::string out;
+    std::size_t runStart = 0;
+    auto flush = [&](std::size_t end) {
+        auto bytes = utf8RunToCp932(utf8.substr(runStart, end - runStart));
+        if (bytes)
+            out += *bytes;
+        return bytes.has_value();
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t n =
+            std::min(utf8CharLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        if (const SingleByte* single = windowsSingleByte(utf8.substr(i, n))) {
+            if (!flush(i))
+                return std::nullopt;
+            out += static_cast<char>(single->byte);
+            runStart = i + n;
+        }
+        i += n;
+    }
+    if (!flush(utf8.size()))
+        return std::nullopt;
+    return out;
+}
+
+std::string toCp932Forms(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (const auto& ch : utf8Chars(utf8)) {
+        std::string_view form = ch;
+        for (const auto& [lookAlike, cp932] : kLookAlikes)
+            if (ch == lookAlike)
+                form = cp932;
+        out += form;
+    }
+    return out;
+}
+
+std::optional<std::string> firstCharacterWithoutCp932(std::string_view utf8) {
+    for (const auto& ch : utf8Chars(utf8))
+        if (!utf8ToCp932(ch))
+            return ch;
+    return std::nullopt;
 }
 
 std::vector<std::string> utf8Chars(std::string_view utf8) {
@@ -134,45 +331,174 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::error_code ec;
+    return fs::is_regular_file(filePath(path), ec);
 }
 
-ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
-    ReadResult result;
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) {
-        result.status = ReadStatus::Missing;
-        return result;
+namespace {
+
+// Whether the bytes are valid UTF-8: no stray or missing continuation bytes,
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        unsigned long cp = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            n = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 4;
+            cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + n > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if ((n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n;
     }
-    if (!S_ISREG(st.st_mode)) {
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        result.status = ReadStatus::TooLarge;
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
+    return true;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Reads the whole file at `path` into `bytes`; Ok or why not.
+ReadStatus readFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    const fs::path file = filePath(path);
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (ec || !fs::exists(st))
+        return ReadStatus::Missing;
+    if (!fs::is_regular_file(st))
+        return ReadStatus::Unreadable;
+    const auto size = fs::file_size(file, ec);
+    if (ec)
+        return ReadStatus::Unreadable;
+    if (size > maxBytes)
+        return ReadStatus::TooLarge;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return ReadStatus::Unreadable;
     std::ostringstream buf;
     buf << in.rdbuf();
-    if (in.bad()) {
-        result.status = ReadStatus::Unreadable;
-        return result;
+    if (in.bad())
+        return ReadStatus::Unreadable;
+    bytes = std::move(buf).str();
+    return ReadStatus::Ok;
+}
+
+}  // namespace
+
+std::optional<std::string> cp932OrUtf8ToUtf8(std::string_view bytes, bool* wasUtf8) {
+    if (wasUtf8)
+        *wasUtf8 = false;
+    const bool bom = bytes.starts_with(kUtf8Bom);
+    if (bom)
+        bytes.remove_prefix(kUtf8Bom.size());
+    const bool multiByte = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (bom || (multiByte && isValidUtf8(bytes))) {
+        if (!isValidUtf8(bytes))
+            return std::nullopt;
+        if (wasUtf8)
+            *wasUtf8 = true;
+        // Kept as a CP932 file will hold it: look-alikes become CP932's characters.
+        return toCp932Forms(bytes);
     }
-    auto text = cp932ToUtf8(buf.str());
+    return cp932ToUtf8(bytes);
+}
+
+ReadResult readCp932OrUtf8Lines(const std::string& path, std::size_t maxBytes) {
+    ReadResult result;
+    std::string bytes;
+    result.status = readFileBytes(path, maxBytes, bytes);
+    if (result.status != ReadStatus::Ok)
+        return result;
+    auto text = cp932OrUtf8ToUtf8(bytes, &result.utf8);
     if (!text) {
         result.status = ReadStatus::NotCp932;
         return result;
     }
     result.lines = splitLines(*text);
-    result.status = ReadStatus::Ok;
     return result;
 }
+
+ReadResult readCp932Lines(const std::string& path, std::size_t maxBytes) {
+    ReadResult result;
+    std::string bytes;
+    result.status = readFileBytes(path, maxBytes, bytes);
+    if (result.status != ReadStatus::Ok)
+        return result;
+    auto text = cp932ToUtf8(bytes);
+    if (!text) {
+        result.status = ReadStatus::NotCp932;
+        return result;
+    }
+    result.lines = splitLines(*text);
+    return result;
+}
+
+#ifdef _WIN32
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const fs::path target = filePath(path);
+    std::error_code ec;
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st))
+            return false;
+        // A file marked read-only refuses the write.
+        if ((st.permissions() & fs::perms::owner_write) == fs::perms::none)
+            return false;
+    }
+    const std::wstring final = target.wstring();
+    std::wstring tmp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        tmp = final + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(attempt) + L".tmp";
+        file = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        done += written;
+    }
+    ok = FlushFileBuffers(file) && ok;
+    ok = CloseHandle(file) && ok;
+    if (ok &&
+        MoveFileExW(tmp.c_str(), final.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(tmp.c_str());
+    return false;
+}
+
+#else
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     // A link is written through to the file it names, so the link survives.
@@ -221,6 +547,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     ::unlink(tmp.c_str());
     return false;
 }
+
+#endif
 
 bool writeCp932Lines(const std::string& path, const std::vector<std::string>& lines) {
     auto bytes = utf8ToCp932(joinLinesCrLf(lines));

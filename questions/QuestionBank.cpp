@@ -35,6 +35,18 @@ bool anythingAt(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+// For a text read as UTF-8: the first character a CP932 file cannot hold, with
+// its line, as "（3行目の「¥」はシフトJISで保存できません）"; empty when none.
+std::string unsavableNote(const std::vector<std::string>& lines) {
+    if (utf8ToCp932(joinLinesCrLf(lines)))
+        return {};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (auto ch = utf8ToCp932(lines[i]) ? std::nullopt : firstCharacterWithoutCp932(lines[i]))
+            return "（" + std::to_string(i + 1) + "行目の「" + *ch +
+                   "」はシフトJISで保存できません）";
+    return {};
+}
+
 void clearTables(QuestionBank& bank) {
     bank.unitName.fill(std::string());
     bank.quesCount.fill(0);
@@ -60,7 +72,7 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
     bank.quesFileRead = false;
     // No question file comes near the size limit; refusing a larger one keeps
     // a stray binary file from filling the memory.
-    ReadResult read = readCp932Lines(path, kMaxQuestionFileBytes);
+    ReadResult read = readCp932OrUtf8Lines(path, kMaxQuestionFileBytes);
     if (read.status == ReadStatus::Ok && read.lines.size() > kMaxQuestionFileLines) {
         read.status = ReadStatus::TooLarge;
         read.lines.clear();
@@ -68,6 +80,8 @@ bool loadQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure o
     if (read.status == ReadStatus::Ok) {
         bank.lines = std::move(read.lines);
         bank.quesFileRead = true;
+        if (read.utf8)
+            ui().showMessage(path + kUtf8FileSuffix + unsavableNote(bank.lines));
         return true;
     }
     const bool unreadable =

@@ -12,6 +12,9 @@ constexpr int kMaxQuestions = 5;
 constexpr const char* kQuestionFileName = "RAver.sim";
 // Appended to the path of a question file that does not split.
 constexpr const char* kInvalidQuestionsSuffix = ":問題が不正です";
+// Appended to the path of a question file written as UTF-8, when it is read.
+constexpr const char* kUtf8FileSuffix =
+    "はUTF-8のテキストとして読み込みました。保存するとシフトJIS（CP932）で書き込まれます";
 // The largest question file accepted, in bytes and in lines. Thirty units of
 // five questions take about 32 KB in some 210 lines; the limits leave room
 // for comments and blank lines while the editor still opens the largest
@@ -51,8 +54,10 @@ enum class LoadFailure {
 };
 
 // Reads the file at `path` into bank.lines and sets quesFilePath. A missing or
-// unreadable file goes through the fatal-error routine; a file that is not
-// valid CP932 is reported by message and leaves the lines empty.
+// unreadable file goes through the fatal-error routine; a file that is neither
+// CP932 nor UTF-8 is reported by message and leaves the lines empty. A file
+// written as UTF-8 is read as such, and the teacher is told that saving
+// writes CP932 (naming the first character that CP932 cannot hold, if any).
 bool loadQuestionFile(QuestionBank& bank, const std::string& path,
                       LoadFailure onFailure = LoadFailure::Fatal);
 // Builds the unit tables from bank.lines; returns success.

@@ -85,19 +85,22 @@ CheckReport checkQuestionText(QuestionBank& bank) {
     for (std::size_t i = 0; i < bank.lines.size(); ++i) {
         const std::string& line = bank.lines[i];
         const bool marker = isUnitMarkerLine(line);
-        if (marker ? utf8ToCp932(line).has_value() : questionCharactersAllowed(line))
+        const std::optional<std::string> unsavable =
+            marker ? firstCharacterWithoutCp932(line) : std::nullopt;
+        if (marker ? !unsavable : questionCharactersAllowed(line))
             continue;
         report.lstErQues.push_back(line);
         report.lstErReasons.push_back(marker ? std::string() : foreignCharacterReason(line));
         report.edtTangen = "";
         report.focusMemo = true;
         report.caretLine = static_cast<int>(i);
-        // A unit name that Shift-JIS cannot write could never be saved; say
-        // which line holds it. A question line with a character outside the
-        // questions' own is simply listed.
+        // A unit name that Shift-JIS cannot write could never be saved, or
+        // would read back as another name; say which line and which character.
+        // A question line with a character outside the questions' own is
+        // simply listed.
         if (marker)
-            report.edtResult = "??? " + lineNumberText(static_cast<int>(i)) +
-                               "にシフトJISで保存できない文字があります";
+            report.edtResult = "??? " + lineNumberText(static_cast<int>(i)) + "の「" + *unsavable +
+                               "」はシフトJISで保存できません";
         return report;
     }
 
@@ -171,6 +174,9 @@ void editorShown() {
 }
 
 void memoChanged(QuestionBank& bank, std::vector<std::string> lines) {
+    // The text is kept as the file will hold it.
+    for (std::string& line : lines)
+        line = toCp932Forms(line);
     bank.lines = std::move(lines);
     editorState.quesModified = true;
     editorState.checkPassed = false;
@@ -223,7 +229,9 @@ bool saveQuestionFile(QuestionBank& bank, const SaveDialog& chooseFile) {
     // Shift-JIS cannot hold never leaves half a file behind.
     if (std::optional<int> bad = firstLineWithoutCp932(bank.lines)) {
         ui().showMessage(path + " に保存できません：" + lineNumberText(*bad) + "「" +
-                         bank.lines[*bad] + "」にシフトJISで書けない文字があります");
+                         bank.lines[*bad] + "」の「" +
+                         firstCharacterWithoutCp932(bank.lines[*bad]).value_or("") +
+                         "」はシフトJISで書けません");
         return false;
     }
     if (!writeCp932Lines(path, bank.lines)) {

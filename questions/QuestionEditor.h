@@ -55,8 +55,9 @@ bool questionCharactersAllowed(const std::string& line);
 // error ends it:
 //  1. nothing is in error yet; checkPassed is false;
 //  2. characters: each line that does not start with "<" or ">" uses only the
-//     question characters; the unit lines that do must have a CP932 form, or
-//     the file could not be written;
+//     question characters; the unit lines that do must have a CP932 form
+//     that reads back the same, or the file could not be written (the first
+//     such character is named);
 //  3. structure: the text splits into units (the unit tables are rebuilt),
 //     and every unit has a name (the units after one without a name would
 //     never be offered);
@@ -73,7 +74,8 @@ CheckReport checkQuestionText(QuestionBank& bank);
 void beginEditing(QuestionBank& bank);
 // When the window is shown: nothing is modified, and the unchanged text counts as checked.
 void editorShown();
-// The memo's text changed; its lines are now `lines`.
+// The memo's text changed; its lines are now `lines`, kept with the
+// look-alikes in their CP932 forms (toCp932Forms).
 void memoChanged(QuestionBank& bank, std::vector<std::string> lines);
 // btnOkClick: true when the editor closes with OK. A modified text that no
 // check has passed is refused with "エラーチェックしてください"; an accepted

@@ -9,11 +9,12 @@
 
 namespace {
 
+// The records are written from one thread, so the standard library's shared
+// result is copied before anything else can ask for the time.
 std::tm localNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm when{};
-    localtime_r(&now, &when);
-    return when;
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    return local ? *local : std::tm{};
 }
 
 std::function<std::tm()>& recordClock() {

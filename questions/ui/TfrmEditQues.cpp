@@ -176,7 +176,30 @@ void TfrmEditQues::memQuesChange() {
     lstErQues->clear();
     edtResult->clear();
     edtErTangen->clear();
+    showCp932Forms();
     memoChanged(questionBank, splitLines(memQues->toPlainText().toStdString()));
+}
+
+void TfrmEditQues::showCp932Forms() {
+    // A look-alike typed or pasted (〜 for ～) is shown at once as the
+    // character the file will hold. Each is one UTF-16 unit for another, so
+    // the positions stay and the caret stays where it was.
+    const QString typed = memQues->toPlainText();
+    const QString held = q(toCp932Forms(typed.toStdString()));
+    if (held == typed || held.size() != typed.size())
+        return;
+    filling_ = true;
+    QTextCursor cursor(memQues->document());
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] == held[i])
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QString(held[i]));
+    }
+    cursor.endEditBlock();
+    filling_ = false;
 }
 
 void TfrmEditQues::caretToLineEnd(int line) {

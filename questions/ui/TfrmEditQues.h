@@ -50,6 +50,8 @@ class TfrmEditQues : public QDialog {
   private:
     void FormShow();
     void memQuesChange();
+    // Shows typed look-alikes in the memo as the CP932 characters kept.
+    void showCp932Forms();
     // Puts the caret at the end of memo line `line` (0-based).
     void caretToLineEnd(int line);
     bool filling_ = false;  // the memo is being filled, not edited

@@ -48,7 +48,8 @@ struct Session {
     std::string numberText{};
     std::string matrix = kQuestionMatrix;  // of the current step
     bool solved = false;
-    std::string record = "0";  // count of question 1 of unit 1 in the record file
+    std::string record = "0";         // count of question 1 of unit 1 in the record file
+    std::string recordUnit = kUnit1;  // under this name
 };
 
 std::ostream& operator<<(std::ostream& out, const Session& s) {
@@ -143,7 +144,7 @@ TEST_P(DrillSessionTest, StudentSeesWhatTheDrillMeans) {
         EXPECT_EQ(matrixText(drillState.curStep), s.matrix);
     }
     EXPECT_EQ(questionSolved(), s.solved);
-    EXPECT_EQ(readRecordCountText(recordFilePath(paths), kUnit1, 1), s.record);
+    EXPECT_EQ(readRecordCountText(recordFilePath(paths), s.recordUnit, 1), s.record);
     // Nothing stays drawn beyond the picture being composed on.
     for (int k = drillState.curStep + 2; k <= worksheetLayout.imageCount; ++k)
         EXPECT_TRUE(pic(k).empty()) << "picture " << k;
@@ -292,6 +293,37 @@ std::vector<Session> sessions() {
          .matrix = "",
          .solved = true,
          .record = "1"});
+    // A question file written as UTF-8 opens with its Japanese intact, and the
+    // teacher is told that saving writes Shift JIS; a solved question counts
+    // under the unit's name as a CP932 file holds it (〜 as ～).
+    const std::string utf8Notice =
+        "はUTF-8のテキストとして読み込みました。保存するとシフトJIS（CP932）で書き込まれます";
+    add({.name = "Utf8FileWithByteOrderMark",
+         .events = std::string("open:utf8.SIM ") + kSolve,
+         .opened = std::string("\xEF\xBB\xBF<<") + kUnit1 + "\r\n" + kQuestion + "\r\n>>\r\n",
+         .messages = {"$DIR/utf8.SIM" + utf8Notice},
+         .step = 6,
+         .opLabel = "第1行－第2行",
+         .matrix = "",
+         .solved = true,
+         .record = "1"});
+    add({.name = "Utf8FileWhoseBytesAreAlsoCp932",
+         .events = std::string("open:utf8.SIM ") + kSolve,
+         .opened = std::string("<<小数の連立〜\n") + kQuestion + "\n>>\n",
+         .messages = {"$DIR/utf8.SIM" + utf8Notice},
+         .step = 6,
+         .opLabel = "第1行－第2行",
+         .matrix = "",
+         .solved = true,
+         .record = "1",
+         .recordUnit = "小数の連立～"});
+    // A character Shift JIS cannot hold is named when the file is opened.
+    add({.name = "Utf8FileWithAYen",
+         .events = "open:yen.SIM",
+         .opened =
+             std::string("<<") + kUnit1 + "\n" + kQuestion + "\n>>\n<<¥\n" + kQuestion + "\n>>\n",
+         .messages = {"$DIR/yen.SIM" + utf8Notice +
+                      "（4行目の「¥」はシフトJISで保存できません）"}});
     return all;
 }
 

@@ -181,7 +181,9 @@ TEST_F(MatrixFileTest, SavingRefusesWhatWouldNotReadBack) {
     EXPECT_FALSE(saveMatrixFile(prog, {{"1,5", "2"}}, "x"));
     EXPECT_FALSE(saveMatrixFile(prog, {{"1", "2"}}, "雪だるま☃"));  // no CP932 form
     EXPECT_FALSE(saveMatrixFile(prog, {{"1", "2"}, {"3"}}, "x"));   // ragged
-    EXPECT_EQ(ui.messages().size(), 3u);
+    EXPECT_FALSE(saveMatrixFile(prog, {{"1", "2"}}, "¥100"));       // reads back as "\100"
+    EXPECT_EQ(ui.messages().size(), 4u);
+    EXPECT_EQ(ui.messages().back(), "「¥」はShift-JISで書けないので保存できません");
     EXPECT_FALSE(fs::exists(data() + "matr1201.grt"));
 
     // DATA taken by a plain file: the write fails with a message.
@@ -194,7 +196,8 @@ TEST_F(MatrixFileTest, SavingRefusesWhatWouldNotReadBack) {
 TEST_F(MatrixFileTest, SampleList) {
     EXPECT_TRUE(listMatrixSamples(prog).empty());  // no DATA folder
 
-    ASSERT_TRUE(saveMatrixFile(prog, {{"1", "0"}, {"0", "1"}}, "単位行列"));
+    // A look-alike typed in the description is kept as the CP932 character.
+    ASSERT_TRUE(saveMatrixFile(prog, {{"1", "0"}, {"0", "1"}}, "単位行列〜E"));
     ASSERT_TRUE(fs::is_directory(data()));
     writeBytes(data() + "matr1101.grt", "matrix1.0\r\n");              // one line only
     writeBytes(data() + "matr3301.grt", "matrix1.0\r\n\x81\x20\r\n");  // not CP932
@@ -213,7 +216,7 @@ TEST_F(MatrixFileTest, SampleList) {
     EXPECT_EQ(list[0].fileName, "matr1101.grt");
     EXPECT_EQ(list[0].description, "matr1101.grt");
     EXPECT_EQ(list[1].fileName, "matr2201.grt");
-    EXPECT_EQ(list[1].description, "2×2　（単位行列）");
+    EXPECT_EQ(list[1].description, "2×2　（単位行列～E）");
     EXPECT_EQ(list[2].description, "matr2202.grt");  // too large to be read
     EXPECT_EQ(list[3].description, "matr3301.grt");
     EXPECT_EQ(list[4].fileName, "MATR4401.GRT");

@@ -7,7 +7,7 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "matrix/Matrix.h"
-#include "tests/support/ExactOracle.h"
+#include "tests/support/SameMatrix.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {

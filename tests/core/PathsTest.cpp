@@ -52,7 +52,7 @@ TEST_F(PathsTest, ProgramFolderIsTheCurrentFolderWithASlash) {
 
 TEST_F(PathsTest, RecordFolderFollowsXdgConfigHomeAndIsCreated) {
     const fs::path config = dir / "a" / "b" / "config";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.string().c_str(), 1);
     Paths p;
     setRecFolder(p);
     EXPECT_EQ(p.recFolder, config.string() + "/");
@@ -61,7 +61,7 @@ TEST_F(PathsTest, RecordFolderFollowsXdgConfigHomeAndIsCreated) {
 }
 
 TEST_F(PathsTest, RecordFolderFallsBackToDotConfigInHome) {
-    setenv("HOME", (dir / "home").c_str(), 1);
+    setenv("HOME", (dir / "home").string().c_str(), 1);
     for (const char* xdg : {"", "relative/config"}) {
         SCOPED_TRACE(xdg);
         setenv("XDG_CONFIG_HOME", xdg, 1);

@@ -25,7 +25,12 @@ class ProfileTest : public ::testing::Test {
         dir = pattern;
         path = dir + "/test.ini";
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override {
+        // A file marked read-only cannot be removed on Windows.
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::remove_all(dir);
+    }
 
     // The file's bytes, "" when it does not exist.
     std::string bytes() const { return bytesOf(path); }

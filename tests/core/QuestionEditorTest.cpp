@@ -141,7 +141,10 @@ INSTANTIATE_TEST_SUITE_P(Editor, CheckStages, ::testing::Values(
               "", std::nullopt, "", {kNulLine}, {"使えない文字「\\0」があります"}, 1},
     // Unit lines pass with Japanese names, unless Shift-JIS cannot write them.
     CheckCase{"EmojiInUnitName", withLine(kFour, 4, "<<三元😀"),
-              "", "??? 5行目にシフトJISで保存できない文字があります", "", {"<<三元😀"}, {""}, 4},
+              "", "??? 5行目の「😀」はシフトJISで保存できません", "", {"<<三元😀"}, {""}, 4},
+    // ¥ would be written as "\\" and read back so: refused like a character without a form.
+    CheckCase{"YenInUnitName", withLine(kFour, 0, "<<¥100の問題"),
+              "", "??? 1行目の「¥」はシフトJISで保存できません", "", {"<<¥100の問題"}, {""}, 0},
     // Structure.
     CheckCase{"UnitNotClosed", {"<<A", "x+y=1;x-y=1", "<<B", "x+y=2;x-y=0", ">>"},
               std::nullopt, kStructureResult, kStructureUnit, {}, {}, std::nullopt},
@@ -300,14 +303,17 @@ TEST_F(EditorTest, AfterOkOrCancelTheDrillRestartsOrTheOldTextReturns) {
 // ---- saving -----------------------------------------------------------------
 
 TEST_F(EditorTest, SavingWritesShiftJisWithCrLfAndTakesTheNewName) {
-    bank.lines = {"<<２元", "x+y=1;x-y=1", ">>"};
+    // Typed with the wave dash of Linux input, kept and written as CP932's ～.
+    memoChanged(bank, {"<<２元〜", "x+y=1;x-y=1", ">>"});
+    EXPECT_EQ(bank.lines, (Lines{"<<２元～", "x+y=1;x-y=1", ">>"}));
     bank.quesSaved = false;
     bank.quesFilePath = (dir / "RAver.sim").string();
     bank.quesFileRead = true;
     const fs::path target = dir / "new.SIM";
     ASSERT_TRUE(saveQuestionFile(bank, choose(target)));
     EXPECT_EQ(presets, Lines{(dir / "RAver.sim").string()});
-    EXPECT_EQ(readBytes(target), std::string("<<\x82\x51\x8c\xb3\r\nx+y=1;x-y=1\r\n>>\r\n"));
+    EXPECT_EQ(readBytes(target),
+              std::string("<<\x82\x51\x8c\xb3\x81\x60\r\nx+y=1;x-y=1\r\n>>\r\n"));
     EXPECT_TRUE(bank.quesSaved);
     EXPECT_EQ(bank.quesFilePath, target.string());
     EXPECT_EQ(editorCaption(bank), "問題の編集：" + target.string());
@@ -389,7 +395,11 @@ TEST_F(EditorTest, AFailedSaveNamesTheFileOrLineAndChangesNothing) {
         {"NoShiftJisForm",
          {"<<new😀", "x+y=2;x-y=0", ">>"},
          [&] { fs::permissions(dir, fs::perms::owner_all); },
-         file.string() + " に保存できません：1行目「<<new😀」にシフトJISで書けない文字があります"},
+         file.string() + " に保存できません：1行目「<<new😀」の「😀」はシフトJISで書けません"},
+        {"WouldReadBackChanged",
+         {"<<new", "x+y=2;x-y=0", ">>", "<<a‾b"},
+         [] {},
+         file.string() + " に保存できません：4行目「<<a‾b」の「‾」はシフトJISで書けません"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

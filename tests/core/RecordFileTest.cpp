@@ -38,6 +38,9 @@ class RecordFileTest : public ::testing::Test {
     }
     void TearDown() override {
         setRecordClock(nullptr);
+        // A file marked read-only cannot be removed on Windows.
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
         fs::remove_all(dir);
     }
 

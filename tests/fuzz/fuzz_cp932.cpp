@@ -4,7 +4,8 @@
 // Checked: text read from CP932 writes back to bytes that read as the same
 // text; UTF-8 text that has a CP932 form reads back unchanged; the CP932
 // length of a text is the length of its CP932 form; splitting into characters
-// and lines loses nothing.
+// and lines loses nothing; a text read as UTF-8 or CP932 is the one or the
+// other reading, and look-alikes once changed stay as they are.
 
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +31,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         FUZZ_CHECK(text && *text == bytes, "UTF-8 text written as CP932 reads back changed");
         FUZZ_CHECK(cp932Length(bytes) == cp->size(), "the CP932 length of a text written");
     }
+
+    bool utf8 = false;
+    if (auto text = cp932OrUtf8ToUtf8(bytes, &utf8)) {
+        std::string_view body = bytes;
+        if (utf8 && body.starts_with("\xEF\xBB\xBF"))
+            body.remove_prefix(3);
+        FUZZ_CHECK(utf8 ? *text == toCp932Forms(body) : text == cp932ToUtf8(bytes),
+                   "a file text is neither its UTF-8 nor its CP932 reading");
+    }
+    const std::string kept = toCp932Forms(bytes);
+    FUZZ_CHECK(toCp932Forms(kept) == kept, "look-alikes changed twice");
 
     std::string joined;
     for (const auto& ch : utf8Chars(bytes))

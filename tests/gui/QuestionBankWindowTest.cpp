@@ -337,14 +337,25 @@ TEST_F(QuestionBankWindowTest, SavingUnderANewNameAndClosingWithUnsavedEdits) {
     EXPECT_EQ(openPreset, newPath);
 
     // An accepted edit leaves the text unsaved; closing asks, and Yes saves.
+    // The unit name typed with the wave dash of Linux input shows and is kept
+    // as CP932's ～, the character the file will hold.
     Lines edited = fileLines(kUnits);
+    edited[0] = "<<第1章〜連立";
     edited[2] = "x+y=5;x-y=-1";
-    withModals([] { frmMain->mnuEditRaver->trigger(); }, {[&](QWidget* m) {
-                                                              editText(edited);
-                                                              press(m, "btnCompile");
-                                                              press(m, "btnOk");
-                                                          },
-                                                          pressOk()});
+    Lines kept = edited;
+    kept[0] = "<<第1章～連立";
+    withModals(
+        [] { frmMain->mnuEditRaver->trigger(); },
+        {[&](QWidget* m) {
+             editText(edited);
+             EXPECT_EQ(
+                 frmEditQues->memQues->toPlainText().section(QLatin1Char('\n'), 0, 0).toStdString(),
+                 kept[0]);
+             press(m, "btnCompile");
+             press(m, "btnOk");
+         },
+         pressOk()});
+    EXPECT_EQ(questionBank.unitName[1], "第1章～連立");
     ASSERT_FALSE(questionBank.quesSaved);
     ui.answers = {Answer::Yes};
     frmMain->close();
@@ -352,7 +363,7 @@ TEST_F(QuestionBankWindowTest, SavingUnderANewNameAndClosingWithUnsavedEdits) {
     ASSERT_EQ(ui.log.size(), 1u);
     EXPECT_EQ(ui.log[0].text, "ファイルを保存しますか？");
     EXPECT_EQ(presets.back(), newPath);
-    const auto cp932 = utf8ToCp932(joinLinesCrLf(edited));
+    const auto cp932 = utf8ToCp932(joinLinesCrLf(kept));
     ASSERT_TRUE(cp932);
     EXPECT_EQ(readBytes(newPath), *cp932);
 }

@@ -3,19 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-bool sameMatrix(const Matrix& a, const Matrix& b) {
-    if (a.rows != b.rows || a.cols != b.cols ||
-        a.coefficient.numerator != b.coefficient.numerator ||
-        a.coefficient.denominator != b.coefficient.denominator)
-        return false;
-    for (int i = 0; i < a.rows; ++i)
-        for (int j = 0; j < a.cols; ++j)
-            if (a.at(i, j).numerator != b.at(i, j).numerator ||
-                a.at(i, j).denominator != b.at(i, j).denominator)
-                return false;
-    return true;
-}
-
 Q exactValue(const Fraction& f) {
     if (f.denominator == 0)
         throw std::domain_error("a value with denominator 0");

@@ -10,13 +10,10 @@
 
 #include "arith/Fraction.h"
 #include "matrix/Matrix.h"
+#include "tests/support/SameMatrix.h"
 
 using Q = mpq_class;
 using QMatrix = std::vector<std::vector<Q>>;
-
-// The same size, coefficient and cells in use, numerator and denominator
-// alike (not merely the same values).
-bool sameMatrix(const Matrix& a, const Matrix& b);
 
 // The value of a fraction. A denominator of 0 is no value: std::domain_error.
 Q exactValue(const Fraction& f);
