@@ -140,6 +140,48 @@ const CalcCase kCases[] = {
      "[999 0; 0 1] | [2 0; 0 1] | [1 0; 0 1] | -",
      "[999 0; 0 1] | [2 0; 0 1] | [1 0; 0 1] 'Ａ×Ｂ' | -",
      "×|=|"},
+    // A zero is in range whatever denominator the arithmetic left on it:
+    // 1/8 × 0 + 1/125 × 0 is 0/1000, which is 0.
+    {"ProductWithTheZeroMatrixIsZero",
+     [](Calculator& c, MatrixSet& m) {
+         put(c, m, MN::A, "1/8 1/125; 1 1");
+         put(c, m, MN::B, "0 0; 0 0");
+         c.multiply();
+     },
+     {},
+     {},
+     "[1/8 1/125; 1 1] | [0 0; 0 0] | [0 0; 0 0] | -",
+     "[1/8 1/125; 1 1] | [0 0; 0 0] | [0 0; 0 0] 'Ａ×Ｂ' | -",
+     "×|=|"},
+    {"PowerWithAZeroCellStaysInRange",
+     [](Calculator& c, MatrixSet& m) {
+         put(c, m, MN::A, "1/2 2; 0 1/5");
+         c.setPower(MN::A, 4);
+         c.power(MN::A);
+     },
+     {},
+     {},
+     "[1/2 2; 0 1/5] | [1 0; 0 1] | [1/16 203/500; 0 1/625] | -",
+     "[1/2 2; 0 1/5] | [1 0; 0 1] | [1/16 203/500; 0 1/625] 'Ａの 4乗' | -",
+     "||"},
+    // A × 0 + I keeps the zero 0/1000 off the diagonal; inverting it
+    // range-tests that zero and computes ⊿ from it.
+    {"InverseOfAMatrixHoldingAProductsZero",
+     [](Calculator& c, MatrixSet& m) {
+         put(c, m, MN::A, "1/8 1/125; 1 1");
+         put(c, m, MN::B, "0 0; 0 0");
+         c.multiply();
+         c.copy(MN::C, MN::A);
+         put(c, m, MN::B, "1 0; 0 1");
+         c.add();
+         c.copy(MN::C, MN::A);
+         c.invert(MN::A);
+     },
+     {},
+     {},
+     "[1 0; 0 1] | [1 0; 0 1] | [1 0; 0 1] | -",
+     "[1 0; 0 1] | [1 0; 0 1] | [1 0; 0 1] 'Aの逆行列' | -",
+     "||1"},
     {"InverseOfTwoByTwo",
      [](Calculator& c, MatrixSet& m) {
          put(c, m, MN::A, "1 2; 3 4");
