@@ -146,6 +146,14 @@ class MatrixStudyTest : public DrillWindowTest {
             } else {
                 ADD_FAILURE() << "no editor on " << arg;
             }
+        } else if (kind == "current") {  // current:row,column: the cell selected in stgData
+            auto* grid = control<QTableWidget>(window, "stgData");
+            if (grid) {
+                EXPECT_EQ(std::to_string(grid->currentRow()) + "," +
+                              std::to_string(grid->currentColumn()),
+                          arg);
+                EXPECT_TRUE(window->isVisible()) << "the input window closed";
+            }
         } else if (kind == "type") {  // type:edtSetsumei=text
             if (auto* e = control<QLineEdit>(window, arg.substr(0, eq)))
                 e->setText(QString::fromStdString(arg.substr(eq + 1)));
@@ -323,11 +331,14 @@ const StudyFlow kCalculatorFlows[] = {
      "[1 0; 0 1] | [1 2; 3 4; 5 6] | - | -",
      "||",
      nullptr},
+    // OK on a cell that does not read keeps the window open with that cell
+    // selected; corrected, the grid is stored.
     {"CellTheReaderRejects",
-     {"btnDataA1>", "cell:1,0=x", "btnOk", "<"},
+     {"btnDataA1>", "cell:0,1=２", "cell:1,0=x", "cell:1,1=1/0", "btnOk", "current:1,0",
+      "cell:1,0=3", "btnOk", "current:1,1", "cell:1,1=１／２", "btnOk", "<"},
      {},
-     {std::string("x") + kSlashTextInvalidMessage},
-     "[1 0; 0 1] | [1 0; 0 1] | - | -",
+     {std::string("行2 列1: x") + kSlashTextInvalidMessage, "行2 列2: 1/0 ←分母が０です"},
+     "[1 2; 3 1/2] | [1 0; 0 1] | - | -",
      "||",
      nullptr},
     {"TextStillInItsEditorIsStored",
