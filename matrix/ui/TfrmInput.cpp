@@ -87,7 +87,8 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     lstSample = new QListWidget(this);
     lstSample->setObjectName(QStringLiteral("lstSample"));
     lstSample->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    lstSample->setMinimumWidth(260);
+    // Narrow enough that the grid and its name fit beside it on a screen 800 wide.
+    lstSample->setMinimumWidth(180);
     lstSample->setSpacing(2);  // lines far enough apart to click the one meant
 
     stgData = new MatrixGridWidget(this);
@@ -107,8 +108,12 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
         const int headerW = stgData->fontMetrics().horizontalAdvance(QStringLiteral("行 4")) + 16;
         stgData->verticalHeader()->setMinimumWidth(headerW);
         const int w = headerW + 4 * columnWidth + 2 * stgData->frameWidth() + 4;
-        const int h = stgData->horizontalHeader()->sizeHint().height() + 4 * kRowHeight +
-                      2 * stgData->frameWidth() + 4;
+        // The header's own size hint is too small before it has labels, which
+        // hid the fourth row: it gets a fixed height from its font.
+        const int headerH = std::max(stgData->horizontalHeader()->sizeHint().height(),
+                                     stgData->fontMetrics().height() + 10);
+        stgData->horizontalHeader()->setFixedHeight(headerH);
+        const int h = headerH + 4 * kRowHeight + 2 * stgData->frameWidth() + 4;
         stgData->setMinimumSize(w, h);
         stgData->setMaximumSize(w, h);
         stgData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -108,11 +108,33 @@ void paintEquations(QPainter& painter, const EquationsItem& item) {
     }
 }
 
+// A calculator's fraction: every text on its baseline kCalcTextAscent below
+// its top. A minus sign is the typographic minus at the digits' size, its
+// right edge one pixel before the number's first ink (the bar, or the first
+// digit), so that it stands against its own number.
 void paintFraction(QPainter& painter, const FractionItem& f) {
-    painter.setFont(fractionFont());
+    const QFont font = fractionFont();
+    painter.setFont(font);
     painter.setPen(QPen(qColour(f.colour), 1));
-    for (const TextPiece& t : f.texts)
-        textAt(painter, t.x, t.top, q(t.text));
+    const QFontMetricsF metrics(font);
+    qreal numberInk = f.x + kFractionIndent;
+    for (const TextPiece& t : f.texts) {
+        if (t.text == "-")
+            continue;
+        const QString text = q(t.text);
+        if (!text.isEmpty() && f.bar.empty())
+            numberInk = t.x + metrics.leftBearing(text.front());
+        painter.drawText(QPointF(t.x, t.top + kCalcTextAscent), text);
+    }
+    if (!f.bar.empty())
+        numberInk = f.bar.left;
+    for (const TextPiece& t : f.texts) {
+        if (t.text != "-")
+            continue;
+        const QString sign = signText(t.text);
+        const QRectF ink = metrics.tightBoundingRect(sign);
+        painter.drawText(QPointF(numberInk - 1 - ink.right(), t.top + kCalcTextAscent), sign);
+    }
     bar(painter, f.bar.left, f.bar.top, f.bar.width());
 }
 
@@ -226,9 +248,22 @@ QFont matrixEntryFont(int charWidth) {
 }
 
 QFont fractionFont() {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
+    // 12 pixels, or the largest size below whose digits stay within the
+    // height the layout gives them.
+    static const QFont font = [] {
+        QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+        for (int pixels = 12; pixels > 6; --pixels) {
+            f.setPixelSize(pixels);
+            if (digitHeight(f) <= kCalcDigitHeight + 0.01)
+                break;
+        }
+        return f;
+    }();
     return font;
+}
+
+double digitHeight(const QFont& font) {
+    return QFontMetricsF(font).tightBoundingRect(QStringLiteral("0123456789")).height();
 }
 
 QFont equationNumberFont(bool secondFont) {
