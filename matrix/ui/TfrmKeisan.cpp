@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -278,7 +279,7 @@ void CalculatorPicture::refit() {
     const int strip = captionHeight();
     scroll_->setGeometry(0, strip, width(), std::max(0, height() - strip));
     const PixelRect r = content();
-    const QSize room = scroll_->maximumViewportSize();
+    const QSize viewport = scroll_->maximumViewportSize();
     const double least = floorScale();
     if (r.empty()) {
         scale_ = least;
@@ -289,10 +290,21 @@ void CalculatorPicture::refit() {
         return;
     }
     const double fit =
-        std::min(room.width() / double(r.width()), room.height() / double(r.height()));
+        std::min(viewport.width() / double(r.width()), viewport.height() / double(r.height()));
     scale_ = std::clamp(fit, least, std::max(least, kLargestScale));
     const QSize needed(static_cast<int>(std::ceil(r.width() * scale_)),
                        static_cast<int>(std::ceil(r.height() * scale_)));
+    // A scroll bar in one direction takes room from the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize room = scroll_->maximumViewportSize();
+    if (needed.height() > room.height())
+        room.rwidth() -= bar;
+    if (needed.width() > room.width()) {
+        room.rheight() -= bar;
+        if (needed.height() > room.height() &&
+            room.width() == scroll_->maximumViewportSize().width())
+            room.rwidth() -= bar;
+    }
     // Smaller than needed: the canvas keeps the size it needs and scrolls.
     canvas_->setMinimumSize(needed.width() > room.width() ? needed.width() : 0,
                             needed.height() > room.height() ? needed.height() : 0);
