@@ -109,9 +109,9 @@ void paintEquations(QPainter& painter, const EquationsItem& item) {
 }
 
 // A calculator's fraction: every text on its baseline kCalcTextAscent below
-// its top. A minus sign is the typographic minus at the digits' size, its
-// right edge one pixel before the number's first ink (the bar, or the first
-// digit), so that it stands against its own number.
+// its top. A minus sign is a stroke a digit wide, its right edge a pixel and a
+// half (on the device) before the number's first ink (the bar, or the first digit), so that
+// it stands against its own number.
 void paintFraction(QPainter& painter, const FractionItem& f) {
     const QFont font = fractionFont();
     painter.setFont(font);
@@ -131,9 +131,21 @@ void paintFraction(QPainter& painter, const FractionItem& f) {
     for (const TextPiece& t : f.texts) {
         if (t.text != "-")
             continue;
-        const QString sign = signText(t.text);
-        const QRectF ink = metrics.tightBoundingRect(sign);
-        painter.drawText(QPointF(numberInk - 1 - ink.right(), t.top + kCalcTextAscent), sign);
+        // Drawn as a stroke as wide as a digit and as thick as the bar, so
+        // that it reads as a minus in any font: at the bar's height for a
+        // fraction, at the digits' middle for a whole number.
+        const qreal middle =
+            f.bar.empty() ? t.top + kCalcTextAscent - kCalcDigitHeight / 2.0 : f.bar.top + 0.5;
+        const qreal width = kFractionDigitWidth - 2;
+        // A pixel and a half of room at any scale: apart from the
+        // bar, yet nearer to its number than to anything else.
+        const qreal scale = std::max<qreal>(0.1, painter.transform().m11());
+        const qreal gap = 1.5 / scale;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(QRectF(numberInk - gap - width, middle - 0.5, width, 1.0),
+                         painter.pen().color());
+        painter.restore();
     }
     bar(painter, f.bar.left, f.bar.top, f.bar.width());
 }
