@@ -9,13 +9,27 @@ bool minusFits(const std::string& numberText) {
     return numberText.empty();
 }
 
+void KeypadPanel::remember() {
+    undo.push_back({text, insertAt});
+}
+
+void KeypadPanel::insert(const std::string& piece) {
+    remember();
+    if (insertAt == std::string::npos) {
+        text += piece;
+        return;
+    }
+    text.insert(insertAt, piece);
+    insertAt += piece.size();
+}
+
 void KeypadPanel::typeDigit(int digit) {
     if (digit >= 0 && digit <= 9)
-        text += static_cast<char>('0' + digit);
+        insert(std::string(1, static_cast<char>('0' + digit)));
 }
 
 void KeypadPanel::typeDecimal() {
-    text += ".";
+    insert(".");
 }
 
 void KeypadPanel::typeMinus() {
@@ -23,15 +37,36 @@ void KeypadPanel::typeMinus() {
         ui().showMessage(kMinusPlacementMessage);
         return;
     }
-    text += "-";
+    insert("-");
 }
 
 void KeypadPanel::typeBunsu() {
+    remember();
     text += "分の";
+    insertAt = std::string::npos;
+}
+
+void KeypadPanel::typeSlash() {
+    if (text.find("分の") != std::string::npos)
+        return;
+    remember();
+    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+    text.insert(sign, "分の");
+    insertAt = sign;
+}
+
+void KeypadPanel::backspace() {
+    if (undo.empty())
+        return;
+    text = undo.back().text;
+    insertAt = undo.back().insertAt;
+    undo.pop_back();
 }
 
 void KeypadPanel::clear() {
     text.clear();
+    insertAt = std::string::npos;
+    undo.clear();
 }
 
 bool KeypadPanel::fairCopy() {

@@ -4,6 +4,7 @@
 // and converted only when it is handed over.
 
 #include <string>
+#include <vector>
 
 #include "arith/Fraction.h"
 
@@ -31,7 +32,15 @@ struct KeypadPanel {
     // "-", only on an empty panel; otherwise kMinusPlacementMessage and no change.
     void typeMinus();
     void typeBunsu();  // "分の"
-    void clear();      // CL, and every showing of the window
+    // "/" from the keyboard: a fraction written numerator first, as the
+    // matrix cells take it. What was typed becomes the numerator, after
+    // "分の"; the digits typed next are the denominator and go in front of
+    // "分の" ("2", "/", "3" shows "3分の2"). Nothing happens once the text
+    // holds "分の".
+    void typeSlash();
+    // Backspace: takes back the last key typed.
+    void backspace();
+    void clear();  // CL, and every showing of the window
 
     // 清書: reads the text with readKeypadNumber into keypadValue and returns
     // true; a text the reader refuses (outside the panel grammar, too many
@@ -42,4 +51,15 @@ struct KeypadPanel {
     // ＯＫ: kKeypadCancelled on an empty panel; kKeypadStaysOpen when the text
     // is refused as for 清書; else kKeypadEntered with the value in keypadValue.
     int ok();
+
+  private:
+    void remember();
+    void insert(const std::string& piece);
+    // Where the next digits go: the end, or before "分の" after a "/".
+    std::size_t insertAt = std::string::npos;
+    struct Before {
+        std::string text;
+        std::size_t insertAt;
+    };
+    std::vector<Before> undo;
 };

@@ -114,17 +114,20 @@ bool panelTextValid(const std::string& text, const std::string& separator) {
 // The conversion shared by the two panel readers. `separator` is "分の"
 // (denominator first) or "/" (numerator first); the rest of the text has
 // passed the grammar check, so every piece is plain ASCII digits.
-PanelNumber parsePanel(const std::string& text, const std::string& separator, bool denominatorFirst,
-                       const char* invalidMessage) {
-    // A refusal shows its message and gives 0/0.
-    auto refuse = [](const std::string& message) {
-        ui().showMessage(message);
-        return PanelNumber{Fraction{0, 0, '/'}, true};
+PanelNumber parsePanel(const std::string& typed, const std::string& separator,
+                       bool denominatorFirst, const char* invalidMessage, bool show) {
+    // A refusal shows its message (when asked to) and gives 0/0.
+    auto refuse = [show](const std::string& message) {
+        if (show)
+            ui().showMessage(message);
+        return PanelNumber{Fraction{0, 0, '/'}, true, message};
     };
+    // Read in ASCII; a message names the text as the student typed it.
+    const std::string text = asciiNumberText(typed);
     if (text.empty())
-        return PanelNumber{Zero, false};
+        return PanelNumber{Zero, false, {}};
     if (!panelTextValid(text, separator))
-        return refuse(text + invalidMessage);
+        return refuse(typed + invalidMessage);
     int64_t sign = 1;
     std::string rest = text;
     if (rest[0] == '-') {
@@ -136,35 +139,41 @@ PanelNumber parsePanel(const std::string& text, const std::string& separator, bo
         std::string whole = rest.substr(0, point);
         std::string part = rest.substr(point + 1, 20);
         if (whole.size() + part.size() >= 7)
-            return refuse(text + kPanelDecimalTooLongMessage);
+            return refuse(typed + kPanelDecimalTooLongMessage);
         int64_t denominator = powerOfTen(part.size());
         int64_t numerator = (digitsValue(whole) * denominator + digitsValue(part)) * sign;
         return PanelNumber{
             reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator), '/'),
-            false};
+            false,
+            {}};
     }
     std::size_t mark = rest.find(separator);
     if (mark != std::string::npos) {
         std::string before = rest.substr(0, mark);
         std::string after = rest.substr(mark + separator.size(), 10);
         if (before.empty() || after.empty())
-            return refuse(text + kPanelBadFractionMessage);
+            return refuse(typed + kPanelBadFractionMessage);
         if (before.size() > 4 || after.size() > 4)
-            return refuse(text + kPanelTooManyDigitsMessage);
+            return refuse(typed + kPanelTooManyDigitsMessage);
         const std::string& denominatorText = denominatorFirst ? before : after;
         const std::string& numeratorText = denominatorFirst ? after : before;
         int64_t denominator = digitsValue(denominatorText);
-        if (denominator == 0)
-            return refuse(kPanelZeroDenominatorMessage);
+        if (denominator == 0) {
+            // The keypad shows the text above its message; a matrix cell's
+            // message is read away from the grid, so it names the text.
+            return refuse(denominatorFirst ? std::string(kPanelZeroDenominatorMessage)
+                                           : typed + " ←" + kPanelZeroDenominatorMessage);
+        }
         return PanelNumber{Fraction{static_cast<int32_t>(denominator),
                                     static_cast<int32_t>(digitsValue(numeratorText) * sign), '/'},
-                           false};
+                           false,
+                           {}};
     }
     if (rest.empty())
-        return PanelNumber{Fraction{0, 0, '/'}, false};  // "-" alone: zero, not refused
+        return PanelNumber{Fraction{0, 0, '/'}, false, {}};  // "-" alone: zero, not refused
     if (rest.size() >= 5)
-        return refuse(text + kPanelTooManyDigitsMessage);
-    return PanelNumber{Fraction{1, static_cast<int32_t>(digitsValue(rest) * sign), '/'}, false};
+        return refuse(typed + kPanelTooManyDigitsMessage);
+    return PanelNumber{Fraction{1, static_cast<int32_t>(digitsValue(rest) * sign), '/'}, false, {}};
 }
 
 }  // namespace
@@ -317,15 +326,15 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
 }
 
 bool keypadTextValid(const std::string& text) {
-    return panelTextValid(text, kBunNo);
+    return panelTextValid(asciiNumberText(text), kBunNo);
 }
 
 bool slashTextValid(const std::string& text) {
-    return panelTextValid(text, "/");
+    return panelTextValid(asciiNumberText(text), "/");
 }
 
 PanelNumber readKeypadNumber(const std::string& text) {
-    return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage);
+    return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage, true);
 }
 
 Fraction parseKeypadNumber(const std::string& text) {
@@ -333,7 +342,56 @@ Fraction parseKeypadNumber(const std::string& text) {
 }
 
 Fraction parseSlashNumber(const std::string& text) {
-    return parsePanel(text, "/", false, kSlashTextInvalidMessage).value;
+    return parsePanel(text, "/", false, kSlashTextInvalidMessage, true).value;
+}
+
+PanelNumber readSlashNumber(const std::string& text) {
+    return parsePanel(text, "/", false, kSlashTextInvalidMessage, false);
+}
+
+std::string asciiNumberText(const std::string& text) {
+    // The full-width forms are U+FF0D (－), U+FF0E (．), U+FF0F (／) and
+    // U+FF10 … U+FF19 (０ … ９): EF BC 8D … EF BC 99 in UTF-8, each the ASCII
+    // character 0x2D … 0x39 plus 0xFEE0. The minus sign U+2212 is E2 88 92.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) {
+            return k < text.size() ? static_cast<unsigned char>(text[k]) : 0;
+        };
+        if (byte(i) == 0xEF && byte(i + 1) == 0xBC && byte(i + 2) >= 0x8D && byte(i + 2) <= 0x99) {
+            out += static_cast<char>(byte(i + 2) - 0x8D + '-');
+            i += 2;
+        } else if (byte(i) == 0xE2 && byte(i + 1) == 0x88 && byte(i + 2) == 0x92) {
+            out += '-';
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    // Spaces around the number: ASCII spaces and tabs, and U+3000 (E3 80 80).
+    auto spaceAt = [&out](std::size_t k, std::size_t& length) {
+        if (out[k] == ' ' || out[k] == '\t') {
+            length = 1;
+            return true;
+        }
+        length = 3;
+        return k + 3 <= out.size() && out.compare(k, 3, "\xE3\x80\x80") == 0;
+    };
+    std::size_t begin = 0;
+    std::size_t length = 0;
+    while (begin < out.size() && spaceAt(begin, length))
+        begin += length;
+    std::size_t end = out.size();
+    while (end > begin) {
+        if (out[end - 1] == ' ' || out[end - 1] == '\t')
+            --end;
+        else if (end - begin >= 3 && out.compare(end - 3, 3, "\xE3\x80\x80") == 0)
+            end -= 3;
+        else
+            break;
+    }
+    return out.substr(begin, end - begin);
 }
 
 WrittenNumber writtenNumber(const Fraction& f, bool reduce) {

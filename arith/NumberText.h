@@ -21,7 +21,13 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
 struct PanelNumber {
     Fraction value;
     bool refused = false;
+    std::string message;  // why a refused text was refused
 };
+// A typed number as the readers take it: the full-width digits and signs a
+// Japanese input method types (０–９, －, ／, ． and the minus sign −) become
+// their ASCII forms, and spaces around the text (also the full-width space)
+// are dropped. Both panel readers read their text through this.
+std::string asciiNumberText(const std::string& text);
 // A number-panel text (digits, ".", a leading "-", "分の"). A text outside the
 // panel grammar (see keypadTextValid) is refused with the panel text followed
 // by kKeypadTextInvalidMessage before anything is converted.
@@ -32,8 +38,12 @@ Fraction parseKeypadNumber(const std::string& text);
 // The matrix input cells' variant: numerator "/" denominator. A text outside
 // its grammar (slashTextValid) gives the text followed by kSlashTextInvalidMessage.
 Fraction parseSlashNumber(const std::string& text);
+// The same reading without showing anything: a refused text carries its
+// message, which names the text also for a zero denominator ("5/0 ←分母が０です").
+PanelNumber readSlashNumber(const std::string& text);
 
-// Whether a number-panel text keeps to the panel grammar: after at most one
+// Whether a number-panel text keeps to the panel grammar (read through
+// asciiNumberText, as the readers read it): after at most one
 // leading "-", only digits, at most one "." and at most one "分の", never both
 // "." and "分の". The empty text and "-" alone are inside the grammar (they read
 // as 0/1 and 0/0). Windows and the drill may check this before converting.

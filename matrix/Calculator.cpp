@@ -20,6 +20,9 @@ void shiftDown(FractionItem& f, int dy) {
 
 void shiftDown(CalcMatrixItem& m, int dy) {
     m.top += dy;
+    m.bottom += dy;
+    for (int& y : m.rowTops)
+        y += dy;
     if (m.coefficient)
         shiftDown(*m.coefficient, dy);
     for (auto& row : m.cells)
@@ -33,19 +36,12 @@ void shiftDown(CalcMatrixItem& m, int dy) {
     }
 }
 
-int rightEnd(const CalcMatrixItem& m) {
-    int right = m.rightBracket.empty() ? 0 : m.rightBracket.right;
-    for (const auto& row : m.cells)
-        for (const FractionItem& f : row)
-            right = std::max(right, f.right);
-    return right;
-}
-
 }  // namespace
 
 void describeMatrixPicture(MatrixPictureView& view) {
     view.picture.clear();
     view.drawnWidth = 0;
+    view.matrixBounds = {};
     if (view.drawn && !view.matrix.empty()) {
         const Matrix& m = view.matrix;
         std::vector<std::vector<Fraction>> cells(m.rows);
@@ -55,7 +51,8 @@ void describeMatrixPicture(MatrixPictureView& view) {
         CalcMatrixItem item = makeCalcMatrix(m.coefficient, cells, kMatrixPictureHeight);
         if (!view.caption.empty() && item.top < kCaptionBottom)
             shiftDown(item, kCaptionBottom - item.top);
-        view.drawnWidth = rightEnd(item);
+        view.matrixBounds = calcMatrixBounds(item);
+        view.drawnWidth = view.matrixBounds.right;
         view.picture.add(std::move(item));
     }
     if (!view.caption.empty())

@@ -44,6 +44,9 @@ struct MatrixPictureView {
     // The right end of what is drawn: more than the picture's width when
     // wide entries push the columns right.
     int drawnWidth = 0;
+    // What the matrix covers (calcMatrixBounds): the window shows this part
+    // of the picture as large as its room allows, the caption apart from it.
+    PixelRect matrixBounds;
     unsigned revision = 0;  // raised on every change, so the window repaints only what changed
 };
 

@@ -258,8 +258,10 @@ bool expandCoefficient(Matrix& m) {
         for (int j = 0; j < m.cols; ++j) {
             Fraction f = multiplyFractions(m.at(i, j), m.coefficient);
             work.at(i, j) = f;
-            largest = std::max(
-                {largest, std::abs(int64_t{f.numerator}), std::abs(int64_t{f.denominator})});
+            // A zero is 0/1 whatever denominator the arithmetic left on it
+            // (1/8 × 0 + 1/125 × 0 is 0/1000): only its value is tested.
+            const int64_t below = f.numerator == 0 ? 1 : std::abs(int64_t{f.denominator});
+            largest = std::max({largest, std::abs(int64_t{f.numerator}), below});
         }
     }
     work.coefficient = One;

@@ -71,9 +71,9 @@ void emptyMatrix(Matrix& m);
 // kCopyEmptyMessage and leaves the target unchanged.
 bool copyMatrix(const Matrix& source, Matrix& target);
 // Multiplies the coefficient into every cell and sets it to 1; reports whether
-// every cell is within cellLimit (the matrix stays expanded either way). Shows
-// nothing and does not clear the overflow flag: on an overflow it raises the
-// flag, returns false and leaves the matrix unchanged.
+// every cell is within cellLimit, a zero counting as 0/1 (the matrix stays expanded either way).
+// Shows nothing and does not clear the overflow flag: on an overflow it raises the flag, returns
+// false and leaves the matrix unchanged.
 bool expandCoefficient(Matrix& m);
 // The product l × r into t, coefficients multiplied and then expanded; reports
 // the in-range flag of that expansion (t holds the expanded product also when

@@ -62,13 +62,31 @@ void writeMatrixToGrid(const Matrix& m, MatrixGrid& grid) {
     }
 }
 
-void storeGridInMatrix(const MatrixGrid& grid, Matrix& m) {
+std::optional<CellRefusal> firstRefusedCell(const MatrixGrid& grid) {
+    for (int i = 0; i < gridRows(grid); ++i)
+        for (int j = 0; j < static_cast<int>(grid[i].size()); ++j) {
+            const PanelNumber number = readSlashNumber(grid[i][j]);
+            if (number.refused)
+                return CellRefusal{i, j,
+                                   "行" + std::to_string(i + 1) + " 列" + std::to_string(j + 1) +
+                                       ": " + number.message};
+        }
+    return std::nullopt;
+}
+
+std::optional<CellRefusal> storeGridInMatrix(const MatrixGrid& grid, Matrix& m) {
+    if (std::optional<CellRefusal> refused = firstRefusedCell(grid)) {
+        ui().showMessage(refused->message);
+        return refused;
+    }
     m.rows = gridRows(grid);
     m.cols = gridCols(grid);
     m.coefficient = One;
     for (int i = 0; i < m.rows; ++i)
         for (int j = 0; j < m.cols; ++j) {
-            Fraction value = parseSlashNumber(grid[i][j]);
+            // "-" alone reads as the 0/0 of nothing typed: stored as 0.
+            const Fraction value = readSlashNumber(grid[i][j]).value;
             m.at(i, j) = value.denominator == 0 ? Zero : value;
         }
+    return std::nullopt;
 }

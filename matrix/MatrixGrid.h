@@ -3,6 +3,7 @@
 // grid[i][j] is the text of matrix cell (i, j). The input window keeps its
 // widget and this grid in step; the fills below hold the rules.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,20 @@ void clearGrid(MatrixGrid& grid);
 // m keep their text. The grid must be at least m's size.
 void writeMatrixToGrid(const Matrix& m, MatrixGrid& grid);
 
+// A cell the reader refuses: its place (0-based) and the message that names
+// it, "行2 列3: " before the reader's own text.
+struct CellRefusal {
+    int row = 0;
+    int col = 0;
+    std::string message;
+};
+// The first cell, row by row, whose text the reader refuses; none when every
+// cell reads. Shows nothing.
+std::optional<CellRefusal> firstRefusedCell(const MatrixGrid& grid);
+
 // Stores the grid's texts as the cells of m (numerator "/" denominator, an
-// empty text as 0); m takes the grid's size and the coefficient 1. A text the
-// reader rejects has been reported by it and is stored as 0, never as the
-// reader's 0/0, which is no number and would make later arithmetic wrong.
-void storeGridInMatrix(const MatrixGrid& grid, Matrix& m);
+// empty text as 0, full-width digits and signs as their ASCII forms); m takes
+// the grid's size and the coefficient 1. Only a grid whose every cell reads is
+// stored: otherwise the first refused cell's message is shown, m is left as
+// it was and that cell is returned, for the window to select it.
+std::optional<CellRefusal> storeGridInMatrix(const MatrixGrid& grid, Matrix& m);

@@ -105,8 +105,8 @@ void MatrixInput::clear() {
             cells_[i][j] = "0";
 }
 
-void MatrixInput::store() {
-    storeGridInMatrix(grid(), targetIsA() ? m_.A : m_.B);
+std::optional<CellRefusal> MatrixInput::store() {
+    return storeGridInMatrix(grid(), targetIsA() ? m_.A : m_.B);
 }
 
 bool MatrixInput::load(const std::string& path) {

@@ -9,6 +9,7 @@
 // string grid keeps it.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,9 +60,11 @@ class MatrixInput {
     void fillRandom(int n);
     // btnClearClick: every cell "0".
     void clear();
-    // btnOkClick: the grid stored into the target matrix, coefficient 1; each
-    // text the reader rejects has its message and is stored as 0.
-    void store();
+    // btnOkClick: the grid stored into the target matrix, coefficient 1, when
+    // every cell reads. Otherwise nothing is stored: the first cell the reader
+    // refuses is shown in a message naming it ("行2 列3: …") and returned, so
+    // that the window stays open with that cell selected.
+    std::optional<CellRefusal> store();
 
     // loadMatrixFile: the file's cell texts and size, without the stored
     // cells written over them. A file that does not load leaves the grid as

@@ -39,7 +39,29 @@ CalcMatrixItem makeCalcMatrix(const Fraction& coefficient,
     const int cols = rows > 0 ? static_cast<int>(cells[0].size()) : 0;
     if (rows == 0 || cols == 0)
         return m;
-    m.top = (pictureHeight - kCalcRowStep * rows) / 2;
+
+    // Each row as high as its entries need.
+    std::vector<bool> stacked(rows, false);
+    int height = 0;
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            const Fraction value = j < static_cast<int>(cells[i].size()) ? cells[i][j] : Zero;
+            if (!writtenNumber(value, true).whole())
+                stacked[i] = true;
+        }
+        height += stacked[i] ? kCalcStackedRowHeight : kCalcWholeRowHeight;
+    }
+    if (rows == 1 && cols == 1)
+        height = kCalcWholeRowHeight;
+    m.top = (pictureHeight - height) / 2;
+    m.bottom = m.top + height;
+    for (int i = 0, y = m.top; i < rows; ++i) {
+        m.rowTops.push_back(y);
+        y += stacked[i] ? kCalcStackedRowHeight : kCalcWholeRowHeight;
+    }
+    auto itemY = [&](int i) {
+        return m.rowTops[i] + (stacked[i] ? kCalcStackedRowDrop : kCalcWholeRowDrop);
+    };
 
     if (rows == 1 && cols == 1) {
         // The product is only drawn: it must not raise the overflow flag of
@@ -48,19 +70,24 @@ CalcMatrixItem makeCalcMatrix(const Fraction& coefficient,
         const Fraction product = multiplyFractions(cells[0][0], coefficient);
         numberState.overflow = overflow;
         m.plain = true;
-        m.cells = {{fractionItem(product, kCalcPlainX, m.top)}};
+        const bool whole = writtenNumber(product, true).whole();
+        m.cells = {
+            {fractionItem(product, kCalcPlainX,
+                          m.top + (whole ? kCalcWholeRowDrop
+                                         : -(kCalcStackedRowHeight - kCalcWholeRowHeight) / 2))}};
         return m;
     }
 
     int bracketLeft = kCalcBracketLeft;
     if (!(coefficient.numerator == 1 && coefficient.denominator == 1)) {
-        m.coefficient = fractionItem(coefficient, 0, kCalcCoefficientY);
+        // Its bar (or its whole number's middle) at the middle of the rows.
+        m.coefficient =
+            fractionItem(coefficient, kCalcCoefficientX, m.top + height / 2 - kFractionBarDrop);
         bracketLeft = std::max(bracketLeft, m.coefficient->right + kCalcColumnGap);
     }
-    const int bottom = m.top + kCalcRowStep * rows;
-    m.leftBracket = {bracketLeft, m.top, bracketLeft + kCalcBracketWidth, bottom};
+    m.leftBracket = {bracketLeft, m.top, bracketLeft + kCalcBracketWidth, m.bottom};
 
-    const int x0 = bracketLeft + kCalcBracketWidth + 5;
+    const int x0 = bracketLeft + kCalcBracketWidth + 3;
     m.cells.assign(rows, {});
     int columnX = x0;
     int columnRight = 0;
@@ -70,14 +97,48 @@ CalcMatrixItem makeCalcMatrix(const Fraction& coefficient,
         columnRight = 0;
         for (int i = 0; i < rows; ++i) {
             const Fraction value = j < static_cast<int>(cells[i].size()) ? cells[i][j] : Zero;
-            FractionItem f = fractionItem(value, columnX, m.top + kCalcRowStep * i);
+            FractionItem f = fractionItem(value, columnX, itemY(i));
             columnRight = std::max(columnRight, f.right);
             m.cells[i].push_back(std::move(f));
         }
     }
-    const int x = columnRight + 10;
-    m.rightBracket = {x, m.top, x + kCalcBracketWidth, bottom};
+    const int x = columnRight + 7;
+    m.rightBracket = {x, m.top, x + kCalcBracketWidth, m.bottom};
     return m;
+}
+
+namespace {
+
+// The rows a fraction's digits cover: [top, bottom).
+std::pair<int, int> inkRows(const FractionItem& f) {
+    if (f.bar.empty())
+        return {f.y + kFractionLevelDrop + kCalcTextAscent - kCalcDigitHeight,
+                f.y + kFractionLevelDrop + kCalcTextAscent};
+    return {f.y + kCalcTextAscent - kCalcDigitHeight,
+            f.y + kFractionDenominatorDrop + kCalcTextAscent};
+}
+
+}  // namespace
+
+PixelRect calcMatrixBounds(const CalcMatrixItem& m) {
+    int left = m.leftBracket.empty() ? 0 : m.leftBracket.left;
+    if (m.coefficient)
+        left = m.coefficient->x;
+    else if (m.plain && !m.cells.empty() && !m.cells[0].empty())
+        left = m.cells[0][0].x;
+    PixelRect r{left, m.top, m.rightBracket.empty() ? 0 : m.rightBracket.right, m.bottom};
+    auto cover = [&r](const FractionItem& f) {
+        const auto [top, bottom] = inkRows(f);
+        r.top = std::min(r.top, top);
+        r.bottom = std::max(r.bottom, bottom);
+        r.right = std::max(r.right, f.right);
+    };
+    for (const auto& row : m.cells)
+        for (const FractionItem& f : row)
+            cover(f);
+    if (m.coefficient)
+        cover(*m.coefficient);
+    return r;
 }
 
 NumberItem numberItem(const Fraction& value, int left, int top, Rgb colour) {

@@ -153,18 +153,26 @@ struct TextPiece {
     friend bool operator==(const TextPiece&, const TextPiece&) = default;
 };
 
-// Layout of a fraction in the calculator's style, from its top-left (x, y):
-// the sign at (x, y + 10); the number from x + 12 (with or without a sign);
-// a whole number on one level at y + 10; otherwise the numerator at y and the
-// denominator at y + 18, each 2 pixels right for every character it is
-// shorter than the longer one, and the bar at y + 15, 8 pixels (the widest
-// digit of the font) for every character of the longer one.
+// Layout of a fraction in the calculator's style, from its top-left (x, y).
+// Every text stands on a baseline kCalcTextAscent below its top, in a font
+// whose digits are at most kCalcDigitHeight high: a whole number (and the
+// sign) at y + 10, so its digits cover y + 12 … y + 21; otherwise the
+// numerator at y (digits y + 2 … y + 11), the bar at y + 15 and the
+// denominator at y + 18 (digits y + 20 … y + 29). The number starts at
+// x + 10; a minus sign stands in front of it, against it (the painter sets
+// the sign's right edge one pixel before the number), so it never reads as
+// a subtraction between two columns. Each of numerator and denominator moves
+// 2 pixels right for every character it is shorter than the longer one; the
+// bar is 8 pixels (the widest digit of the font) for every character of the
+// longer one.
 constexpr int kFractionLevelDrop = 10;
-constexpr int kFractionIndent = 12;
+constexpr int kFractionIndent = 10;
 constexpr int kFractionDenominatorDrop = 18;
 constexpr int kFractionBarDrop = 15;
 constexpr int kFractionDigitWidth = 8;
 constexpr int kFractionShortShift = 2;
+constexpr int kCalcTextAscent = 11;
+constexpr int kCalcDigitHeight = 9;
 
 // A single stacked fraction, reduced, in the calculator's style (the keypad's
 // fair copy, the calculator's cells and coefficients), drawn in the
@@ -177,29 +185,40 @@ struct FractionItem {
     std::vector<TextPiece> texts;  // the sign, then the whole number or numerator and denominator
     PixelRect bar;                 // 1 pixel high; empty for a whole number
     int right = 0;                 // the pen position after it: the end of the number or bar
+    bool negative() const { return !texts.empty() && texts.front().text == "-"; }
 };
 FractionItem fractionItem(const Fraction& value, int x, int y, Rgb colour = kRgbBlack);
 
-// The calculator's pictures are 233 x 145; rows are 30 pixels apart and
-// columns 40, from x0 = 49, right of a 14-pixel bracket at x = 30.
+// The calculator's pictures are 233 x 145 at their least. Rows have the
+// height their entries need: a row holding a stacked fraction is
+// kCalcStackedRowHeight high with its fractions placed one pixel below the
+// row's top, so the digits of two such rows keep 9 pixels apart, more than
+// the room between a numerator or denominator and its own bar; a row of
+// whole numbers is kCalcWholeRowHeight high with its numbers in the middle.
+// Columns are 40 apart at least, from x0 = 47, right of a 14-pixel bracket at
+// x = 30, and never closer than kCalcColumnGap to the column before.
 constexpr int kCalcPictureWidth = 233;
 constexpr int kCalcPictureHeight = 145;
-constexpr int kCalcRowStep = 30;
+constexpr int kCalcStackedRowHeight = 36;
+constexpr int kCalcWholeRowHeight = 24;
+constexpr int kCalcStackedRowDrop = 3;  // a fraction's y below its row's top
+constexpr int kCalcWholeRowDrop = -5;   // a whole number's y below its row's top
 constexpr int kCalcColumnStep = 40;
 constexpr int kCalcBracketLeft = 30;
 constexpr int kCalcBracketWidth = 14;
-constexpr int kCalcPlainX = 35;        // a 1 x 1 matrix is one number here
-constexpr int kCalcCoefficientY = 57;  // the coefficient, at x = 0
-constexpr int kCalcColumnGap = 4;      // least room between a wide entry and the next column
+constexpr int kCalcPlainX = 35;       // a 1 x 1 matrix is one number here
+constexpr int kCalcCoefficientX = 2;  // the coefficient, clear of the picture's edge
+constexpr int kCalcColumnGap = 6;     // least room between a wide entry and the next column
 
 // A matrix of the calculator: a coefficient (when it is not exactly 1) left
 // of a bracketed grid of fractions. A 1 x 1 matrix is one plain number, the
-// cell times the coefficient, with no bracket and no coefficient. Rows are
-// centred: top = (pictureHeight - 30 rows) / 2. A column moves right of an
-// entry of the column before that is wider than the 40-pixel step, the right
-// bracket stands 10 pixels after the widest entry of the last column, and a
-// coefficient too wide for the room left of the bracket moves the bracket
-// and the grid right.
+// cell times the coefficient, with no bracket and no coefficient. The rows
+// are centred: top = (pictureHeight - height of the rows) / 2. A column
+// moves right of an entry of the column before that is wider than the
+// 40-pixel step, the right bracket stands 7 pixels after the widest entry of
+// the last column, and a coefficient too wide for the room left of the
+// bracket moves the bracket and the grid right. The coefficient stands at
+// the height of the middle of the rows.
 struct CalcMatrixItem {
     bool plain = false;
     std::optional<FractionItem> coefficient;
@@ -207,11 +226,17 @@ struct CalcMatrixItem {
     PixelRect leftBracket;                         // empty when plain or empty
     PixelRect rightBracket;
     int top = 0;
+    std::vector<int> rowTops;  // where each row begins; the last row ends at bottom
+    int bottom = 0;
 };
 // `cells` holds the rows in use (all of one length); no rows: an empty item.
 CalcMatrixItem makeCalcMatrix(const Fraction& coefficient,
                               const std::vector<std::vector<Fraction>>& cells,
                               int pictureHeight = kCalcPictureHeight);
+// What a calculator's matrix covers: from its coefficient (or its left
+// bracket, or its one number) to the right end of its bracket or widest
+// entry, from its top to its bottom.
+PixelRect calcMatrixBounds(const CalcMatrixItem& m);
 
 // One number as the worksheet writes a term (a minus sign, then a stacked
 // fraction or a whole number, in the equations' number font), its left edge

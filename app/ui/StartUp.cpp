@@ -167,15 +167,13 @@ void connectCalculator() {
         const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
         return std::pair<int, Fraction>(result, keypadValue);
     };
-    // The help window opened over the calculator is a window of the
+    // The help opens at the calculator's section, as a window of the
     // calculator: as a window of the frame it would be blocked by the modal
     // calculator, unusable and in its way. It goes back to the frame after.
     frmKeisan->openHelp = [] {
-        if (HelpWindow* help = helpWindow(); help && help->parentWidget() != frmKeisan)
-            help->setParent(frmKeisan, Qt::Window);
         if (!paths.progFolder.empty())
             QDir::setCurrent(QString::fromStdString(paths.progFolder));
-        showHelp(frmKeisan, kHelpContents, kHelpContentsData);
+        showHelpAt(frmKeisan, helpSectionFor(frmKeisan));
     };
 }
 
@@ -207,6 +205,7 @@ void runCalculator(bool solveByInverse) {
 // TfrmMain::formShow.
 void createFrameWindows() {
     frmMain = new TfrmMain;  // the main form
+    installHelpKey();
     watchDrill();
     shellHooks.drillPanelNeeded = createDrillPanel;
     installProblemChoice();

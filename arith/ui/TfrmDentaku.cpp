@@ -1,11 +1,14 @@
 #include "arith/ui/TfrmDentaku.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <utility>
 
+#include "arith/NumberText.h"
 #include "picture/ui/PicturePainter.h"
 #include "picture/ui/QtAccessible.h"
 
@@ -102,6 +105,10 @@ TfrmDentaku::TfrmDentaku(QWidget* parent) : QDialog(parent) {
                         {"btnClear", "クリア"},
                         {"pnlNumber", "入力中の数"}});
 
+    // The window itself takes the keyboard: its buttons never hold the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+
     connect(btnDecimal, &QPushButton::clicked, this, &TfrmDentaku::btnDecimalClick);
     connect(btnMinus, &QPushButton::clicked, this, &TfrmDentaku::btnMinusClick);
     connect(btnBunsu, &QPushButton::clicked, this, &TfrmDentaku::btnBunsuClick);
@@ -119,6 +126,56 @@ void TfrmDentaku::FormShow() {
     imgSample->showPicture(Picture{});
     panel.clear();
     showText();
+    setFocus();
+}
+
+bool TfrmDentaku::typeCharacter(char c) {
+    if (c >= '0' && c <= '9')
+        panel.typeDigit(c - '0');
+    else if (c == '-')
+        panel.typeMinus();
+    else if (c == '.')
+        panel.typeDecimal();
+    else if (c == '/')
+        panel.typeSlash();
+    else if (c == 'B' || c == 'b')
+        panel.typeBunsu();
+    else
+        return false;
+    showText();
+    return true;
+}
+
+void TfrmDentaku::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            btnOkClick();
+            return;
+        case Qt::Key_Escape:
+            btnCancelClick();
+            return;
+        case Qt::Key_Backspace:
+            panel.backspace();
+            showText();
+            return;
+        case Qt::Key_Delete:
+            btnClearClick();
+            return;
+        default:
+            break;
+    }
+    const std::string typed = asciiNumberText(event->text().toStdString());
+    if (typed.size() == 1 && typeCharacter(typed[0]))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmDentaku::inputMethodEvent(QInputMethodEvent* event) {
+    // An input method hands over what it composed ("３", "－") at once.
+    for (char c : asciiNumberText(event->commitString().toStdString()))
+        typeCharacter(c);
+    event->accept();
 }
 
 void TfrmDentaku::showEvent(QShowEvent* event) {

@@ -58,6 +58,13 @@ class TfrmDentaku : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // The keyboard works the keypad as the buttons do: digits, "-", "." and
+    // "/" (a fraction numerator first; "B" is 分の as on the drill's panel),
+    // Backspace takes back a key, Delete is CL, Enter is ＯＫ and Esc
+    // キャンセル. Full-width characters from an input method count as their
+    // ASCII forms.
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
     void FormShow();
@@ -72,6 +79,8 @@ class TfrmDentaku : public QDialog {
     void btnSeishoClick();
     void btnOkClick();
     void btnCancelClick();
+    // One typed character (after asciiNumberText); whether it meant anything.
+    bool typeCharacter(char c);
 
     KeypadPanel panel;
 };

@@ -25,8 +25,9 @@ QPointer<TfrmSetsumei> frmSetsumei;
 
 namespace {
 
-constexpr int kColumnWidth = 48;
 constexpr int kRowHeight = 30;
+// The widest text a cell reads: a sign, four digits, the slash, four digits.
+const QString kWidestCell = QStringLiteral("-1234/5678");
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
@@ -86,29 +87,51 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     lstSample = new QListWidget(this);
     lstSample->setObjectName(QStringLiteral("lstSample"));
     lstSample->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    lstSample->setMinimumWidth(260);
+    // Narrow enough that the grid and its name fit beside it on a screen 800 wide.
+    lstSample->setMinimumWidth(180);
     lstSample->setSpacing(2);  // lines far enough apart to click the one meant
 
     stgData = new MatrixGridWidget(this);
     stgData->setObjectName(QStringLiteral("stgData"));
-    stgData->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    stgData->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    stgData->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    stgData->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QFont cellFont = stgData->font();
     cellFont.setPointSize(cellFont.pointSize() + 1);
     stgData->setFont(cellFont);
+    // Every cell shows the widest text it reads whole, in the grid and in its
+    // editor (the editor's frame and margins take a few pixels more).
+    const int columnWidth = QFontMetrics(cellFont).horizontalAdvance(kWidestCell) + 20;
+    stgData->horizontalHeader()->setDefaultSectionSize(columnWidth);
+    stgData->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stgData->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    stgData->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     {
         // Room for 4 × 4 cells and their headers without scrolling.
         const int headerW = stgData->fontMetrics().horizontalAdvance(QStringLiteral("行 4")) + 16;
         stgData->verticalHeader()->setMinimumWidth(headerW);
-        const int w = headerW + 4 * kColumnWidth + 2 * stgData->frameWidth() + 4;
-        const int h = stgData->horizontalHeader()->sizeHint().height() + 4 * kRowHeight +
-                      2 * stgData->frameWidth() + 4;
+        const int w = headerW + 4 * columnWidth + 2 * stgData->frameWidth() + 4;
+        // The header's own size hint is too small before it has labels, which
+        // hid the fourth row: it gets a fixed height from its font.
+        const int headerH = std::max(stgData->horizontalHeader()->sizeHint().height(),
+                                     stgData->fontMetrics().height() + 10);
+        stgData->horizontalHeader()->setFixedHeight(headerH);
+        const int h = headerH + 4 * kRowHeight + 2 * stgData->frameWidth() + 4;
         stgData->setMinimumSize(w, h);
         stgData->setMaximumSize(w, h);
         stgData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         stgData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+    // Which matrix the grid edits, beside it.
+    lblTarget = new QLabel(QStringLiteral("行列Ａ"), this);
+    lblTarget->setObjectName(QStringLiteral("lblTarget"));
+    {
+        QFont big = lblTarget->font();
+        big.setPointSize(big.pointSize() + 5);
+        big.setBold(true);
+        lblTarget->setFont(big);
+        QPalette blue = lblTarget->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 160));
+        lblTarget->setPalette(blue);
+        lblTarget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
     Label4 = new QLabel(QStringLiteral("分数は「分子／分母」の形式で入力します。　例 2/3"), this);
@@ -161,7 +184,12 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent), input(matrices) {
     root->addLayout(left, 2);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
-    right->addWidget(stgData);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->setSpacing(12);
+    gridRow->addWidget(stgData);
+    gridRow->addWidget(lblTarget, 0, Qt::AlignTop);
+    gridRow->addStretch(1);
+    right->addLayout(gridRow);
     right->addWidget(Label4);
     auto* size = new QHBoxLayout;
     size->addWidget(label(this, QStringLiteral("行"), updGyou));
@@ -237,6 +265,7 @@ void TfrmInput::FormShow() {
     if (QWidget* frame = parentWidget())
         setGeometry(frame->geometry());
     input.target = edtTarget->text().toStdString();
+    lblTarget->setText(input.targetIsA() ? QStringLiteral("行列Ａ") : QStringLiteral("行列Ｂ"));
     input.show();
     showGrid();
     refreshSampleList();
@@ -297,7 +326,13 @@ void TfrmInput::edtRetsuChange() {
 
 void TfrmInput::btnOkClick() {
     stgData->commitEditing();
-    input.store();
+    // A cell that does not read keeps the window open with that cell
+    // selected, so the student corrects the slip instead of losing it.
+    if (const std::optional<CellRefusal> refused = input.store()) {
+        stgData->setCurrentCell(refused->row, refused->col);
+        stgData->setFocus();
+        return;
+    }
     done(1);
 }
 

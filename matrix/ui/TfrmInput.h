@@ -41,6 +41,7 @@ class TfrmInput : public QDialog {
     QLineEdit* edtFileName;
     QListWidget* lstSample;
     MatrixGridWidget* stgData;
+    QLabel* lblTarget;  // "行列Ａ" or "行列Ｂ": the matrix the grid edits
     QLabel* Label4;
     QSpinBox* updGyou;  // its edit field is edtGyou
     QLineEdit* edtGyou;

@@ -7,10 +7,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <variant>
 
 #include "arith/Equation.h"
 #include "arith/Keypad.h"
@@ -24,25 +30,32 @@ namespace {
 
 constexpr int kPictureWidth = kMatrixPictureWidth;
 constexpr int kPictureHeight = kMatrixPictureHeight;
-constexpr double kLargestScale = 1.5;
+// A picture grows with its room up to this scale; beyond it a small matrix
+// would only look bloated.
+constexpr double kLargestScale = 1.6;
+// White room around what the canvas shows, in picture pixels.
+constexpr int kContentMargin = 4;
+// The caption's strip: its text line and a little room below.
+constexpr int kCaptionStrip = kTextLineHeight + 3;
 
-// Paints a description scaled to fit the widget: as large as the widget's
-// height allows, smaller when what is drawn is wider than the widget, so
-// nothing is ever cut off at the right. Centred vertically.
-void paintFitted(QWidget* widget, const Picture& picture, int width, int height) {
-    QPainter painter(widget);
-    painter.fillRect(widget->rect(), Qt::white);
-    double scale = std::min(widget->width() / static_cast<double>(width),
-                            widget->height() / static_cast<double>(height));
-    // Barely larger is drawn at its own size: one-pixel lines stay one pixel.
-    if (scale > 1.0 && scale < 1.1)
-        scale = 1.0;
-    PaintOptions options;
-    options.scale = scale;
-    options.background = false;
-    painter.translate(0, (widget->height() - height * scale) / 2);
-    paintPicture(painter, picture, QSize(widget->width() / scale, height), options);
-}
+// The canvas inside a picture's scroll area: it paints the matrix part.
+class PictureCanvas : public QWidget {
+  public:
+    PictureCanvas(const CalculatorPicture* owner, QWidget* parent)
+        : QWidget(parent), owner_(owner) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        owner_->paintCanvas(painter);
+    }
+
+  private:
+    const CalculatorPicture* owner_;
+};
 
 QLineEdit* tag(QWidget* parent, const char* name, const QString& text) {
     auto* e = new QLineEdit(text, parent);
@@ -150,32 +163,182 @@ QSpinBox* powerCounter(QWidget* parent, const char* name) {
 
 }  // namespace
 
+int digitFloorFor(int screenHeight) {
+    return screenHeight >= 768 ? 11 : 9;
+}
+
 CalculatorPicture::CalculatorPicture(MatrixName which, QWidget* parent)
     : QWidget(parent), which_(which) {
-    setMinimumSize(kPictureWidth, kPictureHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    build();
+}
+
+CalculatorPicture::CalculatorPicture(QWidget* parent) : QWidget(parent), delta_(true) {
+    build();
+}
+
+void CalculatorPicture::build() {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, delta_ ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    QPalette white = scroll_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    scroll_->setPalette(white);
+    scroll_->viewport()->setPalette(white);
+    canvas_ = new PictureCanvas(this, scroll_);
+    scroll_->setWidget(canvas_);
+    if (delta_)
+        setFixedHeight(kDeltaPictureHeight);
+    refit();
 }
 
 QSize CalculatorPicture::sizeHint() const {
-    return QSize(kPictureWidth, kPictureHeight);
+    return delta_ ? QSize(kDeltaPictureWidth, kDeltaPictureHeight)
+                  : QSize(kPictureWidth, kPictureHeight);
+}
+
+QSize CalculatorPicture::minimumSizeHint() const {
+    // Small: what does not fit scrolls.
+    return delta_ ? QSize(kDeltaPictureWidth, kDeltaPictureHeight) : QSize(120, 80);
+}
+
+const Picture& CalculatorPicture::picture() const {
+    return delta_ ? calculatorView.deltaPicture : calculatorView.picture(which_).picture;
+}
+
+Picture CalculatorPicture::captionPart() const {
+    Picture part;
+    for (const PictureItem& item : picture().items)
+        if (std::holds_alternative<CaptionItem>(item))
+            part.add(item);
+    return part;
+}
+
+Picture CalculatorPicture::matrixPart() const {
+    Picture part;
+    for (const PictureItem& item : picture().items)
+        if (!std::holds_alternative<CaptionItem>(item))
+            part.add(item);
+    return part;
+}
+
+double CalculatorPicture::floorScale() const {
+    // A quarter pixel to spare, for the rounding of the glyphs.
+    const double digits = digitHeight(delta_ ? equationNumberFont(false) : fractionFont());
+    return (digitFloor_ + 0.25) / digits;
+}
+
+int CalculatorPicture::captionHeight() const {
+    // Only C is ever captioned; its strip stays whether a caption shows or not,
+    // so its matrix does not jump when one comes or goes.
+    if (delta_ || which_ != MatrixName::C)
+        return 0;
+    return static_cast<int>(std::ceil(kCaptionStrip * captionScale_));
+}
+
+PixelRect CalculatorPicture::content() const {
+    PixelRect r;
+    if (delta_) {
+        if (!calculatorView.delta)
+            return r;
+        const auto numbers = calculatorView.deltaPicture.all<NumberItem>();
+        if (numbers.empty())
+            return r;
+        const NumberItem& n = *numbers.front();
+        r = {n.left, n.top, calculatorView.deltaDrawnWidth, n.top + kLineSpacing};
+    } else {
+        r = calculatorView.picture(which_).matrixBounds;
+    }
+    if (r.empty())
+        return {};
+    return {r.left - kContentMargin, r.top - kContentMargin, r.right + kContentMargin,
+            r.bottom + kContentMargin};
+}
+
+int CalculatorPicture::neededWidth() const {
+    const PixelRect r = content();
+    return static_cast<int>(std::ceil(r.width() * floorScale())) + 2;
+}
+
+void CalculatorPicture::setDigitFloor(int pixels) {
+    if (pixels == digitFloor_)
+        return;
+    digitFloor_ = pixels;
+    refit();
+}
+
+void CalculatorPicture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    refit();
+}
+
+void CalculatorPicture::refit() {
+    captionScale_ = floorScale() * digitHeight(fractionFont()) / kCalcDigitHeight;
+    const int strip = captionHeight();
+    scroll_->setGeometry(0, strip, width(), std::max(0, height() - strip));
+    const PixelRect r = content();
+    const QSize viewport = scroll_->maximumViewportSize();
+    const double least = floorScale();
+    if (r.empty()) {
+        scale_ = least;
+        origin_ = QPointF();
+        canvas_->setMinimumSize(0, 0);
+        canvas_->update();
+        update();
+        return;
+    }
+    const double fit =
+        std::min(viewport.width() / double(r.width()), viewport.height() / double(r.height()));
+    scale_ = std::clamp(fit, least, std::max(least, kLargestScale));
+    const QSize needed(static_cast<int>(std::ceil(r.width() * scale_)),
+                       static_cast<int>(std::ceil(r.height() * scale_)));
+    // A scroll bar in one direction takes room from the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize room = scroll_->maximumViewportSize();
+    if (needed.height() > room.height())
+        room.rwidth() -= bar;
+    if (needed.width() > room.width()) {
+        room.rheight() -= bar;
+        if (needed.height() > room.height() &&
+            room.width() == scroll_->maximumViewportSize().width())
+            room.rwidth() -= bar;
+    }
+    // Smaller than needed: the canvas keeps the size it needs and scrolls.
+    canvas_->setMinimumSize(needed.width() > room.width() ? needed.width() : 0,
+                            needed.height() > room.height() ? needed.height() : 0);
+    const QSize shown = needed.expandedTo(room);
+    // Left-aligned, centred from top to bottom.
+    const double dy = (shown.height() - r.height() * scale_) / 2;
+    origin_ = QPointF(-r.left * scale_, dy - r.top * scale_);
+    canvas_->update();
+    update();
+}
+
+void CalculatorPicture::paintCanvas(QPainter& painter) const {
+    if (content().empty())
+        return;
+    const Picture part = matrixPart();
+    PaintOptions options;
+    options.scale = scale_;
+    options.background = false;
+    painter.save();
+    painter.translate(origin_);
+    paintPicture(painter, part, QSize(kPictureWidth * 4, kPictureHeight * 4), options);
+    painter.restore();
 }
 
 void CalculatorPicture::paintEvent(QPaintEvent*) {
-    const MatrixPictureView& view = calculatorView.picture(which_);
-    // A little room after the closing bracket of the widest matrix.
-    paintFitted(this, view.picture, std::max(kPictureWidth, view.drawnWidth + 6), kPictureHeight);
-}
-
-DeltaPicture::DeltaPicture(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kDeltaPictureWidth, kDeltaPictureHeight);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void DeltaPicture::paintEvent(QPaintEvent*) {
-    paintFitted(this, calculatorView.deltaPicture,
-                std::max(kDeltaPictureWidth, calculatorView.deltaDrawnWidth + 6),
-                kDeltaPictureHeight);
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const Picture caption = captionPart();
+    if (caption.empty())
+        return;
+    PaintOptions options;
+    options.scale = captionScale_;
+    options.background = false;
+    paintPicture(painter, caption, QSize(width(), captionHeight()), options);
 }
 
 TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calculatorView) {
@@ -183,26 +346,53 @@ TfrmKeisan::TfrmKeisan(QWidget* parent) : QDialog(parent), calc(matrices, calcul
     setWindowTitle(QStringLiteral("行列の学習"));
     buildControls();
     calc.changed = [this] { syncFromModel(); };
-    layout()->activate();
-    baseSize = layout()->minimumSize();
     FormCreate();
 }
 
 void TfrmKeisan::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    // The pictures grow with the window, up to half again their size, as far
-    // as the room left beside and below the controls allows.
-    const double across =
-        (width() - (baseSize.width() - 3 * kPictureWidth)) / (3.0 * kPictureWidth);
-    const double down = 1.0 + (height() - baseSize.height()) / (2.0 * kPictureHeight);
-    const double k = std::clamp(std::min(across, down), 1.0, kLargestScale);
-    if (k == pictureScale)
+    fitPictures();
+}
+
+void TfrmKeisan::setScreenHeight(int pixels) {
+    screenHeight = pixels;
+    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD, imgDelta})
+        p->setDigitFloor(digitFloor());
+    fitPictures();
+}
+
+void TfrmKeisan::fitPictures() {
+    if (fitting)
         return;
-    pictureScale = k;
-    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD})
-        p->setFixedHeight(static_cast<int>(kPictureHeight * k));
-    imgDelta->setFixedSize(static_cast<int>(kDeltaPictureWidth * k),
-                           static_cast<int>(kDeltaPictureHeight * k));
+    fitting = true;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    // The room of the three columns: the window less its margins, the two
+    // signs between the pictures and the spacing.
+    const int room = width() - grid->contentsMargins().left() - grid->contentsMargins().right() -
+                     lblOpr->sizeHint().width() - lblEqual->sizeHint().width() -
+                     4 * grid->horizontalSpacing();
+    const std::array<QWidget*, 3> below = {grpAAA, grpBBB, GroupBox2};
+    const std::array<CalculatorPicture*, 3> top = {imgAAA, imgBBB, imgCCC};
+    std::array<int, 3> least{}, wanted{};
+    int sumLeast = 0, sumWanted = 0;
+    for (int k = 0; k < 3; ++k) {
+        least[k] = below[k]->minimumSizeHint().width();
+        wanted[k] = std::max(least[k], top[k]->neededWidth());
+        sumLeast += least[k];
+        sumWanted += wanted[k];
+    }
+    // Each column gets what its picture needs when that fits, and what is
+    // left over is shared by the layout; otherwise each gets its share of
+    // what is there, and a picture that still does not fit scrolls.
+    for (int k = 0; k < 3; ++k) {
+        int w = wanted[k];
+        if (sumWanted > room && sumWanted > sumLeast) {
+            const double part = std::max(0, room - sumLeast) / double(sumWanted - sumLeast);
+            w = least[k] + static_cast<int>((wanted[k] - least[k]) * std::min(1.0, part));
+        }
+        grid->setColumnMinimumWidth(2 * k, w);
+    }
+    fitting = false;
 }
 
 void TfrmKeisan::buildControls() {
@@ -224,7 +414,7 @@ void TfrmKeisan::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     lblOpr = blueLabel(this, "lblOpr", QStringLiteral("×"));
     lblEqual = blueLabel(this, "lblEqual", QStringLiteral("＝"));
-    imgDelta = new DeltaPicture(this);
+    imgDelta = new CalculatorPicture(this);
     imgDelta->setObjectName(QStringLiteral("imgDelta"));
     edtDelta = tag(this, "edtDelta", QStringLiteral("⊿の値"));
     // The brackets are drawn as part of every matrix picture; these two only
@@ -234,7 +424,7 @@ void TfrmKeisan::buildControls() {
     imgKakkoR = new QWidget(this);
     imgKakkoR->setObjectName(QStringLiteral("imgKakkoR"));
     for (QWidget* w : {imgKakkoL, imgKakkoR}) {
-        w->setFixedSize(14, kPictureHeight);
+        w->setFixedSize(kCalcBracketWidth, kPictureHeight);
         w->hide();
     }
 
@@ -376,8 +566,7 @@ void TfrmKeisan::buildControls() {
         v->addWidget(GroupBox2);
         auto* delta = new QHBoxLayout;
         delta->addWidget(edtDelta, 0, Qt::AlignTop);
-        delta->addWidget(imgDelta);
-        delta->addStretch(1);
+        delta->addWidget(imgDelta, 1);
         v->addLayout(delta);
         v->addStretch(1);
         grid->addLayout(v, 2, 4);
@@ -395,8 +584,11 @@ void TfrmKeisan::buildControls() {
         grid->addLayout(v, 3, 2, 2, 1);
     }
     grid->addLayout(tagRow(Label2, edtD), 3, 4);
-    grid->addWidget(imgDDD, 4, 4, Qt::AlignTop);
-    grid->setRowStretch(5, 1);
+    grid->addWidget(imgDDD, 4, 4);
+    // The pictures take the height the controls leave: most of it the row of
+    // A, B and C, the rest D.
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(4, 1);
     for (int c : {0, 2, 4})
         grid->setColumnStretch(c, 1);
 
@@ -477,8 +669,11 @@ void TfrmKeisan::FormCreate() {
 
 void TfrmKeisan::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        if (const QScreen* s = screen())
+            setScreenHeight(s->size().height());
         FormShow();
+    }
 }
 
 void TfrmKeisan::FormShow() {
@@ -500,12 +695,11 @@ void TfrmKeisan::syncFromModel() {
     lblOpr->setAccessibleName(spokenOperator(v.opr));
     btnRuiJou->setAccessibleName(QStringLiteral("Ａの%1乗をＣへ").arg(v.powerA));
     btnRuiJouB->setAccessibleName(QStringLiteral("Ｂの%1乗をＣへ").arg(v.powerB));
-    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD}) {
-        describePicture(p, v.picture(p->which()).picture);
-        p->update();
+    for (CalculatorPicture* p : {imgAAA, imgBBB, imgCCC, imgDDD, imgDelta}) {
+        describePicture(p, p->picture());
+        p->refit();
     }
-    describePicture(imgDelta, v.deltaPicture);
-    imgDelta->update();
+    fitPictures();
 }
 
 std::pair<int, Fraction> TfrmKeisan::keypad() {

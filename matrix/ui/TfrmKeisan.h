@@ -6,6 +6,7 @@
 // where an operation needs them.
 
 #include <QDialog>
+#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -20,27 +21,68 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-// A matrix picture of the calculator (imgAAA … imgDDD), painted from the view.
+class QPainter;
+class QScrollArea;
+
+// The least height of a digit on the calculator's pictures, in screen
+// pixels: 11 on a screen 768 pixels high or more, 9 on a smaller one.
+int digitFloorFor(int screenHeight);
+
+// One of the calculator's pictures (imgAAA … imgDDD, and imgDelta for ⊿),
+// painted from the calculator's view. The caption stands at its own size in
+// the top-left corner whatever the matrix does; below it the matrix (or ⊿)
+// is shown whole, scaled evenly, as large as the room allows up to a limit,
+// but never with digits below the window's digit floor: when the room is too
+// small even for that, the matrix keeps the floor and scrolls.
 class CalculatorPicture : public QWidget {
   public:
     CalculatorPicture(MatrixName which, QWidget* parent);
+    explicit CalculatorPicture(QWidget* parent);  // ⊿
+    bool isDelta() const { return delta_; }
     MatrixName which() const { return which_; }
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // The digit floor in screen pixels; the picture is laid out again.
+    void setDigitFloor(int pixels);
+    // Lays the picture out again for what the view holds now.
+    void refit();
+
+    // What is shown, for tests and assistive technology: the whole
+    // description, the part the caption strip shows (empty when none) and
+    // the part the scrolled canvas shows, with the canvas, the scale of the
+    // canvas part and where picture pixel (0, 0) lands on the canvas.
+    const Picture& picture() const;
+    Picture captionPart() const;
+    Picture matrixPart() const;
+    QWidget* canvas() const { return canvas_; }
+    double scale() const { return scale_; }
+    QPointF origin() const { return origin_; }
+    // Paints the canvas part on `painter`, whose origin is the canvas's.
+    void paintCanvas(QPainter& painter) const;
+    double captionScale() const { return captionScale_; }
+    int captionHeight() const;
+    // The scale below which digits would fall under the floor.
+    double floorScale() const;
+    // The width the picture needs to show its matrix at the floor, without scrolling.
+    int neededWidth() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    MatrixName which_;
-};
+    void build();
+    PixelRect content() const;  // the part of the picture the canvas shows, with a margin
 
-// The ⊿ picture imgDelta, painted from the view.
-class DeltaPicture : public QWidget {
-  public:
-    explicit DeltaPicture(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
+    MatrixName which_ = MatrixName::A;
+    bool delta_ = false;
+    int digitFloor_ = 9;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    double scale_ = 1.0;
+    double captionScale_ = 1.0;
+    QPointF origin_;
 };
 
 class TfrmKeisan : public QDialog {
@@ -65,7 +107,7 @@ class TfrmKeisan : public QDialog {
     QLabel* Label2;
     QLabel* lblOpr;
     QLabel* lblEqual;
-    DeltaPicture* imgDelta;
+    CalculatorPicture* imgDelta;
     QLineEdit* edtDelta;
     QWidget* imgKakkoL;
     QWidget* imgKakkoR;
@@ -147,11 +189,19 @@ class TfrmKeisan : public QDialog {
     void btnCopyDBClick();
     void btnCopyCDClick();
 
+    // The height of the screen the window is laid out for (its own screen's
+    // when shown); the digit floor follows from it.
+    void setScreenHeight(int pixels);
+    int digitFloor() const { return digitFloorFor(screenHeight); }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Shares the width of the three pictures across the top between them, so
+    // that each shows its matrix at the digit floor when the room allows.
+    void fitPictures();
     void buildControls();
     // Shows the model's view: pictures, labels and the power buttons' captions.
     void syncFromModel();
@@ -161,8 +211,8 @@ class TfrmKeisan : public QDialog {
     std::pair<int, Fraction> keypad();
 
     Calculator calc;
-    QSize baseSize;             // the least size of the controls with pictures at scale 1
-    double pictureScale = 1.0;  // how much larger the pictures are shown
+    int screenHeight = 600;
+    bool fitting = false;
 };
 
 // The program-wide instance, created at start-up.

@@ -108,11 +108,45 @@ void paintEquations(QPainter& painter, const EquationsItem& item) {
     }
 }
 
+// A calculator's fraction: every text on its baseline kCalcTextAscent below
+// its top. A minus sign is a stroke a digit wide, its right edge a pixel and a
+// half (on the device) before the number's first ink (the bar, or the first digit), so that
+// it stands against its own number.
 void paintFraction(QPainter& painter, const FractionItem& f) {
-    painter.setFont(fractionFont());
+    const QFont font = fractionFont();
+    painter.setFont(font);
     painter.setPen(QPen(qColour(f.colour), 1));
-    for (const TextPiece& t : f.texts)
-        textAt(painter, t.x, t.top, q(t.text));
+    const QFontMetricsF metrics(font);
+    qreal numberInk = f.x + kFractionIndent;
+    for (const TextPiece& t : f.texts) {
+        if (t.text == "-")
+            continue;
+        const QString text = q(t.text);
+        if (!text.isEmpty() && f.bar.empty())
+            numberInk = t.x + metrics.leftBearing(text.front());
+        painter.drawText(QPointF(t.x, t.top + kCalcTextAscent), text);
+    }
+    if (!f.bar.empty())
+        numberInk = f.bar.left;
+    for (const TextPiece& t : f.texts) {
+        if (t.text != "-")
+            continue;
+        // Drawn as a stroke as wide as a digit and as thick as the bar, so
+        // that it reads as a minus in any font: at the bar's height for a
+        // fraction, at the digits' middle for a whole number.
+        const qreal middle =
+            f.bar.empty() ? t.top + kCalcTextAscent - kCalcDigitHeight / 2.0 : f.bar.top + 0.5;
+        const qreal width = kFractionDigitWidth - 2;
+        // A pixel and a half of room at any scale: apart from the
+        // bar, yet nearer to its number than to anything else.
+        const qreal scale = std::max<qreal>(0.1, painter.transform().m11());
+        const qreal gap = 1.5 / scale;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(QRectF(numberInk - gap - width, middle - 0.5, width, 1.0),
+                         painter.pen().color());
+        painter.restore();
+    }
     bar(painter, f.bar.left, f.bar.top, f.bar.width());
 }
 
@@ -226,9 +260,22 @@ QFont matrixEntryFont(int charWidth) {
 }
 
 QFont fractionFont() {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
+    // 12 pixels, or the largest size below whose digits stay within the
+    // height the layout gives them.
+    static const QFont font = [] {
+        QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+        for (int pixels = 12; pixels > 6; --pixels) {
+            f.setPixelSize(pixels);
+            if (digitHeight(f) <= kCalcDigitHeight + 0.01)
+                break;
+        }
+        return f;
+    }();
     return font;
+}
+
+double digitHeight(const QFont& font) {
+    return QFontMetricsF(font).tightBoundingRect(QStringLiteral("0123456789")).height();
 }
 
 QFont equationNumberFont(bool secondFont) {

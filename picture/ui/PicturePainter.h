@@ -57,8 +57,11 @@ QPixmap shapePixmap(Shape shape, QSize size);
 QFont pictureTextFont(bool bold = false);
 // The entries of a step matrix whose characters are `charWidth` pixels wide.
 QFont matrixEntryFont(int charWidth = kEntryCharWidth);
-// The calculator's fractions and the keypad's fair copy (12 pixels).
+// The calculator's fractions and the keypad's fair copy (12 pixels, its
+// digits at most kCalcDigitHeight high).
 QFont fractionFont();
+// How high the digits of `font` are drawn at scale 1, in pixels.
+double digitHeight(const QFont& font);
 // The number font of the equations: bold, or the second, non-bold font used
 // when 4 equations hold more than one fraction between them.
 QFont equationNumberFont(bool secondFont);

@@ -1,9 +1,11 @@
 #include "platform/ui/QtHelp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -71,17 +73,127 @@ HelpWindow* helpWindow() {
     return theWindow.data();
 }
 
-bool showHelp(QWidget* owner, int command, int data) {
-    if (command != kHelpContents && command != kHelpContext)
-        return false;
+namespace {
+
+// The help file in the current folder, or empty after the message that it is missing.
+QString helpFile() {
     const QString file = QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFileName));
     if (!QFileInfo(file).isFile()) {
         ui().showMessage("ヘルプファイル " + file.toStdString() +
                          " が見つかりません。プログラムのフォルダに置いてください。");
-        return false;
+        return {};
     }
-    if (!theWindow)
+    return file;
+}
+
+// F1, wherever the keyboard is.
+class HelpKey : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == helpWindow())
+            return false;
+        // A modal window blocks every window but its own: the help belongs to it.
+        QWidget* owner = QApplication::activeModalWidget();
+        if (!owner)
+            owner = widget->window();
+        showHelpAt(owner, helpSectionFor(widget));
+        return true;
+    }
+};
+
+}  // namespace
+
+bool showHelp(QWidget* owner, int command, int data) {
+    if (command != kHelpContents && command != kHelpContext)
+        return false;
+    const QString file = helpFile();
+    if (file.isEmpty())
+        return false;
+    if (!theWindow) {
         theWindow = new HelpWindow(owner);
+        theWindow->home = owner;
+    }
     theWindow->showDocument(file, command == kHelpContext ? QString::number(data) : QString());
     return true;
+}
+
+QString helpSectionFor(const QWidget* widget) {
+    // Each window's section of Gridora.hlp.
+    static const std::pair<const char*, const char*> sections[] = {
+        {"frmStart", "start"},         {"frmPage", "drill"},
+        {"pnlDrillControls", "drill"}, {"frmMain", "drill"},
+        {"frmSentaku", "special"},     {"frmKeisan", "matrix"},
+        {"frmInput", "matrix-input"},  {"frmSetsumei", "matrix-input"},
+        {"frmDentaku", "keypad"},      {"frmMondai", "choice"},
+        {"frmEditQues", "file"},       {"frmDebug", "file"},
+        {"frmKiroku", "records"},      {"frmDelete", "records"},
+        {"frmPrintS", "print"},        {"frmVersion", "contents"},
+    };
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        for (const auto& [name, anchor] : sections)
+            if (w->objectName() == QLatin1String(name))
+                return QString::fromLatin1(anchor);
+    return QStringLiteral("contents");
+}
+
+bool showHelpAt(QWidget* owner, const QString& anchor) {
+    const QString file = helpFile();
+    if (file.isEmpty())
+        return false;
+    if (!theWindow) {
+        theWindow = new HelpWindow(owner);
+        theWindow->home = owner;
+    }
+    theWindow->moveTo(owner);
+    theWindow->showDocument(file, anchor);
+    return true;
+}
+
+void installHelpKey() {
+    static HelpKey* key = nullptr;
+    if (!key && qApp) {
+        key = new HelpKey(qApp);
+        qApp->installEventFilter(key);
+    }
+}
+
+void HelpWindow::moveTo(QWidget* owner) {
+    if (parentWidget() == owner)
+        return;
+    if (QWidget* before = parentWidget())
+        before->removeEventFilter(this);
+    const bool shown = isVisible();
+    setParent(owner, Qt::Window);
+    if (owner)
+        owner->installEventFilter(this);
+    if (shown)
+        show();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The window the help belongs to closes: the help stays open above the
+    // modal window below it, or above the window it was first opened for.
+    if (event->type() == QEvent::Hide && watched == parentWidget() && isVisible()) {
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next || next == watched)
+            next = home;
+        if (next && next != watched)
+            QMetaObject::invokeMethod(
+                this,
+                [this, next = QPointer<QWidget>(next)] {
+                    if (!next)
+                        return;
+                    moveTo(next);
+                    show();
+                },
+                Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }

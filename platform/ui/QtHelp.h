@@ -27,8 +27,16 @@ class HelpWindow : public QWidget {
     QPushButton* btnContents = nullptr;
     QPushButton* btnBack = nullptr;
     QPushButton* btnClose = nullptr;
+    QPointer<QWidget> home;  // the window it was first opened for
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    friend bool showHelpAt(QWidget* owner, const QString& anchor);
+    // Makes the help a window of `owner`, keeping it open if it was.
+    void moveTo(QWidget* owner);
+
     QString shownFile;
 };
 
@@ -39,3 +47,15 @@ class HelpWindow : public QWidget {
 bool showHelp(QWidget* owner, int command, int data);
 // The help window, once a command has made it; null before.
 HelpWindow* helpWindow();
+
+// The section of the help about the window that holds `widget`: the anchor
+// of the nearest enclosing window (or the start page) known by its object
+// name, "contents" when none is.
+QString helpSectionFor(const QWidget* widget);
+// Opens the help at `anchor` as a window of `owner`: a modal owner does not
+// block it. When the owner closes while the help is open, the help stays
+// open as a window of the modal window below, or of the window it was first
+// opened for. Returns whether the help window shows.
+bool showHelpAt(QWidget* owner, const QString& anchor);
+// F1 in any window of the program opens the help at that window's section.
+void installHelpKey();

@@ -14,8 +14,10 @@
 namespace {
 
 struct KeypadCase {
-    const char* script;  // digits, ".", "m" minus, "bun" 分の, "CL", "copy" 清書, "ok" ＯＫ
-    std::string text;    // the panel afterwards
+    // digits, ".", "m" minus, "bun" 分の, "/" and "BS" (Backspace) from the
+    // keyboard, "CL", "copy" 清書, "ok" ＯＫ
+    const char* script;
+    std::string text;  // the panel afterwards
     std::vector<std::string> messages;
     int okResult;    // of the last "ok", -1 when none
     bool copied;     // of the last "copy"
@@ -50,6 +52,10 @@ TEST_P(KeypadTest, ButtonsEditTheTextAndHandOverTheValue) {
             panel.typeBunsu();
         else if (t == "CL")
             panel.clear();
+        else if (t == "/")
+            panel.typeSlash();
+        else if (t == "BS")
+            panel.backspace();
         else if (t == "copy")
             copied = panel.fairCopy();
         else if (t == "ok")
@@ -104,7 +110,14 @@ INSTANTIATE_TEST_SUITE_P(
         KeypadCase{"0 bun 3 copy", "0分の3", {"分母が０です"}, -1, false, {7, 5, '/'}},
         // A lone minus is zero, not refused: the caller asks about a zero.
         KeypadCase{"m ok", "-", {}, kKeypadEntered, false, {0, 0, '/'}},
-        KeypadCase{"0 . 1 2 5 ok", "0.125", {}, kKeypadEntered, false, {8, 1, '/'}}));
+        KeypadCase{"0 . 1 2 5 ok", "0.125", {}, kKeypadEntered, false, {8, 1, '/'}},
+        // "/" from the keyboard writes the fraction numerator first.
+        KeypadCase{"m 2 / 3 ok", "-3分の2", {}, kKeypadEntered, false, {3, -2, '/'}},
+        KeypadCase{"1 2 / 3 4 copy", "34分の12", {}, -1, true, {34, 12, '/'}},
+        KeypadCase{"3 bun 2 /", "3分の2", {}, -1, false, {7, 5, '/'}},
+        // Backspace takes back one key at a time, also across "/".
+        KeypadCase{"2 / 3 5 BS BS BS 7 ok", "27", {}, kKeypadEntered, false, {1, 27, '/'}},
+        KeypadCase{"BS m BS 4", "4", {}, -1, false, {7, 5, '/'}}));
 
 TEST(KeypadMinus, OnlyAnEmptyNumberTakesAMinus) {
     EXPECT_TRUE(minusFits(""));

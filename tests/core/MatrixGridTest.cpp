@@ -85,19 +85,15 @@ TEST_F(MatrixGridTest, StoringTheGridKeepsTextsAsTypedAndRejectedTextsAsZero) {
     EXPECT_EQ(m.at(1, 1).numerator, 0);
     EXPECT_TRUE(ui.log.empty());
 
-    // Rejected texts are reported once each and stored as 0, so that the
-    // inverse that follows is that of [[0, 1], [1, 0]], with no further message.
-    storeGridInMatrix({{"1/0", "1"}, {"1", "1.2.3"}}, m);
-    EXPECT_EQ(ui.messages().size(), 2u);
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j)
-            EXPECT_NE(m.at(i, j).denominator, 0);
-    ui.clear();
-    Matrix c, d;
-    InverseOutcome out = invertMatrix(m, c, d);
-    EXPECT_TRUE(out.success);
-    EXPECT_EQ(out.delta.numerator, -1);
-    EXPECT_TRUE(ui.log.empty());
+    // A grid with texts the reader refuses is not stored at all: one message
+    // names the first of them, and m keeps the cells read before.
+    const std::optional<CellRefusal> refused = storeGridInMatrix({{"1", "1/0"}, {"1", "1.2.3"}}, m);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->row, 0);
+    EXPECT_EQ(refused->col, 1);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"行1 列2: 1/0 ←分母が０です"});
+    EXPECT_EQ(m.at(0, 0).numerator, 4);
+    EXPECT_EQ(m.at(0, 1).numerator, -1);
 }
 
 }  // namespace

@@ -112,22 +112,70 @@ const InputCase kCases[] = {
      {},
      "2×2: 1,0;0,1",
      "[1 0; 0 1]"},
-    {"OkReadsEachCellAndReportsTheOnesItRejects",
+    // Nothing is stored until every cell reads; the message names the first
+    // cell that does not, row by row.
+    {"OkRefusesTheFirstCellThatDoesNotRead",
      "A",
      [](MatrixInput& in, const std::string&) {
          in.setCols(4);
          in.setCell(0, 0, "4/6");
-         in.setCell(0, 1, "-1/2");
-         in.setCell(0, 2, "0.25");
          in.setCell(0, 3, "");
          in.setCell(1, 0, "x");
-         in.setCell(1, 2, "3");
          in.setCell(1, 3, "1/0");
-         in.store();
+         const std::optional<CellRefusal> refused = in.store();
+         ASSERT_TRUE(refused);
+         EXPECT_EQ(refused->row, 1);
+         EXPECT_EQ(refused->col, 0);
      },
-     {std::string("x") + kSlashTextInvalidMessage, kPanelZeroDenominatorMessage},
-     "2×4: 4/6,-1/2,0.25,;x,1,3,1/0",
-     "[4/6 -1/2 1/4 0; 0 1 3 0]"},
+     {std::string("行2 列1: x") + kSlashTextInvalidMessage},
+     "2×4: 4/6,0,,;x,1,,1/0",
+     "(2)[1 0; 0 1]"},
+    {"ZeroDenominatorNamesTheCellAndItsText",
+     "A",
+     [](MatrixInput& in, const std::string&) {
+         in.setCols(3);
+         in.setCell(1, 2, "5/0");
+         EXPECT_TRUE(in.store());
+     },
+     {"行2 列3: 5/0 ←分母が０です"},
+     "2×3: 1,0,;0,1,5/0",
+     "(2)[1 0; 0 1]"},
+    {"AWholeSlipInTheLastCellIsNamedToo",
+     "B",
+     [](MatrixInput& in, const std::string&) {
+         in.setCell(1, 0, "12345");
+         EXPECT_TRUE(in.store());
+     },
+     {"行2 列1: 12345 ←数値は４桁以下にしてください"},
+     "2×1: 5;12345",
+     "[5; 6]"},
+    // What a Japanese input method types: full-width digits, minus, slash and
+    // point, and spaces (also full-width ones) around the number.
+    {"FullWidthTextAndSurroundingSpacesRead",
+     "A",
+     [](MatrixInput& in, const std::string&) {
+         in.setCols(4);
+         in.setCell(0, 0, "４／６");
+         in.setCell(0, 1, " －１/２　");
+         in.setCell(0, 2, "０．２５");
+         in.setCell(0, 3, "　");
+         in.setCell(1, 0, "−3");
+         in.setCell(1, 2, "\t12 ");
+         in.setCell(1, 3, "-");
+         EXPECT_FALSE(in.store());
+     },
+     {},
+     "2×4: ４／６, －１/２　,０．２５,　;−3,1,\t12 ,-",
+     "[4/6 -1/2 1/4 0; -3 1 12 0]"},
+    {"FullWidthTextOutsideTheGrammarIsNamed",
+     "B",
+     [](MatrixInput& in, const std::string&) {
+         in.setCell(0, 0, "１／２／３");
+         EXPECT_TRUE(in.store());
+     },
+     {std::string("行1 列1: １／２／３") + kSlashTextInvalidMessage},
+     "2×1: １／２／３;6",
+     "[5; 6]"},
     {"LoadsARaggedFileWithoutTheStoredCells",
      "A",
      [](MatrixInput& in, const std::string& prog) {

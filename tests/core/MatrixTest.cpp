@@ -90,8 +90,8 @@ TEST_F(MatrixTest, RangeLimitsDependOnRowCount) {
     EXPECT_FALSE(expandCoefficient(m));
     m = filled(3, One, fr(1, 1000));  // a denominator counts like a numerator
     EXPECT_FALSE(expandCoefficient(m));
-    m = filled(3, One, fr(0, 1000));  // a zero keeps its denominator
-    EXPECT_FALSE(expandCoefficient(m));
+    m = filled(3, One, fr(0, 1000));  // a zero is 0/1 whatever denominator it kept
+    EXPECT_TRUE(expandCoefficient(m));
     m = filled(4, One, fr(99));
     EXPECT_TRUE(expandCoefficient(m));
     m = filled(4, One, fr(100));

@@ -240,8 +240,8 @@ TEST_F(NumberTextTest, KeypadMessages) {
 }
 
 TEST_F(NumberTextTest, KeypadTextsOutsideTheGrammarAreRefusedBeforeConverting) {
-    for (const char* text :
-         {"1.2.3", "1.5分の2", "3分の1.5", "2分の3分の4", "3a", "--3", "3-", " 3", "３", "1/2"}) {
+    for (const char* text : {"1.2.3", "1.5分の2", "3分の1.5", "2分の3分の4", "3a", "--3", "3-",
+                             "3 3", "３ａ", "1/2"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(keypadTextValid(text));
         ui.clear();
@@ -250,7 +250,9 @@ TEST_F(NumberTextTest, KeypadTextsOutsideTheGrammarAreRefusedBeforeConverting) {
                   Texts{std::string(text) + " ←数の書き方がまちがっています（数字と、小数点か「分の"
                                             "」のどちらか１つだけが使えます）"});
     }
-    for (const char* text : {"", "-", "12", "-3分の2", ".5", "分の", "-1.", "0"})
+    // What a Japanese input method types reads as its ASCII form.
+    for (const char* text : {"", "-", "12", "-3分の2", ".5", "分の", "-1.", "0", " 3", "３",
+                             "－３分の２", "０．５　", "−1"})
         EXPECT_TRUE(keypadTextValid(text)) << text;
 }
 
@@ -285,13 +287,18 @@ INSTANTIATE_TEST_SUITE_P(
                       KeypadReading{"0分の3", true, 0, 0}, KeypadReading{"123.4567", true, 0, 0},
                       KeypadReading{"1.2.3", true, 0, 0}, KeypadReading{"-", false, 0, 0},
                       KeypadReading{"", false, 0, 1}, KeypadReading{"0", false, 0, 1},
-                      KeypadReading{"4分の2", false, 2, 4}));
+                      KeypadReading{"4分の2", false, 2, 4}, KeypadReading{" 3 ", false, 3, 1},
+                      KeypadReading{"－３分の２", false, -2, 3},
+                      KeypadReading{"　０．５", false, 1, 2}, KeypadReading{"０分の３", true, 0, 0},
+                      KeypadReading{"１２３４５", true, 0, 0}));
 
 TEST_F(NumberTextTest, SlashFormPutsTheNumeratorFirst) {
     expectFraction(parseSlashNumber("2/3"), 2, 3);
     expectFraction(parseSlashNumber("-2/4"), -2, 4);
     expectFraction(parseSlashNumber("-0.5"), -1, 2);
     expectFraction(parseSlashNumber("7"), 7, 1);
+    expectFraction(parseSlashNumber(" －２／３　"), -2, 3);
+    EXPECT_TRUE(slashTextValid("１．５"));
     EXPECT_TRUE(ui.log.empty());
     expectFraction(parseSlashNumber("2/0"), 0, 0);
     expectFraction(parseSlashNumber("/3"), 0, 0);
@@ -302,7 +309,8 @@ TEST_F(NumberTextTest, SlashFormPutsTheNumeratorFirst) {
     EXPECT_EQ(
         ui.messages(),
         (Texts{
-            "分母が０です", "/3 ←分数の表現があやまりです", "1/23456 ←数値は４桁以下にしてください",
+            "2/0 ←分母が０です", "/3 ←分数の表現があやまりです",
+            "1/23456 ←数値は４桁以下にしてください",
             "1分の2 "
             "←数の書き方がまちがっています（数字と、小数点か「/」のどちらか１つだけが使えます）"}));
 }

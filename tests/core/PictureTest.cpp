@@ -45,25 +45,26 @@ INSTANTIATE_TEST_SUITE_P(
     Calculator, FractionLayoutTest,
     ::testing::Values(
         // Numerator at y, denominator at y + 18, bar at y + 15, 8 pixels a digit.
-        FractionCase{f(1, 2), {{"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
-        FractionCase{f(2, 4), {{"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
-        // The sign at (x, y + 10), the number 12 pixels on either way.
-        FractionCase{f(-1, 2), {{"-", 10, 15}, {"1", 22, 5}, {"2", 22, 23}}, {22, 20, 30, 21}, 30},
-        FractionCase{f(3, -4), {{"-", 10, 15}, {"3", 22, 5}, {"4", 22, 23}}, {22, 20, 30, 21}, 30},
-        FractionCase{f(-6, -3), {{"2", 22, 15}}, {}, 30},
-        FractionCase{f(0, 0), {{"0", 22, 15}}, {}, 30},  // a refused entry shows 0
-        FractionCase{f(123), {{"123", 22, 15}}, {}, 46},
+        FractionCase{f(1, 2), {{"1", 20, 5}, {"2", 20, 23}}, {20, 20, 28, 21}, 28},
+        FractionCase{f(2, 4), {{"1", 20, 5}, {"2", 20, 23}}, {20, 20, 28, 21}, 28},
+        // The sign at (x, y + 10), the number 10 pixels on either way: the
+        // painter sets the sign against the number.
+        FractionCase{f(-1, 2), {{"-", 10, 15}, {"1", 20, 5}, {"2", 20, 23}}, {20, 20, 28, 21}, 28},
+        FractionCase{f(3, -4), {{"-", 10, 15}, {"3", 20, 5}, {"4", 20, 23}}, {20, 20, 28, 21}, 28},
+        FractionCase{f(-6, -3), {{"2", 20, 15}}, {}, 28},
+        FractionCase{f(0, 0), {{"0", 20, 15}}, {}, 28},  // a refused entry shows 0
+        FractionCase{f(123), {{"123", 20, 15}}, {}, 44},
         // The shorter text moves 2 pixels right per missing character.
-        FractionCase{f(1, 1234), {{"1", 28, 5}, {"1234", 22, 23}}, {22, 20, 54, 21}, 54},
+        FractionCase{f(1, 1234), {{"1", 26, 5}, {"1234", 20, 23}}, {20, 20, 52, 21}, 52},
         FractionCase{
-            f(-12, 5), {{"-", 10, 15}, {"12", 22, 5}, {"5", 24, 23}}, {22, 20, 38, 21}, 38}));
+            f(-12, 5), {{"-", 10, 15}, {"12", 20, 5}, {"5", 22, 23}}, {20, 20, 36, 21}, 36}));
 
 TEST(FairCopy, IsTheValueAsOneFractionAtFiveFive) {
     const Picture p = fairCopyPicture(f(2, 4));
     const auto fractions = p.all<FractionItem>();
     ASSERT_EQ(p.items.size(), 1u);
     ASSERT_EQ(fractions.size(), 1u);
-    EXPECT_EQ(fractions[0]->texts, (std::vector<TextPiece>{{"1", 17, 5}, {"2", 17, 23}}));
+    EXPECT_EQ(fractions[0]->texts, (std::vector<TextPiece>{{"1", 15, 5}, {"2", 15, 23}}));
 }
 
 // ---- a matrix of the calculator ----------------------------------------------------
@@ -78,6 +79,8 @@ struct CalcCase {
     PixelRect left;
     PixelRect right;
     std::vector<int> columnX;  // where each column's fractions are placed
+    std::vector<int> cellY;    // where each row's fractions are placed
+    int coefficientY = 0;
 };
 
 class CalcMatrixTest : public ::testing::TestWithParam<CalcCase> {};
@@ -89,8 +92,8 @@ TEST_P(CalcMatrixTest, LayoutFollowsFromTheValues) {
     EXPECT_EQ(m.top, c.top);
     std::vector<std::string> coefficient;
     if (m.coefficient) {
-        EXPECT_EQ(m.coefficient->x, 0);
-        EXPECT_EQ(m.coefficient->y, kCalcCoefficientY);
+        EXPECT_EQ(m.coefficient->x, kCalcCoefficientX);
+        EXPECT_EQ(m.coefficient->y, c.coefficientY);
         for (const TextPiece& t : m.coefficient->texts)
             coefficient.push_back(t.text);
     }
@@ -102,87 +105,112 @@ TEST_P(CalcMatrixTest, LayoutFollowsFromTheValues) {
         ASSERT_EQ(m.cells[i].size(), c.columnX.size());
         for (std::size_t j = 0; j < c.columnX.size(); ++j) {
             EXPECT_EQ(m.cells[i][j].x, c.columnX[j]) << i << "," << j;
-            EXPECT_EQ(m.cells[i][j].y, c.top + kCalcRowStep * static_cast<int>(i));
+            EXPECT_EQ(m.cells[i][j].y, c.cellY[i]) << i << "," << j;
         }
     }
+    EXPECT_EQ(m.bottom, c.left.empty() ? m.bottom : c.left.bottom);
 }
 
 const std::vector<std::vector<Fraction>> kIdentity = {{f(1), f(0)}, {f(0), f(1)}};
 
 INSTANTIATE_TEST_SUITE_P(
     Calculator, CalcMatrixTest,
-    ::testing::Values(CalcCase{"identity",
-                               f(1),
-                               kIdentity,
-                               false,
-                               42,
-                               {},
-                               {30, 42, 44, 102},
-                               {119, 42, 133, 102},
-                               {49, 89}},
-                      // Rows are centred: 57, 42, 27, 12 for 1 to 4 rows.
-                      CalcCase{"row",
-                               f(1),
-                               {{f(1), f(2), f(3)}},
-                               false,
-                               57,
-                               {},
-                               {30, 57, 44, 87},
-                               {159, 57, 173, 87},
-                               {49, 89, 129}},
-                      CalcCase{
-                          "four rows",
-                          f(1),
-                          std::vector<std::vector<Fraction>>(4, std::vector<Fraction>(4, f(0))),
-                          false,
-                          12,
-                          {},
-                          {30, 12, 44, 132},
-                          {199, 12, 213, 132},
-                          {49, 89, 129, 169}},
-                      // A coefficient other than exactly 1 stands left of the bracket at (0, 57).
-                      CalcCase{"coefficient",
-                               f(-1, 2),
-                               kIdentity,
-                               false,
-                               42,
-                               {"-", "1", "2"},
-                               {30, 42, 44, 102},
-                               {119, 42, 133, 102},
-                               {49, 89}},
-                      CalcCase{"coefficient 2/2",
-                               f(2, 2),
-                               kIdentity,
-                               false,
-                               42,
-                               {"1"},
-                               {30, 42, 44, 102},
-                               {119, 42, 133, 102},
-                               {49, 89}},
-                      // A coefficient too wide for its room moves the bracket and grid right.
-                      CalcCase{"wide coefficient",
-                               f(1234, 5),
-                               kIdentity,
-                               false,
-                               42,
-                               {"1234", "5"},
-                               {48, 42, 62, 102},
-                               {137, 42, 151, 102},
-                               {67, 107}},
-                      // A wide entry moves the next column right; the bracket follows the
-                      // widest entry of the last column.
-                      CalcCase{"wide entries",
-                               f(1),
-                               {{f(12345), f(1)}, {f(0), f(-1, 1234)}},
-                               false,
-                               42,
-                               {},
-                               {30, 42, 44, 102},
-                               {159, 42, 173, 102},
-                               {49, 105}},
-                      // 1 x 1: one plain number, cell times coefficient, at x = 35.
-                      CalcCase{"one by one", f(2), {{f(3)}}, true, 57, {}, {}, {}, {35}},
-                      CalcCase{"empty", f(1), {}, false, 0, {}, {}, {}, {}}),
+    ::testing::Values(
+        // Rows of whole numbers are 24 high, their numbers 5 above the row's top.
+        CalcCase{"identity",
+                 f(1),
+                 kIdentity,
+                 false,
+                 48,
+                 {},
+                 {30, 48, 44, 96},
+                 {112, 48, 126, 96},
+                 {47, 87},
+                 {43, 67}},
+        // Rows are centred in the 145-pixel picture.
+        CalcCase{"row",
+                 f(1),
+                 {{f(1), f(2), f(3)}},
+                 false,
+                 60,
+                 {},
+                 {30, 60, 44, 84},
+                 {152, 60, 166, 84},
+                 {47, 87, 127},
+                 {55}},
+        CalcCase{"four rows",
+                 f(1),
+                 std::vector<std::vector<Fraction>>(4, std::vector<Fraction>(4, f(0))),
+                 false,
+                 24,
+                 {},
+                 {30, 24, 44, 120},
+                 {192, 24, 206, 120},
+                 {47, 87, 127, 167},
+                 {19, 43, 67, 91}},
+        // A row holding a stacked fraction is 36 high, its fractions 3 below
+        // the row's top, so the digits of adjacent rows never touch.
+        CalcCase{"stacked rows",
+                 f(1),
+                 {{f(1, 2), f(1)}, {f(1, 3), f(-2, 7)}, {f(5), f(6)}},
+                 false,
+                 24,
+                 {},
+                 {30, 24, 44, 120},
+                 {112, 24, 126, 120},
+                 {47, 87},
+                 {27, 63, 91}},
+        // A coefficient other than exactly 1 stands left of the bracket, its
+        // bar at the middle of the rows.
+        CalcCase{"coefficient",
+                 f(-1, 2),
+                 kIdentity,
+                 false,
+                 48,
+                 {"-", "1", "2"},
+                 {30, 48, 44, 96},
+                 {112, 48, 126, 96},
+                 {47, 87},
+                 {43, 67},
+                 57},
+        CalcCase{"coefficient 2/2",
+                 f(2, 2),
+                 kIdentity,
+                 false,
+                 48,
+                 {"1"},
+                 {30, 48, 44, 96},
+                 {112, 48, 126, 96},
+                 {47, 87},
+                 {43, 67},
+                 57},
+        // A coefficient too wide for its room moves the bracket and grid right.
+        CalcCase{"wide coefficient",
+                 f(1234, 5),
+                 kIdentity,
+                 false,
+                 48,
+                 {"1234", "5"},
+                 {50, 48, 64, 96},
+                 {132, 48, 146, 96},
+                 {67, 107},
+                 {43, 67},
+                 57},
+        // A wide entry moves the next column right; the bracket follows the
+        // widest entry of the last column.
+        CalcCase{"wide entries",
+                 f(1),
+                 {{f(12345), f(1)}, {f(0), f(-1, 1234)}},
+                 false,
+                 42,
+                 {},
+                 {30, 42, 44, 102},
+                 {152, 42, 166, 102},
+                 {47, 103},
+                 {37, 69}},
+        // 1 x 1: one plain number, cell times coefficient, at x = 35.
+        CalcCase{"one by one", f(2), {{f(3)}}, true, 60, {}, {}, {}, {35}, {55}},
+        CalcCase{"empty", f(1), {}, false, 0, {}, {}, {}, {}, {}}),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& ch : name)
@@ -195,7 +223,7 @@ TEST(CalcMatrix, OneByOneShowsTheProductWithoutTouchingTheOverflowFlag) {
     numberState.overflow = false;
     const CalcMatrixItem m = makeCalcMatrix(f(2), {{f(3)}});
     ASSERT_EQ(m.cells.size(), 1u);
-    EXPECT_EQ(m.cells[0][0].texts, (std::vector<TextPiece>{{"6", 47, 67}}));
+    EXPECT_EQ(m.cells[0][0].texts, (std::vector<TextPiece>{{"6", 45, 65}}));
     EXPECT_FALSE(m.coefficient);
 
     const CalcMatrixItem big = makeCalcMatrix(f(65536), {{f(65536)}});

@@ -224,7 +224,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     numberState = {};
     Matrix a;
-    storeGridInMatrix(grid, a);
+    // A cell that does not read stores nothing; the student corrects it (here
+    // to 0) and presses OK again, until the grid is stored.
+    MatrixGrid corrected = grid;
+    while (const std::optional<CellRefusal> refused = storeGridInMatrix(corrected, a)) {
+        FUZZ_CHECK(a.empty(), "a grid with a cell that does not read was stored");
+        corrected[refused->row][refused->col] = "0";
+    }
     // The coefficient for A2: the last cell's value, as the student may type it.
     Fraction k = parseSlashNumber(grid.back().back());
     if (k.denominator == 0)

@@ -1,4 +1,5 @@
 // The keypad window driven by its buttons, as the student uses it.
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -97,6 +98,35 @@ TEST_F(DentakuTest, MinusFirstThenAFractionIsHandedOverOnOk) {
     EXPECT_EQ(result, 1);
     EXPECT_EQ(keypadValue.denominator, 3);
     EXPECT_EQ(keypadValue.numerator, -2);
+    EXPECT_TRUE(ui.log.empty());
+}
+
+// The keyboard as a student uses it: digits, the minus, "/" for a fraction
+// written numerator first, Backspace, full-width text from an input method,
+// Enter for ＯＫ; then Esc for キャンセル on the next showing.
+TEST_F(DentakuTest, TheKeyboardWorksThePanel) {
+    int result = runModal([](QWidget* w) {
+        QTest::keyClicks(w, "-25/3");
+        EXPECT_EQ(w->findChild<QLabel*>("pnlNumber")->text(), "-3分の25");
+        QTest::keyClick(w, Qt::Key_Backspace);
+        QTest::keyClick(w, Qt::Key_Backspace);
+        EXPECT_EQ(w->findChild<QLabel*>("pnlNumber")->text(), "-25");
+        QTest::keyClick(w, Qt::Key_Backspace);
+        QInputMethodEvent ime;
+        ime.setCommitString(QStringLiteral("．５"));
+        QApplication::sendEvent(w, &ime);
+        EXPECT_EQ(w->findChild<QLabel*>("pnlNumber")->text(), "-2.5");
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, kKeypadEntered);
+    EXPECT_EQ(keypadValue.numerator, -5);
+    EXPECT_EQ(keypadValue.denominator, 2);
+    EXPECT_EQ(runModal([](QWidget* w) {
+                  QTest::keyClicks(w, "7");
+                  QTest::keyClick(w, Qt::Key_Escape);
+              }),
+              kKeypadCancelled);
+    EXPECT_EQ(keypadValue.numerator, -5);
     EXPECT_TRUE(ui.log.empty());
 }
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <filesystem>
 #include <set>
 
@@ -145,6 +146,14 @@ class MatrixStudyTest : public DrillWindowTest {
                 QTest::keyClicks(line, QString::fromStdString(arg.substr(eq + 1)));
             } else {
                 ADD_FAILURE() << "no editor on " << arg;
+            }
+        } else if (kind == "current") {  // current:row,column: the cell selected in stgData
+            auto* grid = control<QTableWidget>(window, "stgData");
+            if (grid) {
+                EXPECT_EQ(std::to_string(grid->currentRow()) + "," +
+                              std::to_string(grid->currentColumn()),
+                          arg);
+                EXPECT_TRUE(window->isVisible()) << "the input window closed";
             }
         } else if (kind == "type") {  // type:edtSetsumei=text
             if (auto* e = control<QLineEdit>(window, arg.substr(0, eq)))
@@ -323,11 +332,14 @@ const StudyFlow kCalculatorFlows[] = {
      "[1 0; 0 1] | [1 2; 3 4; 5 6] | - | -",
      "||",
      nullptr},
+    // OK on a cell that does not read keeps the window open with that cell
+    // selected; corrected, the grid is stored.
     {"CellTheReaderRejects",
-     {"btnDataA1>", "cell:1,0=x", "btnOk", "<"},
+     {"btnDataA1>", "cell:0,1=２", "cell:1,0=x", "cell:1,1=1/0", "btnOk", "current:1,0",
+      "cell:1,0=3", "btnOk", "current:1,1", "cell:1,1=１／２", "btnOk", "<"},
      {},
-     {std::string("x") + kSlashTextInvalidMessage},
-     "[1 0; 0 1] | [1 0; 0 1] | - | -",
+     {std::string("行2 列1: x") + kSlashTextInvalidMessage, "行2 列2: 1/0 ←分母が０です"},
+     "[1 2; 3 1/2] | [1 0; 0 1] | - | -",
      "||",
      nullptr},
     {"TextStillInItsEditorIsStored",
@@ -432,6 +444,57 @@ TEST_F(MatrixStudyTest, HelpFromTheCalculatorCanBeClosed) {
             QTest::mouseClick(helpWindow()->windowHandle(), Qt::LeftButton, {},
                               close->mapTo(helpWindow(), close->rect().center()));
             EXPECT_FALSE(helpWindow()->isVisible());
+            QTest::mouseClick(frmKeisan->btnClose, Qt::LeftButton);
+        });
+    EXPECT_TRUE(ui.texts().empty());
+}
+
+// F1 opens the help at the section of the window it is pressed in, above a
+// modal window too; closing that window leaves the help open and usable.
+TEST_F(MatrixStudyTest, F1OpensTheSectionOfItsWindow) {
+    startProgram({{kQuestion2}});
+    QFile help(tempPath("Gridora.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write(
+        "<html><body><a name=\"start\"></a>s<a name=\"matrix\"></a>m"
+        "<a name=\"matrix-input\"></a>i<a name=\"keypad\"></a>k</body></html>");
+    help.close();
+    installHelpKey();
+    auto section = [] {
+        return helpWindow() && helpWindow()->isVisible()
+                   ? helpWindow()->browser->source().fragment().toStdString()
+                   : std::string("(none)");
+    };
+    QTest::keyClick(frmStart, Qt::Key_F1);
+    EXPECT_EQ(section(), "start");
+    overModal(
+        nullptr, [&] { QTest::mouseClick(frmStart->btnGridora, Qt::LeftButton); },
+        [&](QWidget* calc) {
+            QTest::keyClick(calc, Qt::Key_F1);
+            EXPECT_EQ(section(), "matrix");
+            EXPECT_EQ(helpWindow()->parentWidget(), calc);
+            overModal(
+                calc, [&] { QTest::mouseClick(frmKeisan->btnDataA1, Qt::LeftButton); },
+                [&](QWidget* input) {
+                    QTest::keyClick(input->focusWidget() ? input->focusWidget() : input,
+                                    Qt::Key_F1);
+                    EXPECT_EQ(section(), "matrix-input");
+                    QTest::mouseClick(control<QPushButton>(input, "btnCancel"), Qt::LeftButton);
+                });
+            overModal(
+                calc, [&] { QTest::mouseClick(frmKeisan->btnKeisuA, Qt::LeftButton); },
+                [&](QWidget* keypad) {
+                    QTest::keyClick(keypad, Qt::Key_F1);
+                    EXPECT_EQ(section(), "keypad");
+                    EXPECT_EQ(helpWindow()->parentWidget(), keypad);
+                    QTest::keyClick(keypad, Qt::Key_Escape);
+                });
+            QApplication::processEvents();
+            // Back above the calculator, open, and not blocked by it.
+            EXPECT_EQ(section(), "keypad");
+            EXPECT_EQ(helpWindow()->parentWidget(), calc);
+            QTest::mouseClick(frmKeisan->btnHelp, Qt::LeftButton);
+            EXPECT_EQ(section(), "matrix");
             QTest::mouseClick(frmKeisan->btnClose, Qt::LeftButton);
         });
     EXPECT_TRUE(ui.texts().empty());

@@ -1,16 +1,21 @@
 // Nothing the student must read runs off the screen or under something else:
-// messages of any length are shown whole, wrapped inside the screen, and on
-// the worksheet's pictures no entry, caption, bracket, brace or line of text
-// touches another or leaves its picture, however wide the numbers grow.
+// messages of any length are shown whole, wrapped inside the screen; on the
+// worksheet's pictures no entry, caption, bracket, brace or line of text
+// touches another or leaves its picture, however wide the numbers grow; and
+// on the calculator's pictures nothing touches or leaves its picture and no
+// digit is drawn below the floor of its screen size.
 
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 
 #include "DrillWindowTest.h"
 #include "WindowTest.h"
+#include "arith/NumberText.h"
+#include "matrix/ui/TfrmKeisan.h"
 #include "picture/ui/PicturePainter.h"
 #include "platform/ui/QtDialogs.h"
 
@@ -189,5 +194,274 @@ INSTANTIATE_TEST_SUITE_P(
         Worked{"StackedRows", "1/2x+y=4;x-y=2", "btnGyou2 btnWaru btn3 btnJikkou", 3},
         Worked{"TaskWithFractionsAndSigns", "1/2x-3/4y=-5/6;-12x+y=-100", "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+// ---- the calculator's pictures ----------------------------------------------------
+
+namespace {
+
+Fraction q(int32_t numerator, int32_t denominator = 1) {
+    return Fraction{denominator, numerator, '/'};
+}
+
+Matrix square(const std::vector<std::vector<Fraction>>& rows, Fraction coefficient = One) {
+    Matrix m;
+    m.rows = m.cols = static_cast<int>(rows.size());
+    m.coefficient = coefficient;
+    for (int i = 0; i < m.rows; ++i)
+        for (int j = 0; j < m.cols; ++j)
+            m.at(i, j) = rows[i][j];
+    return m;
+}
+
+// Puts `m` into A, B and D through C, as コピー does, and leaves C showing it.
+void showEverywhere(TfrmKeisan& w, const Matrix& m) {
+    matrices.C = m;
+    w.btnXAClick();
+    w.btnXBClick();
+    w.btnCopyCDClick();
+}
+
+struct CalcPictures {
+    const char* name;
+    int screenHeight;  // 768: a window of 1024 x 740; 600: 800 x 570
+    std::function<void(TfrmKeisan&)> action;
+};
+
+std::ostream& operator<<(std::ostream& out, const CalcPictures& c) {
+    return out << c.name;
+}
+
+// The dark pixels' box of an image; empty when nothing is drawn.
+QRect inkBox(const QImage& image) {
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(line[x]) < 200) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+class CalculatorFitTest : public WindowTest, public ::testing::WithParamInterface<CalcPictures> {
+  protected:
+    static constexpr int kPad = 40;  // room around the canvas, to see ink that leaves it
+
+    // One part painted alone as the picture paints its canvas, `kPad` pixels in.
+    static QImage inkOf(const CalculatorPicture& p, PictureItem item) {
+        QImage image(p.canvas()->size() + QSize(2 * kPad, 2 * kPad), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(p.origin() + QPointF(kPad, kPad));
+        Picture part;
+        part.add(std::move(item));
+        PaintOptions options;
+        options.scale = p.scale();
+        options.background = false;
+        paintPicture(painter, part, QSize(2000, 2000), options);
+        return image;
+    }
+
+    // A fraction with only some of its texts, and its bar when asked.
+    static FractionItem only(const FractionItem& f, bool sign, bool number, bool withBar) {
+        FractionItem g = f;
+        g.texts.clear();
+        for (const TextPiece& t : f.texts)
+            if ((t.text == "-") ? sign : number)
+                g.texts.push_back(t);
+        if (!withBar)
+            g.bar = {};
+        return g;
+    }
+};
+
+TEST_P(CalculatorFitTest, ReadableWholeAndApart) {
+    const CalcPictures& c = GetParam();
+    numberState = {};
+    TfrmKeisan w;
+    w.show();
+    w.resize(c.screenHeight >= 768 ? QSize(1024, 740) : QSize(800, 570));
+    w.setScreenHeight(c.screenHeight);
+    c.action(w);
+    QApplication::processEvents();
+    ASSERT_TRUE(ui.messages().empty()) << ui.messages().front();
+    const int floor = digitFloorFor(c.screenHeight);
+
+    for (CalculatorPicture* p : {w.imgAAA, w.imgBBB, w.imgCCC, w.imgDDD, w.imgDelta}) {
+        const std::string name = p->objectName().toStdString();
+        SCOPED_TRACE(name);
+        // The window keeps to its screen.
+        EXPECT_LE(p->geometry().right(), w.width());
+        struct Drawn {
+            std::string what;
+            QImage ink;
+        };
+        std::vector<Drawn> parts;
+        std::vector<const FractionItem*> fractions;
+        const Picture shown = p->matrixPart();
+        for (const PictureItem& item : shown.items) {
+            if (const auto* m = std::get_if<CalcMatrixItem>(&item)) {
+                if (m->coefficient) {
+                    parts.push_back({"coefficient", inkOf(*p, *m->coefficient)});
+                    fractions.push_back(&*m->coefficient);
+                }
+                for (std::size_t i = 0; i < m->cells.size(); ++i)
+                    for (std::size_t j = 0; j < m->cells[i].size(); ++j) {
+                        parts.push_back({"cell " + std::to_string(i) + "," + std::to_string(j),
+                                         inkOf(*p, m->cells[i][j])});
+                        fractions.push_back(&m->cells[i][j]);
+                    }
+                if (!m->leftBracket.empty())
+                    parts.push_back(
+                        {"left bracket", inkOf(*p, BracketItem{Shape::KakkoL, m->leftBracket})});
+                if (!m->rightBracket.empty())
+                    parts.push_back(
+                        {"right bracket", inkOf(*p, BracketItem{Shape::KakkoR, m->rightBracket})});
+            } else if (const auto* n = std::get_if<NumberItem>(&item)) {
+                parts.push_back({"delta", inkOf(*p, *n)});
+                EXPECT_GE(p->scale() * digitHeight(equationNumberFont(false)), floor);
+            }
+        }
+        // Nothing leaves the canvas, and no two parts touch (a pixel apart
+        // counts as touching).
+        const QRect canvas(kPad, kPad, p->canvas()->width(), p->canvas()->height());
+        for (const Drawn& d : parts) {
+            const QRect box = inkBox(d.ink);
+            ASSERT_FALSE(box.isEmpty()) << d.what << " shows nothing";
+            EXPECT_TRUE(canvas.contains(box))
+                << d.what << " leaves the picture: " << box.right() << "," << box.bottom()
+                << " beyond " << canvas.right() << "," << canvas.bottom();
+        }
+        for (std::size_t a = 0; a < parts.size(); ++a)
+            for (std::size_t b = a + 1; b < parts.size(); ++b) {
+                const QRect near =
+                    inkBox(parts[a].ink).adjusted(-1, -1, 1, 1) & inkBox(parts[b].ink);
+                for (int y = near.top(); y <= near.bottom(); ++y)
+                    for (int x = near.left(); x <= near.right(); ++x) {
+                        if (qGray(parts[b].ink.pixel(x, y)) >= 200)
+                            continue;
+                        bool touches = false;
+                        for (int dy = -1; dy <= 1; ++dy)
+                            for (int dx = -1; dx <= 1; ++dx)
+                                touches =
+                                    touches || qGray(parts[a].ink.pixel(x + dx, y + dy)) < 200;
+                        ASSERT_FALSE(touches) << parts[a].what << " touches " << parts[b].what
+                                              << " at " << x << "," << y;
+                    }
+            }
+        // Every number's digits at least the floor high; a minus sign at most
+        // 3 pixels before its number, never touching it.
+        for (const FractionItem* f : fractions) {
+            for (const TextPiece& t : f->texts) {
+                if (t.text == "-")
+                    continue;
+                FractionItem one = only(*f, false, false, false);
+                one.texts = {t};
+                EXPECT_GE(inkBox(inkOf(*p, one)).height(), floor) << t.text;
+            }
+            if (f->negative()) {
+                const QRect sign = inkBox(inkOf(*p, only(*f, true, false, false)));
+                const QRect number = inkBox(inkOf(*p, only(*f, false, true, true)));
+                const int gap = number.left() - sign.right() - 1;
+                EXPECT_GE(gap, 1) << formatFraction(f->value);
+                EXPECT_LE(gap, 3) << formatFraction(f->value);
+                EXPECT_GE(sign.width(), 4) << "a real minus, not a dot";
+            }
+        }
+        // Rows of stacked fractions keep a visible gap (3 pixels at 1024 x 768).
+        for (const PictureItem& item : shown.items)
+            if (const auto* m = std::get_if<CalcMatrixItem>(&item))
+                for (std::size_t i = 0; i + 1 < m->cells.size(); ++i)
+                    for (std::size_t j = 0; j < m->cells[i].size(); ++j) {
+                        const QRect upper = inkBox(inkOf(*p, m->cells[i][j]));
+                        const QRect lower = inkBox(inkOf(*p, m->cells[i + 1][j]));
+                        EXPECT_GE(lower.top() - upper.bottom() - 1, c.screenHeight >= 768 ? 3 : 2)
+                            << "rows " << i << " and " << i + 1 << " in column " << j;
+                    }
+        // The caption stands in its strip at the top left, at the size of the digits.
+        const Picture caption = p->captionPart();
+        if (!caption.empty()) {
+            QImage image(p->size(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PaintOptions options;
+            options.scale = p->captionScale();
+            options.background = false;
+            paintPicture(painter, caption, p->size(), options);
+            const QRect box = inkBox(image);
+            EXPECT_LE(box.left(), 3);
+            EXPECT_LE(box.top(), 4);
+            EXPECT_LE(box.bottom(), p->captionHeight());
+            EXPECT_GE(box.height(), floor);
+        }
+    }
+}
+
+const std::vector<std::vector<Fraction>> kOneDigitFractions = {{q(1, 2), q(1, 3), q(0), q(1, 5)},
+                                                               {q(1, 4), q(1, 2), q(1, 3), q(0)},
+                                                               {q(0), q(1, 5), q(1, 2), q(1, 3)},
+                                                               {q(1, 3), q(0), q(1, 4), q(1, 2)}};
+
+void inverseOfFractions(TfrmKeisan& w) {
+    matrices.C = square(kOneDigitFractions);
+    w.btnXAClick();
+    w.btnGyakuCCCClick();
+    w.btnCopyCDClick();
+}
+
+void sevenDigitEntries(TfrmKeisan& w) {
+    showEverywhere(w, square({{q(-1234567), q(7654321), q(-1), q(2345678, 3)},
+                              {q(9999999), q(0), q(-7777777, 9), q(12)},
+                              {q(1, 7654321), q(-3), q(4567890), q(5)},
+                              {q(-2), q(3456789), q(6), q(-9876543, 2)}},
+                             q(-1, 1234567)));
+}
+
+void negativeFractionsEverywhere(TfrmKeisan& w) {
+    std::vector<std::vector<Fraction>> rows(4);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            rows[i].push_back(q(-(1000 + 1111 * i + 7 * j), 9973 - 37 * (i + j)));
+    showEverywhere(w, square(rows, q(-1234, 5677)));
+}
+
+void negativeCoefficient(TfrmKeisan& w) {
+    matrices.C = square({{q(1), q(-2, 3)}, {q(4), q(-5)}}, q(-3, 7));
+    w.btnXAClick();
+    w.btnGyakuCCCClick();
+}
+
+// ⊿ = −993 011 994 and C = 1/⊿ × cofactors of six digits.
+void largeDelta(TfrmKeisan& w) {
+    matrices.C = square({{q(999), q(0), q(0)}, {q(0), q(998), q(0)}, {q(0), q(0), q(-997)}});
+    w.btnXAClick();
+    w.btnGyakuCCCClick();
+}
+
+std::vector<CalcPictures> calculatorCases() {
+    const std::pair<const char*, std::function<void(TfrmKeisan&)>> actions[] = {
+        {"InverseOfFourByFourFractions", inverseOfFractions},
+        {"SevenDigitEntries", sevenDigitEntries},
+        {"NegativeFractionsEverywhere", negativeFractionsEverywhere},
+        {"CoefficientWithAMinus", negativeCoefficient},
+        {"NineDigitDelta", largeDelta}};
+    std::vector<CalcPictures> out;
+    for (const auto& [name, action] : actions)
+        for (int screen : {768, 600}) {
+            static std::vector<std::string> names;
+            names.push_back(std::string(name) + (screen == 768 ? "At1024x768" : "At800x600"));
+            out.push_back({names.back().c_str(), screen, action});
+        }
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculator, CalculatorFitTest, ::testing::ValuesIn(calculatorCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
