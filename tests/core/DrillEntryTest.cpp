@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DrillTestSupport.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -19,6 +20,10 @@ struct EntryCase {
     bool jikkou;
     std::vector<std::string> messages;
 };
+
+void PrintTo(const EntryCase& c, std::ostream* out) {
+    *out << c.script;
+}
 
 class EntryTable : public DrillTest, public ::testing::WithParamInterface<EntryCase> {};
 
@@ -77,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"r1 * 12 m", 2, "第1行×12", "12", true, true, {"－の位置が間違っています"}},
         EntryCase{"r1 * CL", 2, "第1行×", "", true, true, {}},
         EntryCase{"r1 * 2 CL 5", 2, "第1行×5", "5", true, true, {}},
-        EntryCase{"r1 + r2 * 3 esc", 0, "", "", false, false, {}}));
+        EntryCase{"r1 + r2 * 3 esc", 0, "", "", false, false, {}}),
+    RowName());
 
 TEST_F(DrillTest, ClDeletesTwentyCp932BytesFromTheFirstBracket) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
@@ -274,6 +280,13 @@ struct OperatorKey {
     char op;
 };
 
+void PrintTo(const OperatorKey& k, std::ostream* out) {
+    static const std::map<std::string, const char*> words = {
+        {"*", "times"}, {"/", "divide"}, {"+", "plus"}, {"-", "minus"}, {"^", "swap"}};
+    const auto word = words.find(k.text);
+    *out << "key " << (word != words.end() ? word->second : k.text);
+}
+
 class OperatorKeys : public DrillTest, public ::testing::WithParamInterface<OperatorKey> {};
 
 TEST_P(OperatorKeys, TypedInPhaseOneChooseTheOperator) {
@@ -293,7 +306,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OperatorKey{"D", "　［交換］　", '^'}, OperatorKey{"d", "　［交換］　", '^'},
                       OperatorKey{"S", "整理", 'S'}, OperatorKey{"s", "整理", 'S'},
                       OperatorKey{"I", "移項", 'I'}, OperatorKey{"i", "移項", 'I'},
-                      OperatorKey{"K", "かっこ", 'K'}, OperatorKey{"k", "かっこ", 'K'}));
+                      OperatorKey{"K", "かっこ", 'K'}, OperatorKey{"k", "かっこ", 'K'}),
+    RowName());
 
 TEST_F(DrillTest, KeysOutsideThePhaseTableDoNothing) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));

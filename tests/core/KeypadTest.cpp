@@ -9,6 +9,7 @@
 
 #include "arith/Keypad.h"
 #include "arith/NumberText.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -117,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeypadCase{"3 bun 2 /", "3分の2", {}, -1, false, {7, 5, '/'}},
         // Backspace takes back one key at a time, also across "/".
         KeypadCase{"2 / 3 5 BS BS BS 7 ok", "27", {}, kKeypadEntered, false, {1, 27, '/'}},
-        KeypadCase{"BS m BS 4", "4", {}, -1, false, {7, 5, '/'}}));
+        KeypadCase{"BS m BS 4", "4", {}, -1, false, {7, 5, '/'}}),
+    RowName());
 
 TEST(KeypadMinus, OnlyAnEmptyNumberTakesAMinus) {
     EXPECT_TRUE(minusFits(""));

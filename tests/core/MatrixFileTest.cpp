@@ -7,6 +7,7 @@
 
 #include "matrix/MatrixFile.h"
 #include "platform/Text.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace fs = std::filesystem;
@@ -105,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Grids, MatrixRoundTripTest,
                                            MatrixGrid{{""}, {""}, {""}, {""}},
                                            MatrixGrid{{"1"}, {""}, {"2"}, {""}},
                                            MatrixGrid{{"", ""}, {"", ""}},
-                                           MatrixGrid{{"1/2", "", "3"}}));
+                                           MatrixGrid{{"1/2", "", "3"}}),
+                         RowName());
 
 TEST_F(MatrixFileTest, EmptyLinesBeyondTheDescribedSizeHoldNoRow) {
     // Line 2 says two rows: one empty last line is a row, the others are not.

@@ -6,6 +6,7 @@
 
 #include "arith/Equation.h"
 #include "arith/NumberText.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -290,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeypadReading{"4分の2", false, 2, 4}, KeypadReading{" 3 ", false, 3, 1},
                       KeypadReading{"－３分の２", false, -2, 3},
                       KeypadReading{"　０．５", false, 1, 2}, KeypadReading{"０分の３", true, 0, 0},
-                      KeypadReading{"１２３４５", true, 0, 0}));
+                      KeypadReading{"１２３４５", true, 0, 0}),
+    RowName());
 
 TEST_F(NumberTextTest, SlashFormPutsTheNumeratorFirst) {
     expectFraction(parseSlashNumber("2/3"), 2, 3);

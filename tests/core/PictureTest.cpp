@@ -9,6 +9,7 @@
 
 #include "arith/NumberText.h"
 #include "picture/Picture.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The shorter text moves 2 pixels right per missing character.
         FractionCase{f(1, 1234), {{"1", 26, 5}, {"1234", 20, 23}}, {20, 20, 52, 21}, 52},
         FractionCase{
-            f(-12, 5), {{"-", 10, 15}, {"12", 20, 5}, {"5", 22, 23}}, {20, 20, 36, 21}, 36}));
+            f(-12, 5), {{"-", 10, 15}, {"12", 20, 5}, {"5", 22, 23}}, {20, 20, 36, 21}, 36}),
+    RowName());
 
 TEST(FairCopy, IsTheValueAsOneFractionAtFiveFive) {
     const Picture p = fairCopyPicture(f(2, 4));

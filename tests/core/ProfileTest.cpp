@@ -12,6 +12,7 @@
 
 #include "platform/Profile.h"
 #include "platform/Text.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -156,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                       QuotedValue{"k = \"42\" ", "42", 42}, QuotedValue{"k=\" 7 \"", " 7 ", 7},
                       QuotedValue{"k=\"\"", "", -1}, QuotedValue{"k=\"a\"b\"", "a\"b", 0},
                       QuotedValue{"k=\"42", "\"42", 0}, QuotedValue{"k='42\"", "'42\"", 0},
-                      QuotedValue{"k=\"", "\"", 0}));
+                      QuotedValue{"k=\"", "\"", 0}),
+    RowName());
 
 TEST_F(ProfileTest, ErasingASectionRemovesItsHeaderAndLinesUpToTheNextSection) {
     putBytes("[A]\r\n1=1\r\n[B]\r\n1=2\r\n; kept with B\r\n\r\n[C]\r\n1=3\r\n");

@@ -8,6 +8,7 @@
 
 #include "arith/NumberText.h"
 #include "questions/QuestionLine.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -58,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Line{"x+y=1;", 0, ""}, Line{"x+y=1", 0, ""},
                       Line{"x=1;y=2;z=3;w=4;x+y=5", 0, ""}, Line{"", 0, ""}, Line{";", 0, ""},
                       // An equation the reader refuses, with the reader's own message.
-                      Line{"x+y=1;x+?=2", 0, "", 1}));
+                      Line{"x+y=1;x+?=2", 0, "", 1}),
+    RowName());
 
 TEST(QuestionLineSplit, PartsBetweenSemicolons) {
     EXPECT_EQ(splitQuestionLine("a;b;;c"), (std::vector<std::string>{"a", "b", "", "c"}));

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "drill/WorksheetLayout.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -12,6 +13,10 @@ struct Expected {
     int imageHeight;
     int imageCount;
 };
+
+void PrintTo(const Expected& e, std::ostream* out) {
+    *out << "screen " << e.screenWidth;
+}
 
 class WorksheetLayoutBySize : public ::testing::TestWithParam<Expected> {};
 
@@ -58,7 +63,8 @@ TEST_P(WorksheetLayoutBySize, PicturesRunDownTheColumnsPageByPage) {
 INSTANTIATE_TEST_SUITE_P(Screens, WorksheetLayoutBySize,
                          ::testing::Values(Expected{640, 4, 120, 24}, Expected{800, 3, 140, 18},
                                            Expected{1024, 4, 140, 24}, Expected{1280, 4, 140, 24},
-                                           Expected{801, 4, 140, 24}));
+                                           Expected{801, 4, 140, 24}),
+                         RowName());
 
 TEST(WorksheetLayout, EightHundredWideGivesEighteenPicturesInThreePages) {
     WorksheetLayout l = computeWorksheetLayout(800, 600, 160, 21);

@@ -13,6 +13,7 @@
 #include "arith/NumberText.h"
 #include "arith/TermLayout.h"
 #include "picture/Picture.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedUi.h"
 
 namespace {
@@ -214,7 +215,8 @@ TEST_P(BraceTest, SpansTheEquationsInsideThePicture) {
 
 INSTANTIATE_TEST_SUITE_P(Layouts, BraceTest,
                          ::testing::Values(BraceCase{2, 40}, BraceCase{3, 30}, BraceCase{4, 15},
-                                           BraceCase{2, 25}, BraceCase{3, 20}));
+                                           BraceCase{2, 25}, BraceCase{3, 20}),
+                         RowName());
 
 TEST(WorksheetPictureGeometry, CaptionStaysClearOfTheBracketBelowIt) {
     for (int n = 2; n <= 4; ++n) {
@@ -286,6 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
         EquationCase{"-x-y=-2", 2, {{"-|x", 0}, {"-|2", 0}}},
         EquationCase{
             "1/2x-3/4y=-5/6", 2, {{"1/2|x", kLetterGap}, {"3/4|y", kLetterGap}, {"-|5/6", 0}}},
-        EquationCase{"-12x+y-z+w=-100", 4, {{"-|12", 0}, {"12|x", kLetterGap}, {"-|100", 0}}}));
+        EquationCase{"-12x+y-z+w=-100", 4, {{"-|12", 0}, {"12|x", kLetterGap}, {"-|100", 0}}}),
+    RowName());
 
 }  // namespace

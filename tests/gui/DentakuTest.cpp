@@ -9,6 +9,7 @@
 #include "arith/ui/TfrmDentaku.h"
 #include "picture/ui/PicturePainter.h"
 #include "tests/gui/WindowTest.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -295,6 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedText{{"btn0", "btnBunsu", "btn3"}, "分母が０です"},
                       RefusedText{
                           {"btn1", "btn2", "btn3", "btnDecimal", "btn4", "btn5", "btn6", "btn7"},
-                          "123.4567 ←小数の長さが長すぎます"}));
+                          "123.4567 ←小数の長さが長すぎます"}),
+    RowName());
 
 }  // namespace
