@@ -14,6 +14,7 @@
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
 #include "drill/Hint.h"
+#include "drill/Keys.h"
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"

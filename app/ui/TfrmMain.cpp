@@ -21,6 +21,7 @@
 #include "arith/Equation.h"
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
+#include "drill/Keys.h"
 #include "drill/OpenQuestions.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "drill/Drill.h"
+#include "drill/Keys.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "drill/Drill.h"
+#include "drill/Keys.h"
 #include "drill/ui/GlyphPainter.h"
 #include "drill/ui/QtDrillSync.h"
 #include "picture/ui/QtAccessible.h"

@@ -12,6 +12,7 @@
 #include "DrillTestSupport.h"
 #include "drill/DrillState.h"
 #include "drill/Entry.h"
+#include "drill/Keys.h"
 #include "drill/Run.h"
 #include "drill/WorksheetLayout.h"
 #include "tests/support/ExactOracle.h"

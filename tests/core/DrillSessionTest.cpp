@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "DrillTestSupport.h"
+#include "drill/Keys.h"
 #include "drill/OpenQuestions.h"
 #include "platform/Text.h"
 #include "records/RecordFile.h"

@@ -15,6 +15,7 @@
 #include "arith/Equation.h"
 #include "arith/NumberText.h"
 #include "drill/Drill.h"
+#include "drill/Keys.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"
 #include "tests/support/ScriptedUi.h"

@@ -18,6 +18,7 @@
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
 #include "drill/Entry.h"
+#include "drill/Keys.h"
 #include "drill/Run.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"

@@ -10,6 +10,7 @@
 
 #include "DrillWindowTest.h"
 #include "arith/ui/TfrmSentaku.h"
+#include "drill/Keys.h"
 #include "drill/ui/QtDrillSync.h"
 #include "platform/ui/QtDialogs.h"
 

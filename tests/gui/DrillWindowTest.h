@@ -19,6 +19,7 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "drill/Drill.h"
+#include "drill/Keys.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"

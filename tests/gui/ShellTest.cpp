@@ -26,6 +26,7 @@
 #include "app/ui/TfrmStart.h"
 #include "app/ui/TfrmVersion.h"
 #include "drill/DrillState.h"
+#include "drill/Keys.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
