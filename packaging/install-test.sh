@@ -11,7 +11,8 @@ set -euo pipefail
 build=$1
 source=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The program, if it is still running, is ended before its prefix is deleted.
+trap '[ ! -s "$work/pid" ] || kill "$(cat "$work/pid")" 2>/dev/null; rm -rf "$work"' EXIT
 prefix=$work/prefix
 home=$work/home
 empty=$work/empty
@@ -48,13 +49,15 @@ firstQuestion() {
 }
 
 # Starts the installed program in the empty folder and prints the first
-# question it sets up; the program is ended as soon as it has said so.
+# question it sets up; the program is ended as soon as it has said so. The
+# subshell execs the program, so the process ended is the program itself.
 startOnce() {
     local log=$work/start.log
-    (cd "$empty" && env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
+    (cd "$empty" && exec env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
         QT_LOGGING_RULES="tabulon.startup.info=true" ASAN_OPTIONS=detect_leaks=0 \
         "$prefix/bin/tabulon" >"$log" 2>&1) &
     local pid=$!
+    echo "$pid" >"$work/pid"
     for _ in $(seq 1 600); do
         if grep -q 'question set up' "$log" 2>/dev/null; then break; fi
         kill -0 "$pid" 2>/dev/null || break
@@ -62,6 +65,7 @@ startOnce() {
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    : >"$work/pid"
     sed -n 's/.*question set up 1(1) //p' "$log" | head -1
     grep -q 'question set up' "$log" || { cat "$log" >&2; return 1; }
 }

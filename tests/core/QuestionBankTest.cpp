@@ -25,7 +25,7 @@ const std::vector<std::string> kUnitNames = {"２元１次連立方程式", "３
                                              "４元１次連立方程式", "特殊な解が出るもの"};
 
 fs::path shippedData() {
-    return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+    return fs::path(TABULON_SOURCE_DIR) / "data";
 }
 
 std::string readBytes(const fs::path& p) {

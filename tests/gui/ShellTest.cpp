@@ -36,8 +36,8 @@
 
 namespace {
 
-const QString kDataFolder = QString::fromStdString(
-    (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data").string());
+const QString kDataFolder =
+    QString::fromStdString((std::filesystem::path(TABULON_SOURCE_DIR) / "data").string());
 
 class ShellTest : public WindowTest {
   protected:
@@ -50,8 +50,7 @@ class ShellTest : public WindowTest {
     // then starts the program as main() does.
     // With `frameOnly`, only the frame's windows are made, as before the
     // program's first frame; the rest come when first needed.
-    void startProgram(bool withQuestionFile = true, bool withHelp = false,
-                      bool frameOnly = false) {
+    void startProgram(bool withQuestionFile = true, bool withHelp = false, bool frameOnly = false) {
         if (withQuestionFile)
             copyShipped("RAver.sim");
         if (withHelp)

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 class ShippedQuestionsTest : public DrillWindowTest {
   protected:
     void startOnShippedFile() {
-        const fs::path shipped =
-            fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "RAver.sim";
+        const fs::path shipped = fs::path(TABULON_SOURCE_DIR) / "data" / "RAver.sim";
         fs::copy_file(shipped, tempPath("RAver.sim").toStdString());
         launchProgram();
         click(frmStart->btnRenritsu);
