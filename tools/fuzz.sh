@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs them one after the other, each for the
+# Builds the libFuzzer targets in the sanitizer build (clang, AddressSanitizer
+# and UndefinedBehaviorSanitizer, the libraries instrumented for coverage) and
+# runs them, as many at a time as the machine has processors, each for the
 # given number of seconds (default 60):
 #
 #     bash tools/fuzz.sh [seconds]
@@ -9,16 +10,16 @@
 # the sample matrix files, the help document) and keeps what it learns in
 # build/fuzz/corpus/<target> for the next run. An input that breaks a target is
 # saved in build/fuzz/findings/ and the script ends with a failure; replay it
-# with build/fuzz/tests/fuzz/fuzz_<target> <file>.
+# with build/asan/tests/fuzz/fuzz_<target> <file>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bash tools/deps.sh
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
-
 targets=(question_file row_operations keypad_number matrix_file profile cp932)
-bin=build/fuzz/tests/fuzz
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
+
+bin=build/asan/tests/fuzz
 seeds=build/fuzz/seeds
 rm -rf "$seeds"
 for t in "${targets[@]}"; do mkdir -p "$seeds/$t" "build/fuzz/corpus/$t"; done
@@ -59,17 +60,28 @@ iconv -f CP932 -t UTF-8 data/RAver.sim | tr -d '\r' | sed -n 's/^<<//p' |
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+# Runs one target; its log and its outcome ("clean" or "FAILED") go to
+# build/fuzz/logs/.
+fuzzOne() {
+    local t=$1 log=build/fuzz/logs/$1.log
+    if "$bin/fuzz_$t" "build/fuzz/corpus/$t" "$seeds/$t" -max_total_time="$seconds" \
+        -print_final_stats=1 -artifact_prefix="build/fuzz/findings/$t-" >"$log" 2>&1; then
+        echo clean >"build/fuzz/logs/$t.status"
+    else
+        echo FAILED >"build/fuzz/logs/$t.status"
+    fi
+}
+export -f fuzzOne
+export bin seeds seconds
+rm -f build/fuzz/logs/*.status
+printf '%s\n' "${targets[@]}" | xargs -P "$(nproc)" -I{} bash -c 'fuzzOne {}'
+
 failed=()
 printf '%-16s %12s %10s\n' target executions corpus
 for t in "${targets[@]}"; do
     log=build/fuzz/logs/$t.log
-    if "$bin/fuzz_$t" "build/fuzz/corpus/$t" "$seeds/$t" -max_total_time="$seconds" \
-        -print_final_stats=1 -artifact_prefix="build/fuzz/findings/$t-" >"$log" 2>&1; then
-        status=clean
-    else
-        status=FAILED
-        failed+=("$t")
-    fi
+    status=$(cat "build/fuzz/logs/$t.status" 2>/dev/null || echo FAILED)
+    [ "$status" = clean ] || failed+=("$t")
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     units=$(find "build/fuzz/corpus/$t" -type f | wc -l)
     printf '%-16s %12s %10s  %s\n' "$t" "${runs:-?}" "$units" "$status"

@@ -27,7 +27,6 @@ const QColor kAnswerGroup(0, 64, 96);
 const QColor kLime(0, 255, 0);
 
 constexpr int kStarCount = 24;
-constexpr int kStarRowHeight = 14;
 constexpr int kAnswerPictureHeight = 140;  // room for four answer lines beside the bracket
 
 QString q(const std::string& s) {

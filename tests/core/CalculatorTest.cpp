@@ -69,7 +69,6 @@ void put(Calculator& c, MatrixSet& m, MN x, const char* text) {
     c.drawMatrix(x);
 }
 
-const char* const kI = "[1 0; 0 1]";
 const std::string kPlain = "[1 0; 0 1] | [1 0; 0 1] | [1 0; 0 1] | -";
 
 const CalcCase kCases[] = {

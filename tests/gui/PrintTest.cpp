@@ -1,14 +1,18 @@
 // Printing the worksheet: a solved system printed to a PDF file through
 // QPrinter, looked at with the poppler tools; the print command and the
-// print settings reached from the frame's menu.
+// print settings reached from the frame's menu; and, when tools/print-check.sh
+// has set up a print queue, the worksheet printed to it through the print
+// system, as a teacher prints to a printer.
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 #include "DrillWindowTest.h"
@@ -47,12 +51,14 @@ class PrintTest : public DrillWindowTest {
         return QString::fromUtf8(p.readAllStandardOutput());
     }
 
-    // The pages of a PDF as images, at a low resolution.
-    QList<QImage> pages(const QString& pdf) {
-        const QString prefix = tempPath("page");
+    // The pages of a PDF as images, at a low resolution; `name` keeps the
+    // images of different PDFs apart.
+    QList<QImage> pages(const QString& pdf, const QString& name = "page") {
+        const QString prefix = tempPath(name);
         run("pdftoppm", {"-r", "40", "-png", pdf, prefix});
         QList<QImage> out;
-        QStringList files = QDir(tempDir.path()).entryList({"page*.png"}, QDir::Files, QDir::Name);
+        QStringList files =
+            QDir(tempDir.path()).entryList({name + "-*.png"}, QDir::Files, QDir::Name);
         for (const QString& f : files)
             out.append(QImage(tempDir.path() + "/" + f));
         return out;
@@ -66,6 +72,28 @@ class PrintTest : public DrillWindowTest {
                 if (qGray(page.pixel(x, y)) < 200)
                     ++inked;
         return double(inked) / (page.width() * page.height());
+    }
+
+    // The share of the dark pixels of `page` that have nothing dark within a
+    // pixel of the same place in `other`: near 0 when both show the same, at
+    // any antialiasing; far from it when anything is missing or moved.
+    static double inkMissingFrom(const QImage& page, const QImage& other) {
+        if (page.size() != other.size())
+            return 1;
+        long dark = 0, missing = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                if (qGray(page.pixel(x, y)) >= 128)
+                    continue;
+                ++dark;
+                bool near = false;
+                for (int dy = -1; dy <= 1 && !near; ++dy)
+                    for (int dx = -1; dx <= 1 && !near; ++dx)
+                        near =
+                            other.valid(x + dx, y + dy) && qGray(other.pixel(x + dx, y + dy)) < 192;
+                missing += near ? 0 : 1;
+            }
+        return dark ? double(missing) / dark : 0;
     }
 };
 
@@ -140,16 +168,90 @@ TEST_F(PrintTest, PrintCommandShowsThePrintDialogFirst) {
     EXPECT_FALSE(QFile::exists(pdf));
 
     // Confirmed: the worksheet is printed to the file chosen in the dialog.
+    // The dialog offers the machine's default printer first, when there is
+    // one; the file is the last entry of its printer list.
     withModal([print] { print->trigger(); },
               [&pdf](QWidget* modal) {
+                  auto* printers = modal->findChild<QComboBox*>("printers");
                   auto* file = modal->findChild<QLineEdit*>("filename");
-                  ASSERT_NE(file, nullptr);
+                  ASSERT_TRUE(printers && file);
+                  printers->setCurrentIndex(printers->count() - 1);
+                  ASSERT_TRUE(file->isEnabled());
                   file->setText(pdf);
                   static_cast<QDialog*>(modal)->accept();
               });
     EXPECT_EQ(pages(pdf).size(), 2);
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the busy cursor is gone
+}
+
+// Needs a print queue that writes PDF files (CUPS with a cups-pdf queue):
+// TABULON_PRINT_QUEUE names it, TABULON_PRINT_OUTPUT is the folder it writes
+// into and TABULON_PRINT_SPOOL the scheduler's folder, which keeps the
+// documents it is sent. tools/print-check.sh sets them up, runs this test and
+// removes them. The print system turns the text into pictures of glyphs
+// (PDF to PostScript to PDF), so the text is read on the document the
+// program sent, and each printed page must show what that page shows.
+TEST_F(PrintTest, PrintCommandPrintsThroughThePrintSystemToTheChosenQueue) {
+    const QString queue = qEnvironmentVariable("TABULON_PRINT_QUEUE");
+    const QString output = qEnvironmentVariable("TABULON_PRINT_OUTPUT");
+    const QString spool = qEnvironmentVariable("TABULON_PRINT_SPOOL");
+    if (queue.isEmpty() || output.isEmpty() || spool.isEmpty())
+        GTEST_SKIP() << "no print queue set up (tools/print-check.sh)";
+    solveThreeUnknowns();
+    QAction* print = frmMain->findChild<QAction*>("mnuPrint");
+    ASSERT_NE(print, nullptr);
+    withModal([print] { print->trigger(); },
+              [&queue](QWidget* modal) {
+                  auto* printers = modal->findChild<QComboBox*>("printers");
+                  ASSERT_NE(printers, nullptr);
+                  const int index = printers->findText(queue);
+                  if (index < 0)
+                      static_cast<QDialog*>(modal)->reject();
+                  ASSERT_GE(index, 0) << "the print dialog does not offer " << queue.toStdString();
+                  printers->setCurrentIndex(index);
+                  static_cast<QDialog*>(modal)->accept();
+              });
+    EXPECT_TRUE(ui.messages().empty());
+    ASSERT_EQ(frmPrintS->printer().printerName(), queue);
+    ASSERT_EQ(frmPrintS->printer().outputFormat(), QPrinter::NativeFormat);
+
+    // The spooler is done when the queue holds no job; then its PDF is there.
+    QString pdf;
+    for (int i = 0; i < 1200 && pdf.isEmpty(); ++i) {
+        QProcess lpstat;
+        lpstat.start("lpstat", {"-o", queue});
+        lpstat.waitForFinished(10000);
+        const QStringList written = QDir(output).entryList({"*.pdf"}, QDir::Files);
+        if (lpstat.readAllStandardOutput().trimmed().isEmpty() && !written.isEmpty())
+            pdf = output + "/" + written.first();
+        else
+            QTest::qWait(100);
+    }
+    ASSERT_FALSE(pdf.isEmpty()) << "the print queue wrote no PDF into " << output.toStdString();
+    const QStringList sent = QDir(spool).entryList({"d*-001"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(sent.size(), 1) << "the scheduler holds no document, or more than one";
+    const QString document = spool + "/" + sent.first();
+
+    const QString text = run("pdftotext", {"-layout", document, "-"});
+    for (const char* header : {"【Page1】", "【Page2】"})
+        EXPECT_TRUE(text.contains(
+            QRegularExpression(QStringLiteral("\\d{4}\\.\\d\\d\\.\\d\\d \\d?\\d:\\d\\d ") +
+                               QString::fromUtf8(header))))
+            << text.toStdString();
+    EXPECT_TRUE(text.contains("つぎの連立方程式を解きなさい")) << text.toStdString();
+
+    const QList<QImage> printed = pages(pdf, "printed");
+    const QList<QImage> wanted = pages(document, "sent");
+    ASSERT_EQ(printed.size(), 2);
+    ASSERT_EQ(wanted.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_GT(inkShare(printed[i]), 0.002) << "page " << i + 1;
+        EXPECT_LT(inkMissingFrom(wanted[i], printed[i]), 0.02) << "page " << i + 1;
+        EXPECT_LT(inkMissingFrom(printed[i], wanted[i]), 0.02) << "page " << i + 1;
+    }
+    // The comparison tells the pages apart.
+    EXPECT_GT(inkMissingFrom(wanted[0], printed[1]), 0.2);
 }
 
 TEST_F(PrintTest, PrintSettingsFromTheMenuFollowTheUpDowns) {
