@@ -19,6 +19,36 @@ std::string drillCaption() {
     return caption;
 }
 
+std::string hintTooFewPicturesText(int needed, int left) {
+    return "あと" + std::to_string(needed) + "回の操作が要りますが、書ける図は残り" +
+           std::to_string(left) + "つです。訂正で前の式に戻すか、次の問題に進みましょう";
+}
+
+namespace {
+
+// Counts the hint and shows its words.
+void sayHint(const std::string& text) {
+    ++drillState.hintCount;
+    drillState.caption = drillCaption();
+    notifyDrillChanged();
+    sheet::say(text);
+    notifyDrillChanged();
+}
+
+}  // namespace
+
+void specialChoiceHint() {
+    if (!drillState.questionReady)
+        return;
+    HintMatrix m;
+    HintPlan plan;
+    if (readHintMatrix(equationList, drillState.curStep, m))
+        plan = planHint(m);
+    sayHint(plan.state == HintState::ZeroRow
+                ? hintStateText(plan)
+                : std::string("係数がすべて0の行があります。解はいくつありますか"));
+}
+
 void hintClick() {
     if (!drillState.questionReady)
         return;
@@ -27,14 +57,19 @@ void hintClick() {
         notifyDrillChanged();
         return;
     }
+    const int left = worksheetLayout.imageCount - drillState.curStep;
     HintMatrix m;
     HintPlan plan;
     if (!readHintMatrix(equationList, drillState.curStep, m))
         plan.state = HintState::NotMatrixForm;
-    else
+    else if (left > 0)
         plan = planHint(m);
 
     std::string text = hintStateText(plan);
+    if (plan.state == HintState::Plan && left <= 0)
+        text = kHintNoPictureLeft;
+    else if (plan.state == HintState::Plan && static_cast<int>(plan.ops.size()) > left)
+        text = hintTooFewPicturesText(static_cast<int>(plan.ops.size()), left);
     if (text.empty()) {
         const HintOp& next = plan.ops.front();
         const std::string operation = hintOperationText(next);
@@ -49,9 +84,5 @@ void hintClick() {
         drillState.hintStep = 0;
         drillState.hintOperation.clear();
     }
-    ++drillState.hintCount;
-    drillState.caption = drillCaption();
-    notifyDrillChanged();
-    sheet::say(text);
-    notifyDrillChanged();
+    sayHint(text);
 }

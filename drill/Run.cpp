@@ -8,6 +8,7 @@
 #include "arith/NumberText.h"
 #include "drill/DrillState.h"
 #include "drill/Entry.h"
+#include "drill/ExactRank.h"
 #include "drill/WorksheetOps.h"
 #include "platform/Paths.h"
 #include "platform/UiPort.h"
@@ -109,7 +110,9 @@ std::vector<EquationRow> buildAnswerBlock() {
 
 int solvedTest() {
     const int n = drillState.unknownCount;
+    std::vector<std::vector<RankValue>> rows;
     int equal = 0;
+    bool zeroRow = false;
     for (int r = 0; r < n; ++r) {
         const EquationRow& row = equationList.rows[equationList.index(drillState.curStep, r)];
         int zeros = 0;
@@ -120,17 +123,28 @@ int solvedTest() {
             if (equalValues(v, j == r ? One : Zero))
                 ++equal;
         }
+        // The constant: the term after the equals sign.
+        Fraction constant = row.terms[n + 1];
+        for (int i = 0; i + 1 < row.count && i + 1 < kTermsPerRow; ++i)
+            if (row.terms[i].kind == '=') {
+                constant = row.terms[i + 1];
+                break;
+            }
         if (zeros == n) {
-            // The constant: the term after the equals sign.
-            Fraction constant = row.terms[n + 1];
-            for (int i = 0; i + 1 < row.count && i + 1 < kTermsPerRow; ++i)
-                if (row.terms[i].kind == '=') {
-                    constant = row.terms[i + 1];
-                    break;
-                }
-            return constant.numerator == 0 ? -1 : -2;
+            if (constant.numerator != 0)
+                return -2;  // 0 = c anywhere: no solution
+            zeroRow = true;
+        }
+        rows.emplace_back();
+        for (int j = 0; j <= n; ++j) {
+            const Fraction& v = j < n ? row.terms[j] : constant;
+            rows.back().push_back({v.numerator, v.denominator});
         }
     }
+    // A row 0 = 0 says "infinitely many" only when the rows do not contradict
+    // each other; otherwise the contradiction is still to be shown.
+    if (zeroRow && exactRank(rows, n) == exactRank(rows, n + 1))
+        return -1;
     return equal;
 }
 

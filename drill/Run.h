@@ -5,9 +5,10 @@
 
 // 実行: btnJikkou and Enter.
 void btnJikkouClick();
-// solvedCode of step curStep: -1 or -2 when the first all-zero row of
-// coefficients has a zero or non-zero constant, else the number of
-// coefficients equal to the identity's.
+// solvedCode of step curStep, judged from all its rows: -2 when a row reads
+// 0 = c with c not zero; -1 when a row reads 0 = 0 and the rows do not
+// contradict each other (the coefficients have the rank of the whole rows,
+// computed exactly); else the number of coefficients equal to the identity's.
 int solvedTest();
 // Asks the special-solution choice until it is right, then shows the answer.
 void judgeSpecial();

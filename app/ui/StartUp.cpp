@@ -13,6 +13,7 @@
 #include "arith/ui/TfrmSentaku.h"
 #include "drill/Drill.h"
 #include "drill/DrillState.h"
+#include "drill/Hint.h"
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
@@ -65,6 +66,7 @@ int chooseSpecialSolution() {
         QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     }
     frmSentaku->placement = sentakuPlacement;
+    frmSentaku->hintRequested = specialChoiceHint;
     return runSentaku();
 }
 

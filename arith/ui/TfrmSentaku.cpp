@@ -59,6 +59,13 @@ void TfrmSentaku::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // The drill's F2 cannot reach the menu while this window is modal.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (hintRequested)
+            hintRequested();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

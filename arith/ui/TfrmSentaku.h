@@ -22,6 +22,8 @@ class TfrmSentaku : public QDialog {
     // frame's size (the drill's placement rule, wired at start-up); unset,
     // or nullopt, leaves the window where it is.
     std::function<std::optional<QPoint>(QSize frame)> placement;
+    // F2: the hint for the choice (wired at start-up); unset, F2 does nothing.
+    std::function<void()> hintRequested;
 
     QLineEdit* Edit1;
     QPushButton* btnMusu;

@@ -37,4 +37,16 @@ void BM_HintPlan4UnknownsDependent(benchmark::State& state) {
 }
 BENCHMARK(BM_HintPlan4UnknownsDependent);
 
+// Two-digit entries: constants outgrow the number panel on most roads, so
+// the search weighs split steps and other pivots.
+void BM_HintPlan4UnknownsTwoDigits(benchmark::State& state) {
+    const HintMatrix m = matrix(
+        {{22, -8, 2, 35, -55}, {-5, -44, 40, -38, -43}, {60, 12, 3, 11, 10}, {-7, 28, -1, 5, 28}});
+    for (auto _ : state) {
+        HintPlan plan = planHint(m);
+        benchmark::DoNotOptimize(plan);
+    }
+}
+BENCHMARK(BM_HintPlan4UnknownsTwoDigits);
+
 }  // namespace

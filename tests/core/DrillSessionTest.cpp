@@ -271,6 +271,27 @@ std::vector<Session> sessions() {
          .messages = {"$DIR/blank.SIM:問題が不正です"},
          .phase = 1,
          .opLabel = "第1行"});
+    // A zero row decides only what it shows: beside rows that contradict
+    // each other, 0 = 0 is not "infinitely many", at set-up or after a run;
+    // a row 0 = c below it decides "no solution" at once.
+    add({.name = "ZeroRowBesideAContradictionAtSetUpIsNotSolved",
+         .question = "2x-2y+0z=-2;0x+0y+0z=0;4x-4y+0z=-6",
+         .matrix = "2 -2 0 -2 / 0 0 0 0 / 4 -4 0 -6"});
+    add({.name = "ZeroRowBesideAContradictionAfterARunIsNotSolved",
+         .question = "x+y+z=1;2x+2y+2z=2;x+y+z=3",
+         .events = "r2 - r1 * 2 run",
+         .step = 3,
+         .opLabel = "第2行－第1行×2",
+         .matrix = "1 1 1 1 / 0 0 0 0 / 1 1 1 3"});
+    add({.name = "ContradictionShownAfterAZeroRowIsNoSolution",
+         .question = "x+y+z=1;2x+2y+2z=2;x+y+z=3",
+         .events = "r2 - r1 * 2 run r3 - r1 run",
+         .messages = {""},
+         .step = 5,
+         .opLabel = "第3行－第1行",
+         .matrix = "",
+         .solved = true,
+         .record = "1"});
     return all;
 }
 

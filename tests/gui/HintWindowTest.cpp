@@ -1,9 +1,13 @@
 // The hint on the worksheet: F2 names the goal, then the operation, through
 // the UI port, and the caption counts the hints. Nothing is composed or run.
+// In the special-solution choice, F2 asks about the row that decides.
 
 #include <QLabel>
 
 #include "DrillWindowTest.h"
+#include "arith/ui/TfrmSentaku.h"
+#include "drill/Entry.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 
@@ -15,7 +19,7 @@ TEST_F(HintWindowTest, F2TwiceNamesTheGoalThenTheOperation) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : frmMain;
     QTest::keyClick(target, Qt::Key_F2);
     QTest::keyClick(target, Qt::Key_F2);
-    EXPECT_EQ(ui.messages(), (std::vector<std::string>{"第2行の第1列を０にしましょう",
+    EXPECT_EQ(ui.messages(), (std::vector<std::string>{"第2行の第1列を0にしましょう",
                                                        "第2行から第1行の2倍をひいてみましょう"}));
     auto* caption = frmPage->findChild<QLabel*>("lblCaption");
     ASSERT_NE(caption, nullptr);
@@ -30,6 +34,57 @@ TEST_F(HintWindowTest, F2TwiceNamesTheGoalThenTheOperation) {
     ui.answers.push_back(Answer::Yes);
     frmMain->findChild<QAction*>("mnuNext")->trigger();
     EXPECT_FALSE(caption->text().contains(QStringLiteral("ヒント")))
+        << caption->text().toStdString();
+}
+
+// Messages go to the scripted port; the special-solution choice is the
+// program's own window, as wired at start-up.
+class RealChoice final : public UiPort {
+  public:
+    explicit RealChoice(ScriptedUi& s) : scripted(s) { setUi(this); }
+    ~RealChoice() override { setUi(&scripted); }
+    void showMessage(const std::string& text) override { scripted.showMessage(text); }
+    bool askYesNo(const std::string& c, const std::string& t) override {
+        return scripted.askYesNo(c, t);
+    }
+    Answer askYesNoCancel(const std::string& c, const std::string& t) override {
+        return scripted.askYesNoCancel(c, t);
+    }
+    Answer askAbortRetryIgnore(const std::string& c, const std::string& t) override {
+        return scripted.askAbortRetryIgnore(c, t);
+    }
+    int chooseSpecialSolution() override { return qtUi().chooseSpecialSolution(); }
+    void terminate(int status) override { scripted.terminate(status); }
+
+  private:
+    ScriptedUi& scripted;
+};
+
+TEST_F(HintWindowTest, F2InTheSpecialChoiceAsksAboutTheZeroRow) {
+    enterDrill({"x+2y=3;2x+4y=6"});
+    ui.clear();
+    RealChoice port(ui);
+    // 第2行－第1行×2 gives 0 = 0: the choice opens at once.
+    withModal(
+        [] {
+            btnGyouClick(2);
+            pressOperator(kOpSubtract);
+            btnGyouClick(1);
+            pressOperator(kOpMultiply);
+            typeNumber("2");
+            btnJikkouClick();
+        },
+        [](QWidget* modal) {
+            ASSERT_EQ(modal, frmSentaku);
+            QTest::keyClick(modal, Qt::Key_F2);
+            EXPECT_TRUE(modal->isVisible());
+            click(frmSentaku->btnMusu);
+        });
+    EXPECT_EQ(ui.messages(),
+              (std::vector<std::string>{"0 = 0 の行があります。解はいくつありますか"}));
+    auto* caption = frmPage->findChild<QLabel*>("lblCaption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_TRUE(caption->text().contains(QStringLiteral("ヒント1")))
         << caption->text().toStdString();
 }
 
