@@ -57,6 +57,8 @@ void hintClick() {
         notifyDrillChanged();
         return;
     }
+    // Every operation needs a picture of its own: with none left, no
+    // operation can be run, whatever the rows say.
     const int left = worksheetLayout.imageCount - drillState.curStep;
     HintMatrix m;
     HintPlan plan;
@@ -66,7 +68,7 @@ void hintClick() {
         plan = planHint(m);
 
     std::string text = hintStateText(plan);
-    if (plan.state == HintState::Plan && left <= 0)
+    if (left <= 0)
         text = kHintNoPictureLeft;
     else if (plan.state == HintState::Plan && static_cast<int>(plan.ops.size()) > left)
         text = hintTooFewPicturesText(static_cast<int>(plan.ops.size()), left);

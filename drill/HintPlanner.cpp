@@ -689,7 +689,7 @@ void candidateMoves(const Rows& m, bool makeOnes, std::vector<HintOp>& moves) {
             moves.push_back(swapRows(i, j, {i + 1, 1, -1}));
 }
 
-std::vector<HintOp> searchUnique(const Rows& start) {
+std::vector<HintOp> searchUnique(const Rows& start, const Target& t) {
     const int n = start.n;
     const int width = n <= 2 ? 12 : n == 3 ? 10 : 4;
     const bool makeOnes = n <= 3;
@@ -707,10 +707,15 @@ std::vector<HintOp> searchUnique(const Rows& start) {
         for (int i = 1; i <= c.swaps; ++i)
             key.lateness += key.cost - i;
         if (key < bestKey) {
-            bestKey = key;
-            best = node.ops;
+            // Kept only when its constants can be written on the panel.
+            std::vector<HintOp> plan = node.ops, written;
             const Completion full = complete(node.m, true);
-            best.insert(best.end(), full.ops.begin(), full.ops.end());
+            plan.insert(plan.end(), full.ops.begin(), full.ops.end());
+            Score score;
+            if (panelForm(plan, written) && check(start, t, written, score)) {
+                bestKey = key;
+                best = std::move(plan);
+            }
         }
         return key;
     };
@@ -720,7 +725,10 @@ std::vector<HintOp> searchUnique(const Rows& start) {
     consider(root);
     std::vector<Node> frontier{root};
     std::vector<HintOp> moves;
-    for (int depth = 1; !frontier.empty() && depth < bestKey.cost; ++depth) {
+    // Plain Gauss–Jordan needs at most n² + n - 1 operations (n - 1 swaps):
+    // no search for a way needs to look further.
+    const int deepest = n * n + n;
+    for (int depth = 1; !frontier.empty() && depth < std::min(bestKey.cost, deepest); ++depth) {
         std::vector<Node> children;
         for (const Node& node : frontier) {
             candidateMoves(node.m, makeOnes, moves);
@@ -743,7 +751,8 @@ std::vector<HintOp> searchUnique(const Rows& start) {
                          [](const Node& a, const Node& b) { return a.key < b.key; });
         frontier.clear();
         for (Node& child : children) {
-            if (static_cast<int>(frontier.size()) >= width || child.key.cost > bestKey.cost + 1)
+            if (static_cast<int>(frontier.size()) >= width ||
+                (bestKey.cost < deepest && child.key.cost > bestKey.cost + 1))
                 break;
             bool seen = false;
             for (const Node& kept : frontier)
@@ -867,11 +876,18 @@ std::vector<HintOp> searchSpecial(const Rows& start, const Target& t) {
                 Score score;
                 if (!panelForm(raw, plan) || !check(start, t, plan, score))
                     continue;
-                // Among equals, the lowest row becomes the zero row, as
-                // elimination works downwards.
-                const bool lower =
-                    !best.empty() && !(bestScore < score) && plan.back().row1 > best.back().row1;
-                if (score < bestScore || lower) {
+                // Among equals: every operation on the row that becomes zero
+                // (the goal names the row the operations change), and that
+                // row the lowest, as elimination works downwards.
+                auto elsewhere = [](const std::vector<HintOp>& ops) {
+                    return std::count_if(ops.begin(), ops.end(), [&](const HintOp& op) {
+                        return op.row1 != ops.back().row1;
+                    });
+                };
+                const bool better = !best.empty() && !(bestScore < score) &&
+                                    std::make_pair(elsewhere(plan), -plan.back().row1) <
+                                        std::make_pair(elsewhere(best), -best.back().row1);
+                if (score < bestScore || better) {
                     bestScore = score;
                     best = plan;
                 }
@@ -947,7 +963,7 @@ HintPlan planHint(const HintMatrix& hm) {
         return plan;
 
     std::vector<std::vector<HintOp>> candidates;
-    candidates.push_back(t.singular ? searchSpecial(m, t) : searchUnique(m));
+    candidates.push_back(t.singular ? searchSpecial(m, t) : searchUnique(m, t));
     {
         std::vector<HintOp> raw;
         if (plainGaussJordan(m, t, raw))

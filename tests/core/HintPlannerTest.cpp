@@ -744,6 +744,18 @@ const HintStateCase kHintStateCases[] = {
      {{1, 0, 4}, {0, 1, -2}},
      HintState::Solved,
      "答えの形になっています。実行して確かめましょう"},
+    // ÷ 10007 (a prime) cannot be typed nor made of factors that can.
+    {"BeyondThePanel",
+     {{1, 0, 1}, {0, 10007, 1}},
+     HintState::Plan,
+     "数の入力パネルで打てる数（分子も分母も4桁まで）では、ここから先の手順が見つかりません。"
+     "訂正で前の式に戻してみましょう"},
+    // 0 = 0 beside rows that contradict each other decides nothing: the
+    // row 0 = c decides, wherever it stands.
+    {"ContradictionBelowAZeroRow",
+     {{1, 2, 3, 1}, {0, 0, 0, 0}, {0, 0, 0, -5}},
+     HintState::ZeroRow,
+     "0 = -5 の行があります。解はいくつありますか"},
 };
 
 INSTANTIATE_TEST_SUITE_P(States, HintStateTest, ::testing::ValuesIn(kHintStateCases),
