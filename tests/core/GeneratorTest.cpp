@@ -247,9 +247,11 @@ class GeneratorTest : public DrillTest, public ::testing::WithParamInterface<Gen
             for (std::size_t r = 0; r < n; ++r) {
                 const EquationRow& row =
                     equationList.rows[equationList.index(step + 1, static_cast<int>(r))];
-                for (std::size_t j = 0; j <= n + 1; ++j)
-                    if (j != n)
+                for (std::size_t j = 0; j <= n + 1; ++j) {
+                    if (j != n) {  // term n is the equals sign
                         EXPECT_TRUE(fits(row.terms[j], c.level)) << where << " step " << step + 1;
+                    }
+                }
             }
         }
         // Nothing was refused or said; a special answer was asked for once.
