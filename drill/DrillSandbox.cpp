@@ -5,8 +5,9 @@
 #include "arith/Keypad.h"
 #include "drill/Drill.h"
 
-DrillSandbox::DrillSandbox(const WorksheetLayout& layout, const QuestionBank& bank)
+DrillSandbox::DrillSandbox(WorksheetLayout layout, QuestionBank bank)
     : ui_(ui()), observer_(drillObserver()) {
+    // Taken by value: the drill's own layout and bank may be the ones given.
     setDrillObserver(nullptr);
     drill_ = std::exchange(drillState, DrillState{});
     entry_ = std::exchange(entryState, EntryState{});
@@ -15,11 +16,12 @@ DrillSandbox::DrillSandbox(const WorksheetLayout& layout, const QuestionBank& ba
     setUpScratchRow(equationList);
     pictures_ = std::move(worksheetPictures);
     worksheetPictures = WorksheetPictures{};
-    layout_ = std::exchange(worksheetLayout, layout);
-    worksheetPictures.resize(layout.imageCount);
+    const int imageCount = layout.imageCount;
+    layout_ = std::exchange(worksheetLayout, std::move(layout));
+    worksheetPictures.resize(imageCount);
     numbers_ = std::exchange(numberState, NumberState{});
     keypad_ = keypadValue;
-    bank_ = std::exchange(questionBank, bank);
+    bank_ = std::exchange(questionBank, std::move(bank));
     setUi(this);
 }
 
@@ -41,22 +43,22 @@ int DrillSandbox::chooseSpecialSolution() {
     return drillState.solvedCode == -2 ? kChoiceNoSolution : kChoiceInfinitely;
 }
 
-bool DrillSandbox::setUp(int unit, int number) {
+DrillSandbox::SetUp DrillSandbox::setUp(int unit, int number) {
     drillState.curUnit = unit;
     drillState.curQues[unit] = number;
     // Judged before the pictures are drawn: a question solved at set-up
     // would be recorded as solved.
     if (!loadQuestion(unit, number))
-        return false;
+        return SetUp::Invalid;
     drillState.solvedCode = solvedTest();
     if (questionSolved())
-        return false;
+        return SetUp::AlreadySolved;
     if (!startQuestion(false))
-        return false;
+        return SetUp::Invalid;
     // No unit is current while the plan runs, so the drill records nothing
     // when the question is solved.
     drillState.curUnit = 0;
-    return true;
+    return SetUp::Ready;
 }
 
 namespace {

@@ -19,17 +19,17 @@
 
 class DrillSandbox final : public UiPort {
   public:
-    // The worksheet laid out as for a screen of the given size with the drill
-    // panel of the given width; the question tables are `bank`'s.
-    DrillSandbox(const WorksheetLayout& layout, const QuestionBank& bank);
+    // The worksheet laid out as `layout`; the question tables are `bank`'s.
+    DrillSandbox(WorksheetLayout layout, QuestionBank bank);
     ~DrillSandbox() override;
     DrillSandbox(const DrillSandbox&) = delete;
     DrillSandbox& operator=(const DrillSandbox&) = delete;
 
-    // Sets up question `number` of `unit` as the drill does. Returns false
-    // when it does not set up or is already solved at set-up (nothing is
-    // then recorded or drawn as an answer).
-    bool setUp(int unit, int number);
+    // Sets up question `number` of `unit` as the drill does. A question
+    // that does not set up, or is already solved at set-up, is left there
+    // (nothing is recorded or drawn as an answer).
+    enum class SetUp { Ready, Invalid, AlreadySolved };
+    SetUp setUp(int unit, int number);
     // Composes one operation of the hint's plan on the drill panel (row
     // buttons, operators, the number panel) and runs it with 実行. Returns
     // whether the drill accepted it without a word.

@@ -50,7 +50,7 @@ std::string drillLineProblem(const std::string& line, const GeneratorOptions& op
     bank.quesLine[1][1] = line;
     bank.unitTotal = 1;
     DrillSandbox sandbox(computeWorksheetLayout(800, 600, kNarrowPanelWidth), bank);
-    if (!sandbox.setUp(1, 1))
+    if (sandbox.setUp(1, 1) != DrillSandbox::SetUp::Ready)
         return "ドリルで問題になりません";
     if (drillState.unknownCount != options.unknowns)
         return "式の数が違います";
