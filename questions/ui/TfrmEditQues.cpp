@@ -83,9 +83,9 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnSakusei = new QPushButton(QStringLiteral("問題を作る..."), this);
+    btnSakusei = new QPushButton(QStringLiteral("問題を作る(&M)..."), this);
     btnSakusei->setObjectName(QStringLiteral("btnSakusei"));
-    btnKaitou = new QPushButton(QStringLiteral("模範解答を印刷..."), this);
+    btnKaitou = new QPushButton(QStringLiteral("模範解答を印刷(&A)..."), this);
     btnKaitou->setObjectName(QStringLiteral("btnKaitou"));
     connect(btnSakusei, &QPushButton::clicked, this, &TfrmEditQues::btnSakuseiClick);
     connect(btnKaitou, &QPushButton::clicked, this, &TfrmEditQues::btnKaitouClick);

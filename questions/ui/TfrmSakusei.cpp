@@ -85,15 +85,15 @@ TfrmSakusei::TfrmSakusei(QWidget* parent) : QDialog(parent) {
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
 
     auto* controls = new QGridLayout;
-    controls->addWidget(label("単元", this, cmbTangen), 0, 0);
+    controls->addWidget(label("単元(&U)", this, cmbTangen), 0, 0);
     controls->addWidget(cmbTangen, 0, 1, 1, 3);
-    controls->addWidget(label("未知数の数", this, cmbGensu), 0, 4);
+    controls->addWidget(label("未知数の数(&N)", this, cmbGensu), 0, 4);
     controls->addWidget(cmbGensu, 0, 5);
-    controls->addWidget(label("解の種類", this, cmbShurui), 1, 0);
+    controls->addWidget(label("解の種類(&K)", this, cmbShurui), 1, 0);
     controls->addWidget(cmbShurui, 1, 1);
-    controls->addWidget(label("問題の数", this, updKazu), 1, 2);
+    controls->addWidget(label("問題の数(&C)", this, updKazu), 1, 2);
     controls->addWidget(updKazu, 1, 3);
-    controls->addWidget(label("むずかしさ", this, cmbLevel), 1, 4);
+    controls->addWidget(label("むずかしさ(&L)", this, cmbLevel), 1, 4);
     controls->addWidget(cmbLevel, 1, 5);
     controls->setColumnStretch(1, 1);
 
@@ -114,7 +114,7 @@ TfrmSakusei::TfrmSakusei(QWidget* parent) : QDialog(parent) {
         previews->addWidget(preview, i / 2, (i % 2) * 2 + 1);
     }
 
-    btnRemake = new QPushButton(QStringLiteral("作り直す"), this);
+    btnRemake = new QPushButton(QStringLiteral("作り直す(&R)"), this);
     btnRemake->setObjectName(QStringLiteral("btnRemake"));
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
