@@ -87,10 +87,7 @@ std::vector<std::string> replaceUnitQuestions(const std::vector<std::string>& li
     if (!replaced) {
         for (int u = seen + 1; u <= unit; ++u) {
             out.push_back("<<単元" + std::to_string(u));
-            if (u == unit)
-                out.insert(out.end(), questions.begin(), questions.end());
-            else
-                out.push_back(questions.empty() ? std::string() : questions.front());
+            out.insert(out.end(), questions.begin(), questions.end());
             out.push_back(">>");
         }
     }

@@ -16,6 +16,7 @@
 #include "questions/Generator.h"
 #include "questions/QuestionEditor.h"
 #include "questions/QuestionLine.h"
+#include "questions/QuestionMaking.h"
 #include "tests/core/DrillTestSupport.h"
 #include "tests/support/ExactOracle.h"
 
@@ -306,5 +307,128 @@ TEST_P(GeneratorTest, EveryLineKeepsEveryPromise) {
 
 INSTANTIATE_TEST_SUITE_P(AllOptions, GeneratorTest, ::testing::ValuesIn(allCases()),
                          [](const auto& info) { return caseName(info.param); });
+
+}  // namespace
+
+// ---- the generator's own refusals and the maker's text ----------------------
+
+namespace {
+
+struct LineCase {
+    const char* name;
+    std::string line;
+    int unknowns;
+    Kind kind;
+    Level level;
+    bool accepted;
+};
+
+class GeneratorLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(GeneratorLineTest, OwnChecksAcceptOnlyWhatKeepsThePromises) {
+    const LineCase& c = GetParam();
+    GeneratorOptions o;
+    o.unknowns = c.unknowns;
+    o.kind = c.kind;
+    o.level = c.level;
+    const std::string why = generatorLineProblem(c.line, o);
+    EXPECT_EQ(why.empty(), c.accepted) << why;
+}
+
+const LineCase kLineCases[] = {
+    {"WholeSolution", "x+y=7;x-y=3", 2, Kind::Unique, Level::Normal, true},
+    {"HalfSolution", "x+y=1;x-y=0", 2, Kind::Unique, Level::Normal, false},
+    {"SolutionBeyondNine", "x+y=20;x-y=0", 2, Kind::Unique, Level::Normal, false},
+    {"WrongKind", "x+y=7;x-y=3", 2, Kind::Infinite, Level::Normal, false},
+    {"EasyCoefficientSix", "6x+y=7;x-y=0", 2, Kind::Unique, Level::Easy, false},
+    {"NormalFractionCoefficient", "1/2x+y=4;x-y=2", 2, Kind::Unique, Level::Normal, false},
+    {"HardFractionCoefficient", "1/2x+y=4;x-y=2", 2, Kind::Unique, Level::Hard, true},
+    {"TwoUnknownsWholeMultipleEasy", "x+2y=3;2x+4y=6", 2, Kind::Infinite, Level::Easy, true},
+    {"TwoUnknownsWholeMultipleNormal", "x+2y=3;2x+4y=6", 2, Kind::Infinite, Level::Normal, false},
+    {"TwoUnknownsThreeHalves", "2x+4y=6;3x+6y=9", 2, Kind::Infinite, Level::Normal, true},
+    {"ContradictionByProportionalRows", "x+y+z=3;x+2y+3z=6;2x+4y+6z=1", 3, Kind::NoSolution,
+     Level::Normal, false},
+    {"ContradictionBySum", "x+y+z=3;x+2y+3z=6;2x+3y+4z=1", 3, Kind::NoSolution, Level::Normal,
+     true},
+    {"BadCharacter", "x+y=7;x-y=3 ", 2, Kind::Unique, Level::Normal, false},
+    {"ThreeEquationsAskedTwo", "x+y+z=6;x-y+z=2;x+y-z=0", 2, Kind::Unique, Level::Normal, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, GeneratorLineTest, ::testing::ValuesIn(kLineCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SameCase {
+    const char* name;
+    std::string a, b;
+    bool same;
+};
+
+class SameEquationsTest : public ::testing::TestWithParam<SameCase> {};
+
+TEST_P(SameEquationsTest, RowSwapsAndMultiplesAreTheSameSystem) {
+    EXPECT_EQ(sameEquations(GetParam().a, GetParam().b), GetParam().same);
+}
+
+const SameCase kSameCases[] = {
+    {"Swapped", "x+y=7;x-y=3", "x-y=3;x+y=7", true},
+    {"RowMultiplied", "x+y=7;x-y=3", "2x+2y=14;-x+y=-3", true},
+    {"Decimal", "x+y=7;x-y=3", "0.5x+0.5y=3.5;x-y=3", true},
+    {"OtherConstant", "x+y=7;x-y=3", "x+y=7;x-y=1", false},
+    {"SameSolutionOtherRows", "x+y=7;x-y=3", "x+2y=9;x-y=3", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, SameEquationsTest, ::testing::ValuesIn(kSameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Options out of range give no questions; the drill refuses a line that is
+// solved at set-up.
+TEST(GeneratorEdges, OptionsOutOfRangeAndSolvedLines) {
+    for (const auto& [unknowns, count] : {std::pair{1, 5}, {5, 5}, {2, 0}, {2, 6}}) {
+        GeneratorOptions o;
+        o.unknowns = unknowns;
+        o.count = count;
+        EXPECT_TRUE(generateQuestions(o, 1).empty()) << unknowns << " " << count;
+    }
+    GeneratorOptions o;
+    EXPECT_FALSE(drillLineProblem("x=1;y=2", o).empty());
+    EXPECT_TRUE(drillLineProblem("x+y=7;x-y=3", o).empty());
+}
+
+// The maker's text: a unit's questions replaced, its name and the rest kept.
+struct ReplaceCase {
+    const char* name;
+    std::vector<std::string> text;
+    int unit;
+    std::vector<std::string> expected;
+};
+
+class ReplaceUnitTest : public ::testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceUnitTest, OnlyTheUnitsQuestionsChange) {
+    EXPECT_EQ(replaceUnitQuestions(GetParam().text, GetParam().unit, {"N1", "N2"}),
+              GetParam().expected);
+}
+
+const ReplaceCase kReplaceCases[] = {
+    {"Middle",
+     {"<<A", "a", ">>", "<<B", "b1", "b2", ">>", "<<C", "c", ">>"},
+     2,
+     {"<<A", "a", ">>", "<<B", "N1", "N2", ">>", "<<C", "c", ">>"}},
+    {"Last",
+     {"<<A", "a", ">>", "", "<<B", "b", ">>", ""},
+     2,
+     {"<<A", "a", ">>", "", "<<B", "N1", "N2", ">>", ""}},
+    {"UnitWithoutItsEnd",
+     {"<<A", "a", "<<B", "b", ">>"},
+     1,
+     {"<<A", "N1", "N2", ">>", "<<B", "b", ">>"}},
+    {"UnitTheTextLacks",
+     {"<<A", "a", ">>"},
+     3,
+     {"<<A", "a", ">>", "<<単元2", "N1", "N2", ">>", "<<単元3", "N1", "N2", ">>"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, ReplaceUnitTest, ::testing::ValuesIn(kReplaceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
