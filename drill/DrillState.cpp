@@ -25,6 +25,10 @@ void setDrillObserver(std::function<void()> o) {
     observer = std::move(o);
 }
 
+std::function<void()> drillObserver() {
+    return observer;
+}
+
 void notifyDrillChanged() {
     ++generation;
     if (observer)

@@ -92,6 +92,8 @@ bool questionSolved();
 // before it shows a message or asks something, so the windows repaint what has
 // been drawn before a modal box covers them. The observer must only read.
 void setDrillObserver(std::function<void()> observer);
+// The observer installed now (empty when none).
+std::function<void()> drillObserver();
 void notifyDrillChanged();
 // Raised on every notification.
 unsigned drillGeneration();

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QWidget;
 
 struct ShellHooks {
     // The frame's key preview: every key pressed while the frame or the
@@ -30,10 +31,14 @@ struct ShellHooks {
     std::function<void()> editQuestions;      // 問題を編集する(&E)
     std::function<void()> printWorksheet;     // 印刷する(&P)
     std::function<void()> showPrintSettings;  // 印刷の設定(&T)
-    std::function<void()> showRecords;        // 記録(&R)
-    std::function<void()> nextQuestion;       // 次の問題(&N)
-    std::function<void()> showVersion;        // バージョン(&V)
-    std::function<void()> showCalculator;     // 行列の学習: the calculator in its plain mode
+    // 模範解答を印刷(&A) in the drill and in the question editor: asks for a
+    // unit of the question text in use (the window asking is the argument)
+    // and prints its answer key.
+    std::function<void(QWidget* from)> printAnswerKey;
+    std::function<void()> showRecords;     // 記録(&R)
+    std::function<void()> nextQuestion;    // 次の問題(&N)
+    std::function<void()> showVersion;     // バージョン(&V)
+    std::function<void()> showCalculator;  // 行列の学習: the calculator in its plain mode
     // The step listing for a step of the worksheet (right mouse button).
     std::function<void(int step)> showStepListing;
 };

@@ -15,6 +15,8 @@
 #include "drill/DrillState.h"
 #include "drill/Hint.h"
 #include "drill/Keys.h"
+#include "drill/QuestionCheck.h"
+#include "drill/ui/AnswerKeyPrint.h"
 #include "drill/ui/QtDrillSync.h"
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
@@ -205,6 +207,8 @@ void runCalculator(bool solveByInverse) {
 // not exist yet. The children frmStart and frmPage are made by
 // TfrmMain::formShow.
 void createFrameWindows() {
+    // Questions made in the editor are kept only when the drill works them.
+    installQuestionVerifier();
     frmMain = new TfrmMain;  // the main form
     installHelpKey();
     watchDrill();
@@ -219,6 +223,14 @@ void createFrameWindows() {
         createHiddenWindows();
         if (frmPrintS)
             frmPrintS->printCommand();
+    };
+    shellHooks.printAnswerKey = [](QWidget* from) {
+        createHiddenWindows();
+        if (!frmPrintS)
+            return;
+        if (const std::optional<int> unit =
+                askAnswerKeyUnit(from, questionBank, drillState.curUnit))
+            frmPrintS->printAnswerKeyCommand(*unit);
     };
     shellHooks.showPrintSettings = [] {
         createHiddenWindows();
@@ -255,6 +267,10 @@ void createHiddenWindows() {
     frmMondai = new TfrmMondai(frmMain);
     frmPrintS = new TfrmPrintS(frmMain);
     frmEditQues = new TfrmEditQues(frmMain);
+    frmEditQues->printAnswerKey = [] {
+        if (shellHooks.printAnswerKey)
+            shellHooks.printAnswerKey(frmEditQues);
+    };
     frmKiroku = new TfrmKiroku(frmMain);
     frmDelete = new TfrmDelete(frmMain);
     frmDebug = new TfrmDebug(frmMain);

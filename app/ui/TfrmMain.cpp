@@ -156,6 +156,8 @@ void TfrmMain::buildMenu() {
     mnuFile->addSeparator();
     mnuPrint = addItem(mnuFile, "mnuPrint", QStringLiteral("印刷する(&P)"), this,
                        &TfrmMain::mnuPrintClick);
+    mnuAnswerKey = addItem(mnuFile, "mnuAnswerKey", QStringLiteral("模範解答を印刷(&A)..."), this,
+                           &TfrmMain::mnuAnswerKeyClick);
     mnuPrintSetting = addItem(mnuFile, "mnuPrintSetting", QStringLiteral("印刷の設定(&T)..."), this,
                               &TfrmMain::mnuPrintSettingClick);
     mnuFile->addSeparator();
@@ -379,6 +381,11 @@ void TfrmMain::mnuSaveAsClick() {
 void TfrmMain::mnuPrintClick() {
     if (shellHooks.printWorksheet)
         shellHooks.printWorksheet();
+}
+
+void TfrmMain::mnuAnswerKeyClick() {
+    if (shellHooks.printAnswerKey)
+        shellHooks.printAnswerKey(this);
 }
 
 void TfrmMain::mnuPrintSettingClick() {

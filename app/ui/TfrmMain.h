@@ -48,6 +48,7 @@ class TfrmMain : public QMainWindow {
     void mnuOpenClick();
     void mnuSaveAsClick();
     void mnuPrintClick();
+    void mnuAnswerKeyClick();  // 模範解答を印刷(&A)
     void mnuPrintSettingClick();
     void mnuCloseClick();
     void mnuEditRaverClick();
@@ -79,6 +80,7 @@ class TfrmMain : public QMainWindow {
     QAction* mnuOpen = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuAnswerKey = nullptr;
     QAction* mnuPrintSetting = nullptr;
     QAction* mnuClose = nullptr;
     QMenu* mnuEdit = nullptr;

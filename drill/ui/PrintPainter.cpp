@@ -8,16 +8,14 @@
 #include "drill/ui/TfrmPage.h"
 #include "picture/ui/PicturePainter.h"
 
-namespace {
-
 // The header line: "ＭＳ Ｐゴシック" at 12 points, at the printer's resolution.
-QFont headerFont() {
+QFont printHeaderFont() {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSize(12);
     return font;
 }
 
-std::tm toTm(const QDateTime& when) {
+std::tm printStamp(const QDateTime& when) {
     std::tm t{};
     const QDate d = when.date();
     const QTime c = when.time();
@@ -29,8 +27,6 @@ std::tm toTm(const QDateTime& when) {
     return t;
 }
 
-// Paints a picture of `screen` pixels into `rect` of the printer: the
-// description is drawn afresh at the printer's resolution.
 void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
                   const PrintRect& rect) {
     if (screen.width <= 0 || screen.height <= 0)
@@ -43,8 +39,6 @@ void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
     paintPicture(painter, picture, QSize(screen.width, screen.height), options);
     painter.restore();
 }
-
-}  // namespace
 
 PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
                             int* sheets) {
@@ -82,12 +76,12 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
         return PrintOutcome::Failed;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const std::tm stamp = toTm(when);
+    const std::tm stamp = printStamp(when);
     const Picture* answer[] = {&answerPictureX(), &answerPictureY()};
     for (const PrintedSheet& page : layout.sheets) {
         if (page.number > 1)
             printer.newPage();
-        painter.setFont(headerFont());
+        painter.setFont(printHeaderFont());
         painter.setPen(Qt::black);
         const PrintRect& h = page.header;
         painter.drawText(QRect(h.x, h.y, h.width, h.height), Qt::AlignRight | Qt::AlignBottom,

@@ -6,10 +6,14 @@
 // the printer's resolution.
 
 #include <QDateTime>
+#include <QFont>
+#include <ctime>
 
 #include "drill/PrintLayout.h"
 
+class QPainter;
 class QPrinter;
+struct Picture;
 
 // What a print job came to.
 enum class PrintOutcome {
@@ -22,3 +26,13 @@ enum class PrintOutcome {
 // header carries `when`. Returns the number of sheets in `sheets` when given.
 PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
                             int* sheets = nullptr);
+
+// The pieces a printed sheet is made of, shared with the answer key.
+// The header line's font: "ＭＳ Ｐゴシック" at 12 points, at the printer's resolution.
+QFont printHeaderFont();
+// The date and time of a header line.
+std::tm printStamp(const QDateTime& when);
+// Paints a picture of `screen` pixels into `rect` of the printer: the
+// description is drawn afresh at the printer's resolution.
+void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
+                  const PrintRect& rect);

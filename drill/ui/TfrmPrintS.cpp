@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "drill/DrillState.h"
+#include "drill/ui/AnswerKeyPrint.h"
 #include "drill/ui/PrintPainter.h"
 #include "picture/ui/QtAccessible.h"
 #include "platform/UiPort.h"
@@ -171,6 +173,27 @@ void TfrmPrintS::printCommand() {
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("印刷する式がありません");
+    } else if (outcome == PrintOutcome::Failed) {
+        const QString file = printer().outputFileName();
+        ui().showMessage(file.isEmpty() ? std::string("印刷できませんでした")
+                                        : file.toStdString() + " に書き込めません");
+    }
+}
+
+void TfrmPrintS::printAnswerKeyCommand(int unit) {
+    placePrintDialog();
+    if (printDialog()->exec() != QDialog::Accepted)
+        return;
+    PrintOutcome outcome;
+    {
+        BusyCursor busy;
+        const std::vector<AnswerKeyQuestion> key =
+            buildAnswerKey(questionBank, unit, worksheetLayout);
+        outcome = printAnswerKey(printer(), key, worksheetLayout, parameters(),
+                                 QDateTime::currentDateTime());
+    }
+    if (outcome == PrintOutcome::NothingToPrint) {
+        ui().showMessage("この単元には問題がありません");
     } else if (outcome == PrintOutcome::Failed) {
         const QString file = printer().outputFileName();
         ui().showMessage(file.isEmpty() ? std::string("印刷できませんでした")

@@ -29,6 +29,10 @@ class TfrmPrintS : public QDialog {
     // The print command: the print dialog, and when the student confirms,
     // the worksheet printed under a busy cursor. Cancelling prints nothing.
     void printCommand();
+    // 模範解答を印刷: the print dialog, and when the teacher confirms, the
+    // answer key of `unit` of the question text in use, worked on the
+    // worksheet's layout and printed with the two parameters set here.
+    void printAnswerKeyCommand(int unit);
 
     QLabel* Label3 = nullptr;
     QLineEdit* edtSample = nullptr;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -16,6 +17,8 @@
 #include "questions/QuestionBank.h"
 #include "questions/QuestionEditor.h"
 #include "questions/QuestionLine.h"
+#include "questions/QuestionMaking.h"
+#include "questions/ui/TfrmSakusei.h"
 
 QPointer<TfrmEditQues> frmEditQues;
 
@@ -80,8 +83,25 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnSakusei = new QPushButton(QStringLiteral("問題を作る(&M)..."), this);
+    btnSakusei->setObjectName(QStringLiteral("btnSakusei"));
+    btnKaitou = new QPushButton(QStringLiteral("模範解答を印刷(&A)..."), this);
+    btnKaitou->setObjectName(QStringLiteral("btnKaitou"));
+    connect(btnSakusei, &QPushButton::clicked, this, &TfrmEditQues::btnSakuseiClick);
+    connect(btnKaitou, &QPushButton::clicked, this, &TfrmEditQues::btnKaitouClick);
+    // The memo's own menu offers both as well.
+    memQues->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(memQues, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = memQues->createStandardContextMenu();
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("問題を作る(&M)..."), this, &TfrmEditQues::btnSakuseiClick);
+        menu->addAction(QStringLiteral("模範解答を印刷(&A)..."), this,
+                        &TfrmEditQues::btnKaitouClick);
+        menu->exec(memQues->mapToGlobal(at));
+        delete menu;
+    });
     // Enter in the memo makes a new line; no button is pressed by it.
-    for (QPushButton* b : {btnCompile, btnOk, btnCancel}) {
+    for (QPushButton* b : {btnSakusei, btnKaitou, btnCompile, btnOk, btnCancel}) {
         b->setAutoDefault(false);
         b->setMinimumHeight(30);
     }
@@ -104,6 +124,9 @@ TfrmEditQues::TfrmEditQues(QWidget* parent) : QDialog(parent) {
     side->addSpacing(8);
     side->addWidget(label("エラーの問題", this, lstErQues));
     side->addWidget(lstErQues, 1);
+    side->addSpacing(12);
+    side->addWidget(btnSakusei);
+    side->addWidget(btnKaitou);
     side->addSpacing(12);
     side->addWidget(btnCompile);
     side->addSpacing(12);
@@ -238,6 +261,46 @@ void TfrmEditQues::btnCompileClick() {
         memQues->setFocus();
     if (report.caretLine)
         caretToLineEnd(*report.caretLine);
+}
+
+void TfrmEditQues::replaceText(const std::vector<std::string>& lines) {
+    QString text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += q(lines[i]);
+    }
+    // One edit step, so that 元に戻す takes it back at once.
+    QTextCursor cursor(memQues->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+}
+
+void TfrmEditQues::btnSakuseiClick() {
+    if (!frmSakusei)
+        frmSakusei = new TfrmSakusei(this);
+    const int unit = unitAtLine(questionBank.lines, memQues->textCursor().blockNumber());
+    if (frmSakusei->showFor(questionBank.lines, std::min(unit, kMakingUnits)) != 1)
+        return;
+    const MakingOptions& made = frmSakusei->options();
+    replaceText(replaceUnitQuestions(questionBank.lines, made.unit, frmSakusei->questions()));
+    // The caret goes to the unit's line.
+    int seen = 0;
+    for (std::size_t i = 0; i < questionBank.lines.size(); ++i)
+        if (questionBank.lines[i].starts_with("<<") && ++seen == made.unit) {
+            caretToLineEnd(static_cast<int>(i));
+            break;
+        }
+    memQues->setFocus();
+}
+
+void TfrmEditQues::btnKaitouClick() {
+    if (editorState.quesModified && !editorState.checkPassed) {
+        ui().showMessage(kCheckFirstMessage);
+        return;
+    }
+    if (printAnswerKey)
+        printAnswerKey();
 }
 
 void TfrmEditQues::btnOkClick() {

@@ -27,12 +27,23 @@ class TfrmEditQues : public QDialog {
     // when cancelled. Tests replace it.
     std::function<std::optional<std::string>(const std::string& preset)> chooseSaveFile;
 
+    // 模範解答を印刷: asks for a unit and prints its answer key; installed by
+    // the program (the printing belongs to the drill's windows).
+    std::function<void()> printAnswerKey;
+
     void btnCompileClick();
+    // 問題を作る: frmSakusei for the unit at the caret; its OK puts the new
+    // questions in place of the unit's questions in the text.
+    void btnSakuseiClick();
+    // 模範解答を印刷 of the text in use: an edited text must pass the check first.
+    void btnKaitouClick();
     void btnOkClick();
     void btnCancelClick();
 
     QPlainTextEdit* memQues = nullptr;
     QPushButton* btnCompile = nullptr;
+    QPushButton* btnSakusei = nullptr;
+    QPushButton* btnKaitou = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
     QLineEdit* edtTangen = nullptr;
@@ -54,6 +65,8 @@ class TfrmEditQues : public QDialog {
     void showCp932Forms();
     // Puts the caret at the end of memo line `line` (0-based).
     void caretToLineEnd(int line);
+    // Puts `lines` in the memo as an edit of the teacher's.
+    void replaceText(const std::vector<std::string>& lines);
     bool filling_ = false;  // the memo is being filled, not edited
 };
 

@@ -16,9 +16,14 @@
 #include <QSpinBox>
 
 #include "DrillWindowTest.h"
+#include "drill/AnswerKey.h"
 #include "drill/DrillState.h"
+#include "drill/ui/AnswerKeyPrint.h"
 #include "drill/ui/PrintPainter.h"
 #include "drill/ui/TfrmPrintS.h"
+#include "questions/QuestionBank.h"
+#include "questions/QuestionLine.h"
+#include "tests/support/ExactOracle.h"
 
 namespace {
 
@@ -124,6 +129,114 @@ TEST_F(PrintTest, SolvedWorksheetOfNinePicturesPrintsOnTwoSheets) {
     EXPECT_TRUE(text.contains("つぎの連立方程式を解きなさい")) << text.toStdString();
     EXPECT_FALSE(QFile::exists(tempPath("temp.bmp")));
 }
+
+// The answer key of a unit of the shipped question file: each question on
+// sheets of its own under a header naming it, its pictures with their
+// narratives, and the answer, right, last.
+struct AnswerKeyCase {
+    const char* name;
+    int unit;
+    int sheets;  // the worksheet of a 1024 x 768 screen, A4
+    std::vector<const char*> narratives;
+};
+
+class AnswerKeyPrintTest : public PrintTest, public ::testing::WithParamInterface<AnswerKeyCase> {};
+
+// The answer of a question line as the key writes it, from exact elimination.
+std::string exactAnswer(const std::string& line) {
+    const std::optional<ParsedQuestion> q = parseQuestionAside(line);
+    if (!q)
+        return "?";
+    const std::size_t n = q->rows.size();
+    QMatrix m;
+    for (const EquationRow& row : q->rows) {
+        std::vector<Q> r;
+        for (std::size_t j = 0; j < n; ++j)
+            r.push_back(exactValue(row.terms[j]));
+        r.push_back(exactValue(row.terms[n + 1]));
+        m.push_back(r);
+    }
+    const QMatrix rref = reducedEchelon(m);
+    std::size_t rank = 0, rankAll = 0;
+    for (const auto& row : rref) {
+        bool coefficient = false, any = false;
+        for (std::size_t j = 0; j <= n; ++j)
+            if (row[j] != 0) {
+                any = true;
+                coefficient = coefficient || j < n;
+            }
+        rank += coefficient;
+        rankAll += any;
+    }
+    if (rank < rankAll)
+        return "解なし";
+    if (rank < n)
+        return "解は無数にある";
+    std::string out;
+    for (std::size_t r = 0; r < n; ++r)
+        out += (r ? ",  " : "") + std::string(1, kUnknownLetters[r]) + " = " + rref[r][n].get_str();
+    return out;
+}
+
+TEST_P(AnswerKeyPrintTest, EveryQuestionWithItsPicturesAndItsAnswer) {
+    const AnswerKeyCase& c = GetParam();
+    const std::filesystem::path shipped =
+        std::filesystem::path(TABULON_SOURCE_DIR) / "data" / "RAver.sim";
+    std::filesystem::copy_file(shipped, tempPath("RAver.sim").toStdString());
+    launchProgram();
+    click(frmStart->btnRenritsu);
+    const DrillState before = drillState;
+    const std::vector<AnswerKeyQuestion> key =
+        buildAnswerKey(questionBank, c.unit, worksheetLayout);
+    // The drill is where it was.
+    EXPECT_EQ(drillState.curStep, before.curStep);
+    EXPECT_EQ(drillState.starMarks, before.starMarks);
+    ASSERT_EQ(static_cast<int>(key.size()), questionBank.quesCount[c.unit]);
+
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = tempPath("key.pdf");
+    toPdf(printer, pdf);
+    int sheets = 0;
+    const QDateTime when(QDate(2026, 12, 8), QTime(10, 0));
+    ASSERT_EQ(printAnswerKey(printer, key, worksheetLayout, PrintParameters{}, when, &sheets),
+              PrintOutcome::Printed);
+    EXPECT_EQ(sheets, c.sheets);
+    EXPECT_EQ(pages(pdf).size(), c.sheets);
+    // The text of the sheets, every run of spaces (wide ones too) made one.
+    auto spaced = [](QString s) { return s.replace(QChar(0x3000), QChar(' ')).simplified(); };
+    const QString text = spaced(run("pdftotext", {"-layout", pdf, "-"}));
+    for (const AnswerKeyQuestion& q : key) {
+        EXPECT_TRUE(q.problem.empty()) << q.line << ": " << q.problem;
+        EXPECT_TRUE(text.contains(spaced(QString::fromStdString(q.header)))) << q.header;
+        EXPECT_EQ(q.answer, exactAnswer(q.line)) << q.line;
+        EXPECT_TRUE(text.contains(spaced(QString::fromStdString("答え　" + q.answer)))) << q.answer;
+    }
+    for (const char* narrative : c.narratives)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(narrative))) << narrative;
+    // The headers come in the order of the questions.
+    qsizetype at = 0;
+    for (const AnswerKeyQuestion& q : key) {
+        const qsizetype next = text.indexOf(spaced(QString::fromStdString(q.header)), at);
+        EXPECT_GE(next, at) << q.header;
+        at = next;
+    }
+}
+
+const AnswerKeyCase kAnswerKeyCases[] = {
+    {"ShippedUnit1",
+     1,
+     5,
+     {"1(1)つぎの連立方程式を解きなさい", "1(5)つぎの連立方程式を解きなさい", "係数の行列を作ると",
+      "第2行を-2で割ると", "第1行から第2行の4倍をひくと", "解が出ました"}},
+    {"ShippedUnit4",
+     4,
+     5,
+     {"4(3)つぎの連立方程式を解きなさい", "第2行から第1行の2倍をひくと", "【答】解は無数にある",
+      "【答】 解なし"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Shipped, AnswerKeyPrintTest, ::testing::ValuesIn(kAnswerKeyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrintTest, AnswerGroupIsPrintedBelowTheLastPictures) {
     solveThreeUnknowns();

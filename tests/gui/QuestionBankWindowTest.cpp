@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
+#include <QTextBlock>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,9 +18,11 @@
 #include "drill/DrillState.h"
 #include "questions/ProblemChoice.h"
 #include "questions/QuestionEditor.h"
+#include "questions/QuestionLine.h"
 #include "questions/ui/TfrmDebug.h"
 #include "questions/ui/TfrmEditQues.h"
 #include "questions/ui/TfrmMondai.h"
+#include "questions/ui/TfrmSakusei.h"
 
 namespace {
 
@@ -430,5 +434,118 @@ TEST_F(QuestionBankWindowTest, ASaveIntoAReadOnlyFolderFailsCleanly) {
     EXPECT_EQ(ui.texts(), (Lines{"ファイルを保存しますか？", target + " に保存できません"}));
     fs::permissions(locked.toStdString(), fs::perms::owner_all);
 }
+
+// ---- questions made to order ---------------------------------------------
+
+struct MakingCase {
+    const char* name;
+    int unit;
+    int unknowns;  // what the window suggests for the unit
+    int kind;      // cmbShurui: 0 one solution … 3 a mixture (suggested)
+    int level;     // cmbLevel: 0 やさしい, 1 ふつう, 2 むずかしい
+};
+
+class MakingWindowTest : public QuestionBankWindowTest,
+                         public ::testing::WithParamInterface<MakingCase> {};
+
+// 問題を作る → OK puts five new questions in place of the unit's, the name
+// and the other units kept; the check passes, OK takes the text over, and the
+// drill sets up the first new question.
+TEST_P(MakingWindowTest, MadeQuestionsReplaceTheUnitAndTheDrillSetsUpTheFirst) {
+    const MakingCase& c = GetParam();
+    start();
+    const Lines before = fileLines(kUnits);
+    std::vector<std::string> made;
+    // The window opened from the editor's modal loop.
+    auto handleSakusei = [&](QWidget* m) {
+        ASSERT_TRUE(m && m == frmSakusei.data());
+        // What the unit's place suggests.
+        EXPECT_EQ(frmSakusei->cmbTangen->currentIndex(), c.unit - 1);
+        EXPECT_EQ(frmSakusei->cmbGensu->currentIndex(), c.unknowns - 2);
+        EXPECT_EQ(frmSakusei->cmbShurui->currentIndex(), c.unit == 4 ? 3 : 0);
+        frmSakusei->cmbShurui->setCurrentIndex(c.kind);
+        frmSakusei->cmbLevel->setCurrentIndex(c.level);
+        frmSakusei->updKazu->setValue(5);
+        frmSakusei->setSeed(2026);
+        made = frmSakusei->questions();
+        EXPECT_EQ(made.size(), 5u);
+        for (TfrmSakuseiPreview* preview : frmSakusei->imgPreview) {
+            EXPECT_TRUE(preview->isVisible());
+            EXPECT_FALSE(preview->picture().empty());
+        }
+        // 作り直す draws others.
+        press(m, "btnRemake");
+        EXPECT_NE(frmSakusei->questions(), made);
+        frmSakusei->setSeed(2026);
+        EXPECT_EQ(frmSakusei->questions(), made);
+        // The window fits a screen of 800 x 600 with its frame.
+        EXPECT_LE(m->width(), 790);
+        EXPECT_LE(m->height(), 560);
+        press(m, "btnOK");
+    };
+    withModals(
+        [] { frmMain->mnuEditRaver->trigger(); },
+        {[&](QWidget* m) {
+             // The caret in the unit: the window opens on it.
+             int line = 0;
+             for (int seen = 0; line < static_cast<int>(before.size()); ++line)
+                 if (before[static_cast<std::size_t>(line)].starts_with("<<") && ++seen == c.unit)
+                     break;
+             frmEditQues->memQues->setTextCursor(
+                 QTextCursor(frmEditQues->memQues->document()->findBlockByNumber(line + 1)));
+             QTimer::singleShot(100, [&] { handleSakusei(QApplication::activeModalWidget()); });
+             press(m, "btnSakusei");
+             Lines after = splitLines(frmEditQues->memQues->toPlainText().toStdString());
+             while (!after.empty() && after.back().empty())
+                 after.pop_back();
+             // Only the unit's questions changed.
+             Lines expected;
+             int unit = 0;
+             bool inUnit = false;
+             for (const std::string& l : before) {
+                 if (inUnit && l != ">>")
+                     continue;
+                 inUnit = false;
+                 expected.push_back(l);
+                 if (l.starts_with("<<") && ++unit == c.unit) {
+                     expected.insert(expected.end(), made.begin(), made.end());
+                     inUnit = true;
+                 }
+             }
+             EXPECT_EQ(after, expected);
+             press(m, "btnCompile");
+             EXPECT_EQ(frmEditQues->edtResult->text(), "☆☆☆　構文チェック成功　☆☆☆");
+             press(m, "btnOk");
+         },
+         [](QWidget* m) {
+             EXPECT_EQ(m, frmMondai.data());
+             press(m, "btnOK");
+         }});
+    ASSERT_EQ(made.size(), 5u);
+    // The unit keeps its name.
+    std::vector<std::string> names;
+    for (const std::string& l : before)
+        if (l.starts_with("<<"))
+            names.push_back(l.substr(2));
+    EXPECT_EQ(questionBank.unitName[c.unit], names[static_cast<std::size_t>(c.unit - 1)]);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(questionBank.quesLine[c.unit][k], made[static_cast<std::size_t>(k - 1)]);
+    chooseQuestion(c.unit, 1);
+    ASSERT_TRUE(startQuestion(false));
+    EXPECT_EQ(drillState.lstExt, splitQuestionLine(made[0]));
+    EXPECT_EQ(drillState.unknownCount, c.unknowns);
+    EXPECT_FALSE(questionSolved());
+}
+
+const MakingCase kMakingCases[] = {
+    {"Unit1Easy", 1, 2, 0, 0},
+    {"Unit2Normal", 2, 3, 0, 1},
+    {"Unit3Hard", 3, 4, 0, 2},
+    {"Unit4MixedEasy", 4, 2, 3, 0},
+    {"Unit4NoSolutionNormal", 4, 2, 1, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Units, MakingWindowTest, ::testing::ValuesIn(kMakingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
