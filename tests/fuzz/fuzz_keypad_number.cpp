@@ -104,13 +104,56 @@ std::optional<std::string> keypadText(const Q& v) {
     return t + num;
 }
 
-void checkReader(const std::string& text, bool slash, FuzzUi& ui) {
+// What an input method's text means: the full-width digits, minus, slash and
+// point and the minus sign as their ASCII forms, without the spaces (ASCII,
+// tab, ideographic) around the number.
+std::string typedAsAscii(const std::string& text) {
+    static const std::pair<std::string, char> wide[] = {
+        {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'},
+        {"７", '7'}, {"８", '8'}, {"９", '9'}, {"－", '-'}, {"／", '/'}, {"．", '.'}, {"−", '-'}};
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        bool matched = false;
+        for (const auto& [form, ascii] : wide)
+            if (text.compare(i, form.size(), form) == 0) {
+                out += ascii;
+                i += form.size();
+                matched = true;
+                break;
+            }
+        if (!matched)
+            out += text[i++];
+    }
+    const std::string ideographic = "　";
+    auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+    while (!out.empty()) {
+        if (isSpace(out.front()))
+            out.erase(0, 1);
+        else if (out.compare(0, ideographic.size(), ideographic) == 0)
+            out.erase(0, ideographic.size());
+        else
+            break;
+    }
+    while (!out.empty()) {
+        if (isSpace(out.back()))
+            out.pop_back();
+        else if (out.size() >= ideographic.size() &&
+                 out.compare(out.size() - ideographic.size(), ideographic.size(), ideographic) == 0)
+            out.erase(out.size() - ideographic.size());
+        else
+            break;
+    }
+    return out;
+}
+
+void checkReader(const std::string& typed, bool slash, FuzzUi& ui) {
     const std::string mark = slash ? "/" : "分の";
+    const std::string text = typedAsAscii(typed);
     const Reading exact = readExactly(text, mark, !slash);
     ui.messages = 0;
-    const Fraction f = slash ? parseSlashNumber(text) : parseKeypadNumber(text);
-    const std::string what = (slash ? "cell text \"" : "keypad text \"") + text + "\"";
-    FUZZ_CHECK((slash ? slashTextValid(text) : keypadTextValid(text)) == exact.grammatical,
+    const Fraction f = slash ? parseSlashNumber(typed) : parseKeypadNumber(typed);
+    const std::string what = (slash ? "cell text \"" : "keypad text \"") + typed + "\"";
+    FUZZ_CHECK((slash ? slashTextValid(typed) : keypadTextValid(typed)) == exact.grammatical,
                what + ": grammar");
     if (text.empty()) {
         FUZZ_CHECK(f.denominator != 0 && f.numerator == 0 && ui.messages == 0, what + ": empty");
