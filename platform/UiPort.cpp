@@ -28,3 +28,11 @@ UiPort& ui() {
 void setUi(UiPort* port) {
     installed = port ? port : &silent;
 }
+
+QuietUi::QuietUi() : previous_(ui()) {
+    setUi(nullptr);
+}
+
+QuietUi::~QuietUi() {
+    setUi(&previous_);
+}

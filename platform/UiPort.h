@@ -33,3 +33,17 @@ class UiPort {
 UiPort& ui();
 // Installs a port (not owned); nullptr restores the silent port.
 void setUi(UiPort* port);
+
+// While one lives, the silent port is installed: a caller that works
+// something out aside (a check, a reason) keeps the readers' own messages off
+// the screen. The port before it comes back when it ends.
+class QuietUi {
+  public:
+    QuietUi();
+    ~QuietUi();
+    QuietUi(const QuietUi&) = delete;
+    QuietUi& operator=(const QuietUi&) = delete;
+
+  private:
+    UiPort& previous_;
+};

@@ -19,27 +19,6 @@ bool blank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-// Keeps the equation reader's own messages off the screen while a reason is
-// worked out: the check has already shown them once.
-class QuietUi final : public UiPort {
-  public:
-    QuietUi() : previous_(ui()) { setUi(this); }
-    ~QuietUi() override { setUi(&previous_); }
-    void showMessage(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    Answer askAbortRetryIgnore(const std::string&, const std::string&) override {
-        return Answer::Abort;
-    }
-    int chooseSpecialSolution() override { return kChoiceNoSolution; }
-    void terminate(int) override {}
-
-  private:
-    UiPort& previous_;
-};
-
 // The reader's error code in words.
 std::string parseErrorReason(int code) {
     switch (code) {

@@ -61,18 +61,6 @@ Fraction fromQ(const Q& q) {
                     static_cast<int32_t>(q.get_num().get_si()), '/'};
 }
 
-bool sameCells(const Matrix& a, const Matrix& b) {
-    if (a.rows != b.rows || a.cols != b.cols)
-        return false;
-    for (int i = 0; i < a.rows; ++i)
-        for (int j = 0; j < a.cols; ++j)
-            if (a.at(i, j).numerator != b.at(i, j).numerator ||
-                a.at(i, j).denominator != b.at(i, j).denominator)
-                return false;
-    return a.coefficient.numerator == b.coefficient.numerator &&
-           a.coefficient.denominator == b.coefficient.denominator;
-}
-
 bool fits32(const Q& q) {
     return q.get_num().fits_sint_p() && q.get_den().fits_sint_p();
 }
@@ -153,7 +141,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             ++outOfRange;
             EXPECT_FALSE(out.success || out.hasDelta);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         if (!out.hasDelta) {  // the determinant really leaves 32 bits
@@ -162,7 +150,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             EXPECT_TRUE(numberState.overflow);
             EXPECT_FALSE(out.success);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         const Q det = exactDeterminant(value);
@@ -172,7 +160,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             EXPECT_FALSE(out.success);
             EXPECT_EQ(ui.messages(),
                       std::vector<std::string>{n == 2 ? kDeltaZero2Message : kDeltaZeroMessage});
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         if (!out.success) {  // a cofactor really leaves 32 bits
@@ -180,7 +168,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
             EXPECT_FALSE(allFit32(*gaussInverse(value), det));
             EXPECT_TRUE(numberState.overflow);
             EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         ++exact;
@@ -232,7 +220,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
 
         if (expandFirst && !inRange(value, limit)) {
             EXPECT_FALSE(ok);
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         // The first power that goes out of range, if any up to the exponent.
@@ -256,7 +244,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
         EXPECT_EQ(ui.messages(), std::vector<std::string>{kOverflowMessage});
         if (numberState.overflow) {
             ++overflowed;
-            EXPECT_TRUE(sameCells(c, cBefore));
+            EXPECT_TRUE(sameMatrix(c, cBefore));
             continue;
         }
         // Out of range: C holds the power that failed, exactly, and one of its
