@@ -227,6 +227,9 @@ void TfrmMain::formShow() {
 
     settingUp = true;
     frmStart = new TfrmStart;
+    connect(frmStart, &TfrmStart::drillRequested, this, &TfrmMain::showWorksheet);
+    connect(frmStart, &TfrmStart::helpRequested, this, &TfrmMain::openHelpContents);
+    connect(frmStart, &TfrmStart::closeRequested, this, &TfrmMain::close);
     startChild = mdiArea->addSubWindow(frmStart, Qt::FramelessWindowHint);
     startChild->setObjectName("startChild");
     startChild->setSystemMenu(nullptr);  // no close or move from the keyboard either

@@ -10,7 +10,6 @@
 
 #include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
-#include "app/ui/TfrmMain.h"
 #include "picture/ui/QtAccessible.h"
 #include "platform/ui/QtHelp.h"
 
@@ -138,28 +137,23 @@ void TfrmStart::btnGridoraClick() {
 }
 
 void TfrmStart::btnRenritsuClick() {
-    if (frmMain)
-        frmMain->showWorksheet();
+    emit drillRequested();
 }
 
 void TfrmStart::btnHelpClick() {
-    if (frmMain)
-        frmMain->openHelpContents(true);
+    emit helpRequested(true);
 }
 
 void TfrmStart::btnEndClick() {
-    if (frmMain)
-        frmMain->close();
+    emit closeRequested();
 }
 
 void TfrmStart::mnuExitClick() {
-    if (frmMain)
-        frmMain->close();
+    emit closeRequested();
 }
 
 void TfrmStart::mnuHowToClick() {
-    if (frmMain)
-        frmMain->openHelpContents(false);
+    emit helpRequested(false);
 }
 
 void TfrmStart::mnuVersionClick() {

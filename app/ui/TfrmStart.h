@@ -41,6 +41,14 @@ class TfrmStart : public QWidget {
     void mnuHowToClick();
     void mnuVersionClick();
 
+  signals:
+    // What the start window asks of the frame, which connects them: the
+    // drill, the help's contents (from the program's folder when the button
+    // asks, as it may have been left elsewhere), closing the program.
+    void drillRequested();
+    void helpRequested(bool fromProgramFolder);
+    void closeRequested();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -87,9 +87,8 @@ void TfrmKiroku::showEvent(QShowEvent* event) {
 }
 
 void TfrmKiroku::btnDeleteClick() {
-    if (!frmDelete)
-        frmDelete = new TfrmDelete(this);
-    if (frmDelete->exec() == 1)  // a unit was erased
+    // The deletion window is made at start-up with the other windows.
+    if (frmDelete && frmDelete->exec() == 1)  // a unit was erased
         listRecords();
 }
 
