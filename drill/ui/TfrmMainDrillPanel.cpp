@@ -12,8 +12,8 @@
 
 #include "drill/Drill.h"
 #include "drill/Keys.h"
-#include "drill/ui/GlyphPainter.h"
 #include "drill/ui/QtDrillSync.h"
+#include "picture/ui/GlyphPainter.h"
 #include "picture/ui/QtAccessible.h"
 
 QPointer<TfrmMainDrillPanel> drillPanel;

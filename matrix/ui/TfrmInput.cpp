@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "drill/ui/GlyphPainter.h"
+#include "picture/ui/GlyphPainter.h"
 #include "picture/ui/QtAccessible.h"
 #include "platform/Paths.h"
 

@@ -1,4 +1,4 @@
-#include "drill/ui/GlyphPainter.h"
+#include "picture/ui/GlyphPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
