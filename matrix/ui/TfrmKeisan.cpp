@@ -167,12 +167,13 @@ int digitFloorFor(int screenHeight) {
     return screenHeight >= 768 ? 11 : 9;
 }
 
-CalculatorPicture::CalculatorPicture(MatrixName which, QWidget* parent)
-    : QWidget(parent), which_(which) {
+CalculatorPicture::CalculatorPicture(const CalculatorView& view, MatrixName which, QWidget* parent)
+    : QWidget(parent), view_(view), which_(which) {
     build();
 }
 
-CalculatorPicture::CalculatorPicture(QWidget* parent) : QWidget(parent), delta_(true) {
+CalculatorPicture::CalculatorPicture(const CalculatorView& view, QWidget* parent)
+    : QWidget(parent), view_(view), delta_(true) {
     build();
 }
 
@@ -205,7 +206,7 @@ QSize CalculatorPicture::minimumSizeHint() const {
 }
 
 const Picture& CalculatorPicture::picture() const {
-    return delta_ ? calculatorView.deltaPicture : calculatorView.picture(which_).picture;
+    return delta_ ? view_.deltaPicture : view_.picture(which_).picture;
 }
 
 Picture CalculatorPicture::captionPart() const {
@@ -241,15 +242,15 @@ int CalculatorPicture::captionHeight() const {
 PixelRect CalculatorPicture::content() const {
     PixelRect r;
     if (delta_) {
-        if (!calculatorView.delta)
+        if (!view_.delta)
             return r;
-        const auto numbers = calculatorView.deltaPicture.all<NumberItem>();
+        const auto numbers = view_.deltaPicture.all<NumberItem>();
         if (numbers.empty())
             return r;
         const NumberItem& n = *numbers.front();
-        r = {n.left, n.top, calculatorView.deltaDrawnWidth, n.top + kLineSpacing};
+        r = {n.left, n.top, view_.deltaDrawnWidth, n.top + kLineSpacing};
     } else {
-        r = calculatorView.picture(which_).matrixBounds;
+        r = view_.picture(which_).matrixBounds;
     }
     if (r.empty())
         return {};
@@ -396,10 +397,10 @@ void TfrmKeisan::fitPictures() {
 }
 
 void TfrmKeisan::buildControls() {
-    imgAAA = new CalculatorPicture(MatrixName::A, this);
-    imgBBB = new CalculatorPicture(MatrixName::B, this);
-    imgCCC = new CalculatorPicture(MatrixName::C, this);
-    imgDDD = new CalculatorPicture(MatrixName::D, this);
+    imgAAA = new CalculatorPicture(calculatorView, MatrixName::A, this);
+    imgBBB = new CalculatorPicture(calculatorView, MatrixName::B, this);
+    imgCCC = new CalculatorPicture(calculatorView, MatrixName::C, this);
+    imgDDD = new CalculatorPicture(calculatorView, MatrixName::D, this);
     imgAAA->setObjectName(QStringLiteral("imgAAA"));
     imgBBB->setObjectName(QStringLiteral("imgBBB"));
     imgCCC->setObjectName(QStringLiteral("imgCCC"));
@@ -414,7 +415,7 @@ void TfrmKeisan::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     lblOpr = blueLabel(this, "lblOpr", QStringLiteral("×"));
     lblEqual = blueLabel(this, "lblEqual", QStringLiteral("＝"));
-    imgDelta = new CalculatorPicture(this);
+    imgDelta = new CalculatorPicture(calculatorView, this);
     imgDelta->setObjectName(QStringLiteral("imgDelta"));
     edtDelta = tag(this, "edtDelta", QStringLiteral("⊿の値"));
     // The brackets are drawn as part of every matrix picture; these two only

@@ -36,8 +36,9 @@ int digitFloorFor(int screenHeight);
 // small even for that, the matrix keeps the floor and scrolls.
 class CalculatorPicture : public QWidget {
   public:
-    CalculatorPicture(MatrixName which, QWidget* parent);
-    explicit CalculatorPicture(QWidget* parent);  // ⊿
+    // A picture of what `view` shows: one of its matrices, or ⊿.
+    CalculatorPicture(const CalculatorView& view, MatrixName which, QWidget* parent);
+    CalculatorPicture(const CalculatorView& view, QWidget* parent);  // ⊿
     bool isDelta() const { return delta_; }
     MatrixName which() const { return which_; }
     QSize sizeHint() const override;
@@ -75,6 +76,7 @@ class CalculatorPicture : public QWidget {
     void build();
     PixelRect content() const;  // the part of the picture the canvas shows, with a margin
 
+    const CalculatorView& view_;
     MatrixName which_ = MatrixName::A;
     bool delta_ = false;
     int digitFloor_ = 9;
