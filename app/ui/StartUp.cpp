@@ -166,6 +166,12 @@ void installQuestionEditor() {
 
 // The calculator's keypad for its coefficients and the program's help.
 void connectCalculator() {
+    frmKeisan->runInput = [](const std::string& target, int rows, int cols) {
+        if (!frmInput)
+            return 2;
+        frmInput->setTarget(target, rows, cols);
+        return frmInput->exec();
+    };
     frmKeisan->runKeypad = [] {
         const int result = frmDentaku ? frmDentaku->exec() : kKeypadCancelled;
         return std::pair<int, Fraction>(result, keypadValue);

@@ -20,7 +20,6 @@
 
 #include "arith/Equation.h"
 #include "arith/Keypad.h"
-#include "matrix/ui/TfrmInput.h"
 #include "picture/ui/PicturePainter.h"
 #include "picture/ui/QtAccessible.h"
 
@@ -772,11 +771,10 @@ void TfrmKeisan::btnResetBClick() {
 }
 
 void TfrmKeisan::enterCells(MatrixName x) {
-    if (!frmInput)
+    if (!runInput)
         return;
     const Matrix& m = x == MatrixName::A ? matrices.A : matrices.B;
-    frmInput->setTarget(x == MatrixName::A ? "A" : "B", m.rows, m.cols);
-    if (frmInput->exec() == 1)
+    if (runInput(x == MatrixName::A ? "A" : "B", m.rows, m.cols) == 1)
         calc.cellsEntered(x);
 }
 

@@ -93,8 +93,10 @@ class TfrmKeisan : public QDialog {
     explicit TfrmKeisan(QWidget* parent = nullptr);
 
     // Installed at start-up: the keypad shown modally, giving its modal
-    // result and the value typed; the program's help.
+    // result and the value typed; the input window shown modally for matrix
+    // "A" or "B" of the given size, giving its modal result; the program's help.
     std::function<std::pair<int, Fraction>()> runKeypad;
+    std::function<int(const std::string& target, int rows, int cols)> runInput;
     std::function<void()> openHelp;
 
     CalculatorPicture* imgAAA;
