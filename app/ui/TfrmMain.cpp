@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/CoreStartUp.h"
 #include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
 #include "app/ui/TfrmStart.h"
@@ -58,8 +59,7 @@ TfrmMain::TfrmMain() {
     setWindowTitle(kFrameCaption);
     setWindowIcon(programIcon());
 
-    questionBank.quesBackup.clear();
-    setUpScratchRow(equationList);
+    setUpCore(questionBank, equationList);
 
     auto* client = new QWidget(this);
     client->setObjectName("pnlClient");
@@ -248,11 +248,7 @@ void TfrmMain::formShow() {
             shellHooks.showStepListing(step);
     };
 
-    setProgFolder(paths);
-    // The record folder is known before the first question is set up: a
-    // question that is already solved is recorded at once.
-    setRecFolder(paths);
-    const bool ready = loadStartupQuestions(questionBank, paths.progFolder);
+    const bool ready = openProgramFiles(paths, questionBank);
     cmbMenu->setCurrentIndex(0);
     // A question file that does not split has been reported; the worksheet
     // then stays empty instead of showing half a file.
