@@ -233,27 +233,6 @@ TEST_F(DrillPanelTest, NextQuestionOnAnUnsolvedQuestionAsksFirst) {
     EXPECT_FALSE(inked(image(3)->image()));
 }
 
-// Messages from the scripted port; the special-solution choice from the
-// real window, through the Qt port's hook.
-class WindowChoiceUi final : public UiPort {
-  public:
-    explicit WindowChoiceUi(ScriptedUi& s) : scripted(s) { setUi(this); }
-    ~WindowChoiceUi() override { setUi(&scripted); }
-    void showMessage(const std::string& t) override { scripted.showMessage(t); }
-    bool askYesNo(const std::string& c, const std::string& t) override {
-        return scripted.askYesNo(c, t);
-    }
-    Answer askYesNoCancel(const std::string& c, const std::string& t) override {
-        return scripted.askYesNoCancel(c, t);
-    }
-    Answer askAbortRetryIgnore(const std::string& c, const std::string& t) override {
-        return scripted.askAbortRetryIgnore(c, t);
-    }
-    int chooseSpecialSolution() override { return qtUi().chooseSpecialSolution(); }
-    void terminate(int status) override { scripted.terminate(status); }
-    ScriptedUi& scripted;
-};
-
 TEST_F(DrillPanelTest, SpecialSolutionIsChosenInItsWindowBesideTheStep) {
     enterDrill({"x+2y=3;2x+4y=6"});
     WindowChoiceUi port(ui);

@@ -24,6 +24,7 @@
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/ui/QtDialogs.h"
 #include "questions/QuestionBank.h"
 
 class DrillWindowTest : public WindowTest {
@@ -141,4 +142,27 @@ class DrillWindowTest : public WindowTest {
             return QPoint(-1, -1);
         return QPoint(kMatrixLeft + 10, m->rowTop(r) + kMatrixRowHeight / 2);
     }
+};
+
+// Messages go to the scripted port; the special-solution choice is the
+// program's own window, through the Qt port, as wired at start-up.
+class WindowChoiceUi final : public UiPort {
+  public:
+    explicit WindowChoiceUi(ScriptedUi& s) : scripted(s) { setUi(this); }
+    ~WindowChoiceUi() override { setUi(&scripted); }
+    void showMessage(const std::string& t) override { scripted.showMessage(t); }
+    bool askYesNo(const std::string& c, const std::string& t) override {
+        return scripted.askYesNo(c, t);
+    }
+    Answer askYesNoCancel(const std::string& c, const std::string& t) override {
+        return scripted.askYesNoCancel(c, t);
+    }
+    Answer askAbortRetryIgnore(const std::string& c, const std::string& t) override {
+        return scripted.askAbortRetryIgnore(c, t);
+    }
+    int chooseSpecialSolution() override { return qtUi().chooseSpecialSolution(); }
+    void terminate(int status) override { scripted.terminate(status); }
+
+  private:
+    ScriptedUi& scripted;
 };

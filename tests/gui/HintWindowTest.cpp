@@ -37,33 +37,10 @@ TEST_F(HintWindowTest, F2TwiceNamesTheGoalThenTheOperation) {
         << caption->text().toStdString();
 }
 
-// Messages go to the scripted port; the special-solution choice is the
-// program's own window, as wired at start-up.
-class RealChoice final : public UiPort {
-  public:
-    explicit RealChoice(ScriptedUi& s) : scripted(s) { setUi(this); }
-    ~RealChoice() override { setUi(&scripted); }
-    void showMessage(const std::string& text) override { scripted.showMessage(text); }
-    bool askYesNo(const std::string& c, const std::string& t) override {
-        return scripted.askYesNo(c, t);
-    }
-    Answer askYesNoCancel(const std::string& c, const std::string& t) override {
-        return scripted.askYesNoCancel(c, t);
-    }
-    Answer askAbortRetryIgnore(const std::string& c, const std::string& t) override {
-        return scripted.askAbortRetryIgnore(c, t);
-    }
-    int chooseSpecialSolution() override { return qtUi().chooseSpecialSolution(); }
-    void terminate(int status) override { scripted.terminate(status); }
-
-  private:
-    ScriptedUi& scripted;
-};
-
 TEST_F(HintWindowTest, F2InTheSpecialChoiceAsksAboutTheZeroRow) {
     enterDrill({"x+2y=3;2x+4y=6"});
     ui.clear();
-    RealChoice port(ui);
+    WindowChoiceUi port(ui);
     // 第2行－第1行×2 gives 0 = 0: the choice opens at once.
     withModal(
         [] {
