@@ -1,7 +1,6 @@
 #include "drill/AnswerKey.h"
 
 #include "arith/NumberText.h"
-#include "drill/Drill.h"
 #include "drill/DrillSandbox.h"
 #include "drill/HintPlanner.h"
 
@@ -18,7 +17,9 @@ std::string valueText(const Fraction& f, bool decimal) {
     return formatFraction(f);
 }
 
-std::string answerWords() {
+std::string answerWords(const DrillSandbox& sandbox) {
+    const DrillState& drillState = sandbox.drillState;
+    const EquationList& equationList = sandbox.equationList;
     const int code = drillState.solvedCode;
     if (code == -2)
         return "解なし";
@@ -38,6 +39,7 @@ std::string answerWords() {
 
 // Works question `number` in the sandbox; the worksheet then shows its road.
 void work(DrillSandbox& sandbox, AnswerKeyQuestion& q) {
+    DrillState& drillState = sandbox.drillState;
     switch (sandbox.setUp(q.unit, q.number)) {
         case DrillSandbox::SetUp::Invalid:
             q.problem = kAnswerKeyNotSetUp;
@@ -50,24 +52,24 @@ void work(DrillSandbox& sandbox, AnswerKeyQuestion& q) {
     }
     HintMatrix m;
     HintPlan plan;
-    if (readHintMatrix(equationList, drillState.curStep, m))
+    if (readHintMatrix(sandbox.equationList, drillState.curStep, m))
         plan = planHint(m);
     int answerStep = 0;  // the step whose rows hold the answer
     for (const HintOp& op : plan.ops) {
-        if (questionSolved())
+        if (sandbox.drill.questionSolved())
             break;
         const int before = drillState.curStep;
         if (!sandbox.play(op))
             break;
         answerStep = before + 1;
     }
-    if (!questionSolved()) {
+    if (!sandbox.drill.questionSolved()) {
         q.problem = kAnswerKeyNoPlan;
         return;
     }
     const int shown = drillState.curStep;
     drillState.curStep = answerStep;
-    q.answer = answerWords();
+    q.answer = answerWords(sandbox);
     drillState.curStep = shown;
 }
 
@@ -88,13 +90,15 @@ std::vector<AnswerKeyQuestion> buildAnswerKey(const QuestionBank& bank, int unit
         {
             DrillSandbox sandbox(layout, bank);
             work(sandbox, q);
+            const DrillState& drillState = sandbox.drillState;
+            const WorksheetPictures& worksheetPictures = sandbox.worksheetPictures;
             // A question that was not worked shows nothing of the worksheet.
             const int last =
                 q.problem.empty() ? std::min(drillState.curStep, worksheetPictures.count()) : 0;
             for (int i = 1; i <= last; ++i)
                 q.steps.push_back(*worksheetPictures.image(i));
             q.answerShown = drillState.grbKaiVisible;
-            q.lastIsAnswer = questionSolved() && !drillState.grbKaiVisible;
+            q.lastIsAnswer = sandbox.drill.questionSolved() && !drillState.grbKaiVisible;
             q.answerX = worksheetPictures.imgBOXX;
             q.answerY = worksheetPictures.imgBOXY;
         }

@@ -2,22 +2,76 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "arith/NumberText.h"
-#include "drill/Hint.h"
-#include "drill/WorksheetOps.h"
-#include "platform/UiPort.h"
-#include "questions/QuestionBank.h"
 #include "questions/QuestionLine.h"
 
 namespace {
 
+bool validUnit(int unit) {
+    return unit >= 1 && unit <= kMaxUnits;
+}
+
+}  // namespace
+
+Drill::Drill(EquationList& equations, DrillState& state, EntryState& entry, WorksheetLayout& layout,
+             WorksheetPictures& pictures, QuestionBank& bank, const Paths& folders, UiPort& port)
+    : equationList(equations),
+      drillState(state),
+      entryState(entry),
+      worksheetLayout(layout),
+      worksheetPictures(pictures),
+      questionBank(bank),
+      paths(folders),
+      port_(port) {}
+
+void Drill::setObserver(std::function<void()> observer) {
+    observer_ = std::move(observer);
+}
+
+const std::function<void()>& Drill::observer() const {
+    return observer_;
+}
+
+void Drill::notifyDrillChanged() {
+    ++generation_;
+    if (observer_)
+        observer_();
+}
+
+unsigned Drill::generation() const {
+    return generation_;
+}
+
+const DrillState& Drill::state() const {
+    return drillState;
+}
+
+const EquationList& Drill::equations() const {
+    return equationList;
+}
+
+const QuestionBank& Drill::bank() const {
+    return questionBank;
+}
+
+bool Drill::questionSolved() const {
+    return isSolved(drillState.solvedCode, drillState.unknownCount);
+}
+
+void Drill::resetDrillModel() {
+    drillState = DrillState{};
+    entryState = EntryState{};
+    worksheetPictures.resize(worksheetLayout.imageCount);
+}
+
 // Image1: the question's equations beside the brace, and the title line.
-void drawTask(int layoutValue) {
-    Picture* p = sheet::picture(1);
+void Drill::drawTask(int layoutValue) {
+    Picture* p = picture(1);
     if (!p)
         return;
     const int n = drillState.unknownCount;
@@ -30,38 +84,32 @@ void drawTask(int layoutValue) {
 }
 
 // Image2: the coefficient matrix of the question.
-void drawQuestionMatrix() {
+void Drill::drawQuestionMatrix() {
     drillState.curStep = 2;
-    sheet::drawStepPicture(2);
+    drawStepPicture(2);
 }
 
-void writeMatrixCaption() {
-    if (Picture* p = sheet::picture(2))
+void Drill::writeMatrixCaption() {
+    if (Picture* p = picture(2))
         if (const StepMatrixItem* m = p->matrix())
             p->add(captionAbove(leftBracket(*m).rect.top, "係数の行列を作ると"));
 }
 
-bool validUnit(int unit) {
-    return unit >= 1 && unit <= kMaxUnits;
-}
-
-}  // namespace
-
-void setupWorksheet(int screenWidth, int screenHeight, int pnlMainWidth, int edtPageHeight) {
+void Drill::setupWorksheet(int screenWidth, int screenHeight, int pnlMainWidth, int edtPageHeight) {
     worksheetLayout =
         computeWorksheetLayout(screenWidth, screenHeight, pnlMainWidth, edtPageHeight);
     worksheetPictures.resize(worksheetLayout.imageCount);
     notifyDrillChanged();
 }
 
-void clearWorksheet() {
+void Drill::clearWorksheet() {
     const int imageCount = worksheetLayout.imageCount;
     for (int i = 1; i <= imageCount && i < kListRows; ++i) {
         EquationRow& row = equationList.rows[i];
         row.count = 0;
         row.extra[0] = 0;
         row.text.clear();
-        sheet::clearPicture(i);
+        clearPicture(i);
     }
     worksheetPictures.imgBOXX.clear();
     worksheetPictures.imgBOXY.clear();
@@ -77,7 +125,7 @@ void clearWorksheet() {
     entryState.row2Line = 0;
     entryState.numberText.clear();
     entryState.opLabel.clear();
-    sheet::clearPicture(drillState.curStep + 1);
+    clearPicture(drillState.curStep + 1);
 
     drillState.hintCount = 0;
     drillState.hintStep = 0;
@@ -93,13 +141,13 @@ void clearWorksheet() {
     notifyDrillChanged();
 }
 
-bool loadQuestion(int unit, int number) {
+bool Drill::loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     drillState.lstExt = splitQuestionLine(line);
     drillState.hasDecimalPoint = false;
     std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
     if (!parsed) {
-        sheet::say(line + kInvalidQuestionLineSuffix);
+        say(line + kInvalidQuestionLineSuffix);
         return false;
     }
     const int n = static_cast<int>(parsed->rows.size());
@@ -112,12 +160,12 @@ bool loadQuestion(int unit, int number) {
     return true;
 }
 
-bool startQuestion(bool reset) {
+bool Drill::startQuestion(bool reset) {
     if (reset) {
         drillState.curUnit = 1;
         drillState.curQues = DrillState::allOnes();
     }
-    sheet::stopBlink();
+    stopBlink();
     clearWorksheet();
     if (!loadQuestion(drillState.curUnit, drillState.curQues[drillState.curUnit])) {
         notifyDrillChanged();
@@ -132,7 +180,7 @@ bool startQuestion(bool reset) {
 
     drillState.solvedCode = solvedTest();
     if (questionSolved()) {
-        sheet::say("すでに解がでています");
+        say("すでに解がでています");
         showAnswer(drillState.solvedCode);
     } else {
         writeMatrixCaption();
@@ -141,30 +189,30 @@ bool startQuestion(bool reset) {
     return true;
 }
 
-void chooseQuestion(int unit, int question) {
+void Drill::chooseQuestion(int unit, int question) {
     if (!validUnit(unit))
         return;
     drillState.curUnit = unit;
     drillState.curQues[unit] = question;
 }
 
-bool unitReady() {
+bool Drill::unitReady() const {
     const int unit = drillState.curUnit;
     return validUnit(unit) && questionBank.quesCount[unit] > 0;
 }
 
-void nextQuestion() {
+void Drill::nextQuestion() {
     // With no unit to work in the student has been told why the worksheet is
     // empty; there is no next question to ask about or to fail on.
     if (!unitReady())
         return;
-    sheet::stopBlink();
+    stopBlink();
     if (questionSolved()) {
         drillState.solvedCode = 0;
     } else {
         notifyDrillChanged();
         if (!ui().askYesNo("確認", "まだ解が出ていませんが次の問題に進みますか")) {
-            sheet::unhighlightLitRow();
+            unhighlightLitRow();
             notifyDrillChanged();
             return;
         }
@@ -176,7 +224,7 @@ void nextQuestion() {
     if (number < count) {
         ++number;
     } else {
-        sheet::say("最初の問題に帰ります");
+        say("最初の問題に帰ります");
         number = 1;
     }
 
@@ -191,36 +239,36 @@ void nextQuestion() {
     notifyDrillChanged();
 }
 
-void btnScrollUpClick() {
+void Drill::btnScrollUpClick() {
     int step = worksheetLayout.rowsPerColumn * worksheetLayout.imageHeight;
     if (drillState.scrollPos != 0)
         step += worksheetLayout.edtPageHeight;
     int bottom = worksheetLayout.contentHeight;
     int target = drillState.scrollPos + step;
-    sheet::scrollTo(target > bottom ? bottom : target);
+    scrollTo(target > bottom ? bottom : target);
     notifyDrillChanged();
 }
 
-void btnScrollDownClick() {
+void Drill::btnScrollDownClick() {
     int step = worksheetLayout.rowsPerColumn * worksheetLayout.imageHeight;
-    sheet::scrollTo(drillState.scrollPos - step);
+    scrollTo(drillState.scrollPos - step);
     notifyDrillChanged();
 }
 
-void scrollToTop() {
-    sheet::scrollTo(0);
+void Drill::scrollToTop() {
+    scrollTo(0);
     notifyDrillChanged();
 }
 
-void noteScrollPosition(int position) {
+void Drill::noteScrollPosition(int position) {
     drillState.scrollPos = position;
 }
 
-void imageMouseMove(int image, int x, int y) {
+void Drill::imageMouseMove(int image, int x, int y) {
     if (image != drillState.curStep || drillState.rowClickLock || drillState.blinkRunning ||
         !drillState.questionReady || questionSolved())
         return;
-    const Picture* p = sheet::picture(image);
+    const Picture* p = picture(image);
     const StepMatrixItem* m = p ? p->matrix() : nullptr;
     if (!m)
         return;
@@ -232,18 +280,18 @@ void imageMouseMove(int image, int x, int y) {
         int r = (y - top) / kMatrixRowHeight;
         if (r == drillState.litRow)
             return;
-        sheet::unhighlightLitRow();
-        sheet::highlightRow(r);
+        unhighlightLitRow();
+        highlightRow(r);
         drillState.litRow = r;
     } else {
         if (drillState.litRow < 0)
             return;
-        sheet::unhighlightLitRow();
+        unhighlightLitRow();
     }
     notifyDrillChanged();
 }
 
-ReleaseResult imageMouseUp(int image, MouseButton button) {
+ReleaseResult Drill::imageMouseUp(int image, MouseButton button) {
     if (image != drillState.curStep || !drillState.questionReady)
         return ReleaseResult::Ignored;
     if (button == MouseButton::Right)
@@ -256,18 +304,18 @@ ReleaseResult imageMouseUp(int image, MouseButton button) {
     return ReleaseResult::RowSelected;
 }
 
-void btnGyouClick(int row) {
-    if (row < 1 || row > 4 || !drillView().rowButtonEnabled[row - 1])
+void Drill::btnGyouClick(int row) {
+    if (row < 1 || row > 4 || !view().rowButtonEnabled[row - 1])
         return;
-    sheet::unhighlightLitRow();
-    sheet::highlightRow(row - 1);
+    unhighlightLitRow();
+    highlightRow(row - 1);
     drillState.litRow = row - 1;
     selectRow(drillState.curStep, row - 1);
     drillState.rowClickLock = true;
     notifyDrillChanged();
 }
 
-NextGlyph timBlinkTimer() {
+NextGlyph Drill::timBlinkTimer() {
     drillState.nextGlyph = drillState.blinkPhase ? NextGlyph::R : NextGlyph::Q;
     drillState.blinkPhase = !drillState.blinkPhase;
     notifyDrillChanged();

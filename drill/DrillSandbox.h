@@ -1,19 +1,23 @@
 #pragma once
-// The drill run aside: while a DrillSandbox lives, the drill's program-wide
-// state (the worksheet, the equation list, the drill and entry state, the
-// number readers, the question tables) is a fresh one, the windows are not
-// told of its changes, and its messages go to the sandbox instead of the
-// student. When it ends, everything is as it was. The generator's check and
-// the answer key work questions through the drill's own functions this way.
+// A drill run aside: a drill of its own over state of its own (the
+// worksheet, the equation list, the drill and entry state, a copy of the
+// question tables), which no window watches and whose messages go to the
+// sandbox instead of the student. While it lives the arithmetic's
+// program-wide values (the number readers' state, the keypad's value, the
+// UI port the arithmetic reports through) are fresh ones too, and when it
+// ends they are as they were. The generator's check and the answer key work
+// questions through the drill's own members this way.
 
 #include <string>
 #include <vector>
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
+#include "drill/Drill.h"
 #include "drill/DrillState.h"
 #include "drill/HintPlanner.h"
 #include "drill/WorksheetPictures.h"
+#include "platform/Paths.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
 
@@ -51,17 +55,21 @@ class DrillSandbox final : public UiPort {
     int chooseSpecialSolution() override;
     void terminate(int) override {}
 
+    // The sandbox's own state and the drill over it, in that order: the drill
+    // is made after the state it works on.
+    DrillState drillState;
+    EntryState entryState;
+    EquationList equationList;
+    WorksheetPictures worksheetPictures;
+    WorksheetLayout worksheetLayout;
+    QuestionBank questionBank;
+    Paths paths;  // empty: the sandbox records nothing
+    Drill drill;
+
   private:
-    DrillState drill_;
-    EntryState entry_;
-    EquationList list_;
-    WorksheetPictures pictures_;
-    WorksheetLayout layout_;
     NumberState numbers_;
     Fraction keypad_;
-    QuestionBank bank_;
     UiPort& ui_;
-    std::function<void()> observer_;
 };
 
 // The drill panel's width on a screen 800 pixels wide, where the worksheet

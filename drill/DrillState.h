@@ -1,8 +1,8 @@
 #pragma once
-// The drill's program-wide state: where the student is (unit, question,
-// step), what is composed on the drill panel, and the few control states the
-// windows show. One instance each; the windows read them (best through
-// drillView(), DrillView.h) and never change them directly.
+// The drill's state: where the student is (unit, question, step), what is
+// composed on the drill panel, and the few control states the windows show.
+// The program has one instance of each, which its one drill works on; the
+// windows read them through the drill's view() and never change them.
 
 #include <array>
 #include <functional>
@@ -78,25 +78,5 @@ struct EntryState {
     bool jikkouEnabled = false;
 };
 
-extern DrillState drillState;
-extern EntryState entryState;
-// The worksheet's layout; set by setupWorksheet (Drill.h).
-extern WorksheetLayout worksheetLayout;
-
 // solvedCode says solved: -1, -2, or every coefficient equal to the identity's.
 bool isSolved(int solvedCode, int unknownCount);
-// The current question is solved.
-bool questionSolved();
-
-// Change notification. Every drill operation ends by notifying, and notifies
-// before it shows a message or asks something, so the windows repaint what has
-// been drawn before a modal box covers them. The observer must only read.
-void setDrillObserver(std::function<void()> observer);
-// The observer installed now (empty when none).
-std::function<void()> drillObserver();
-void notifyDrillChanged();
-// Raised on every notification.
-unsigned drillGeneration();
-
-// Fresh drill and entry state, pictures emptied. Keeps the layout.
-void resetDrillModel();

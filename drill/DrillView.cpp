@@ -1,48 +1,32 @@
 #include "drill/DrillView.h"
 
-#include "drill/Entry.h"
+#include "drill/Drill.h"
 
-DrillView drillView() {
-    DrillView v;
+DrillView Drill::view() const {
+    DrillView v{drillState, entryState, worksheetLayout, worksheetPictures};
     const bool composing = drillState.questionReady && !questionSolved();
     for (int i = 0; i < 4; ++i)
         v.rowButtonEnabled[i] = composing && i < drillState.unknownCount;
     v.numberGroupEnabled = numberGroupEnabled();
     v.numberGroupColour = v.numberGroupEnabled ? kRgbTeal : kRgbGrey;
     v.operationGroupColour = kRgbTeal;
-    v.jikkouEnabled = entryState.jikkouEnabled;
-    v.nextEnabled = drillState.nextEnabled;
-    v.focus = drillState.focus;
-    v.focusRequests = drillState.focusRequests;
-    v.caption = drillState.caption;
-    v.numberText = entryState.numberText;
-    v.opLabel = entryState.opLabel;
-    v.grbKaiVisible = drillState.grbKaiVisible;
     v.grbKaiOverImage = 5 * worksheetLayout.rowsPerColumn;
-    v.blinkRunning = drillState.blinkRunning;
-    v.nextGlyph = drillState.nextGlyph;
-    v.scrollPos = drillState.scrollPos;
-    v.scrollRequests = drillState.scrollRequests;
-    v.curUnit = drillState.curUnit;
-    v.curStep = drillState.curStep;
-    v.equations = drillState.lstExt;
-    v.imageCount = worksheetLayout.imageCount;
-    v.generation = drillGeneration();
+    v.generation = generation_;
     return v;
 }
 
-const Picture* stepPicture(int k) {
+const Picture* Drill::stepPicture(int k) const {
     return worksheetPictures.image(k);
 }
 
-const Picture& answerPictureX() {
+const Picture& Drill::answerPictureX() const {
     return worksheetPictures.imgBOXX;
 }
 
-const Picture& answerPictureY() {
+const Picture& Drill::answerPictureY() const {
     return worksheetPictures.imgBOXY;
 }
 
-const WorksheetLayout& sheetLayout() {
+const WorksheetLayout& Drill::sheetLayout() const {
     return worksheetLayout;
 }

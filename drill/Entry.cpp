@@ -3,9 +3,7 @@
 #include <string>
 
 #include "arith/Keypad.h"
-#include "drill/DrillState.h"
-#include "drill/Run.h"
-#include "drill/WorksheetOps.h"
+#include "drill/Drill.h"
 #include "platform/Text.h"
 
 namespace {
@@ -41,7 +39,9 @@ std::string deleteCp932Bytes(const std::string& text, std::size_t start, std::si
     return text.substr(0, start) + text.substr(end);
 }
 
-void takeRow(int& line, std::string& text, int newLine, int row) {
+}  // namespace
+
+void Drill::takeRow(int& line, std::string& text, int newLine, int row) {
     line = newLine;
     text = std::to_string(row + 1);
     entryState.lastRowLine = newLine;
@@ -49,11 +49,9 @@ void takeRow(int& line, std::string& text, int newLine, int row) {
 
 // Whether the drill takes composing input now: a question is on the
 // worksheet and it is not solved yet.
-bool composing() {
+bool Drill::composing() const {
     return drillState.questionReady && !questionSolved();
 }
-
-}  // namespace
 
 char operatorChar(int code) {
     return validCode(code) ? kOperators[code].ch : '?';
@@ -63,11 +61,11 @@ const char* operatorText(int code) {
     return validCode(code) ? kOperators[code].text : "";
 }
 
-bool numberGroupEnabled() {
+bool Drill::numberGroupEnabled() const {
     return entryState.entryPhase == 2 || entryState.entryPhase == 4;
 }
 
-void applyFocusRule() {
+void Drill::applyFocusRule() {
     if (entryState.jikkouEnabled)
         drillState.focus = FocusTarget::Jikkou;
     else if (drillState.nextEnabled)
@@ -77,7 +75,7 @@ void applyFocusRule() {
     ++drillState.focusRequests;
 }
 
-void selectRow(int step, int row) {
+void Drill::selectRow(int step, int row) {
     if (!composing() || row < 0 || row >= drillState.unknownCount)
         return;
     const int line = (step - 2) * drillState.unknownCount + row + 1;
@@ -92,7 +90,7 @@ void selectRow(int step, int row) {
             // A number typed after the operator has no place once a second
             // row follows: row + number row is no operation the drill knows.
             if (!entryState.numberText.empty()) {
-                sheet::say(kCompoundFormMessage);
+                say(kCompoundFormMessage);
                 notifyDrillChanged();
                 return;
             }
@@ -101,39 +99,39 @@ void selectRow(int step, int row) {
             entryState.jikkouEnabled = true;
             break;
         default:
-            sheet::say("C操作が誤りです");
+            say("C操作が誤りです");
             notifyDrillChanged();
             return;
     }
     std::string text = "第" + std::to_string(row + 1) + "行";
     if (entryState.lastEntry == 0)
-        sheet::setOpLabel(text);
+        setOpLabel(text);
     else
-        sheet::appendOpLabel(text);
+        appendOpLabel(text);
     entryState.lastEntry = 1;
     applyFocusRule();
     notifyDrillChanged();
 }
 
-void pressOperator(int code) {
+void Drill::pressOperator(int code) {
     // With no question on the worksheet there is nothing to compose.
     if (!validCode(code) || !drillState.questionReady)
         return;
     if (code == kOpSwap) {
         if (entryState.lastEntry == 2 || entryState.lastEntry == 3) {
-            sheet::say(kWrongOperationMessage);
+            say(kWrongOperationMessage);
             notifyDrillChanged();
             return;
         }
         if (entryState.row1Line < 1) {
-            sheet::say("式が指定されていません");
+            say("式が指定されていません");
             correctEntry(false);
             return;
         }
     }
     const int phase = entryState.entryPhase;
     if (phase != 1 && phase != 3) {
-        sheet::say(kWrongOperationMessage);
+        say(kWrongOperationMessage);
         notifyDrillChanged();
         return;
     }
@@ -143,7 +141,7 @@ void pressOperator(int code) {
         entryState.firstOp = ch;
     else
         entryState.secondOp = ch;
-    sheet::appendOpLabel(operatorText(code));
+    appendOpLabel(operatorText(code));
     entryState.entryPhase = phase + 1;
     entryState.lastEntry = 2;
     entryState.jikkouEnabled = true;
@@ -152,31 +150,31 @@ void pressOperator(int code) {
     notifyDrillChanged();
 }
 
-void typeNumber(const std::string& text) {
+void Drill::typeNumber(const std::string& text) {
     if (!numberGroupEnabled() || text.empty())
         return;
     if (text == "CL") {
         const std::string& label = entryState.opLabel;
         auto paren = label.find('(');
         if (paren != std::string::npos) {
-            sheet::setOpLabel(deleteCp932Bytes(label, paren, kClearBytes));
+            setOpLabel(deleteCp932Bytes(label, paren, kClearBytes));
         } else if (!entryState.numberText.empty()) {
             auto at = label.rfind(entryState.numberText);
             if (at != std::string::npos)
-                sheet::setOpLabel(label.substr(0, at));
+                setOpLabel(label.substr(0, at));
         }
         entryState.numberText.clear();
     } else if (text == "-") {
         // A sign only stands first, whether it comes from the button or a key.
         if (!minusFits(entryState.numberText)) {
-            sheet::say(kMinusPlacementMessage);
+            say(kMinusPlacementMessage);
             notifyDrillChanged();
             return;
         }
         entryState.numberText = "-";
-        sheet::appendOpLabel("(-");
+        appendOpLabel("(-");
     } else {
-        sheet::appendOpLabel(text);
+        appendOpLabel(text);
         entryState.numberText += text;
         entryState.jikkouEnabled = true;
     }
@@ -185,27 +183,27 @@ void typeNumber(const std::string& text) {
     notifyDrillChanged();
 }
 
-void btnMinusClick() {
+void Drill::btnMinusClick() {
     typeNumber("-");
 }
 
-void correctEntry(bool clearCurrentPicture) {
+void Drill::correctEntry(bool clearCurrentPicture) {
     drillState.rowClickLock = false;
     if (entryState.lastEntry != 0) {
-        sheet::unhighlightLitRow();
+        unhighlightLitRow();
     } else if (drillState.curStep >= 3 && !questionSolved()) {
         // Nothing composed: take the last step back. Pictures 1 and 2 stay.
-        sheet::setOpLabel("");
+        setOpLabel("");
         if (drillState.curStep > 2 && drillState.curStep <= worksheetLayout.imageCount)
-            sheet::clearPicture(drillState.curStep);
+            clearPicture(drillState.curStep);
         drillState.litRow = -1;
         --drillState.curStep;
     }
     if (clearCurrentPicture)
-        sheet::clearPicture(drillState.curStep);
+        clearPicture(drillState.curStep);
 
     entryState.numberText.clear();
-    sheet::setOpLabel("");
+    setOpLabel("");
     entryState.lastEntry = 0;
     entryState.entryPhase = 0;
     entryState.row1Line = 0;
@@ -217,7 +215,7 @@ void correctEntry(bool clearCurrentPicture) {
     notifyDrillChanged();
 }
 
-void resetEntry() {
+void Drill::resetEntry() {
     entryState.entryPhase = 0;
     entryState.lastEntry = 0;
     entryState.jikkouEnabled = false;

@@ -24,23 +24,3 @@ enum OperatorCode {
 // The operator character and the text the label shows, for codes 0 … 7.
 char operatorChar(int code);
 const char* operatorText(int code);
-
-// Adds row `row` (0-based) of step `step`: the row buttons, a click on the
-// current picture and Shift+digit.
-void selectRow(int step, int row);
-// Adds an operator (OperatorCode).
-void pressOperator(int code);
-// Adds to the number: a digit, ".", "分の", "-" or the command "CL". Only
-// while the number group is enabled. "-" is taken only on an empty number,
-// from the button and the keyboard alike.
-void typeNumber(const std::string& text);
-// The minus button.
-void btnMinusClick();
-// 訂正 (without clearing) and Esc; a refused run clears picture curStep too.
-void correctEntry(bool clearCurrentPicture);
-// After a successful run.
-void resetEntry();
-// Focus to btnJikkou when it is enabled, else to btnNext when that is enabled.
-void applyFocusRule();
-// The number group is enabled in phases 2 and 4.
-bool numberGroupEnabled();

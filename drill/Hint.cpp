@@ -1,10 +1,8 @@
 #include "drill/Hint.h"
 
 #include "arith/Equation.h"
-#include "drill/DrillState.h"
+#include "drill/Drill.h"
 #include "drill/HintPlanner.h"
-#include "drill/Run.h"
-#include "drill/WorksheetOps.h"
 
 namespace {
 
@@ -12,7 +10,7 @@ constexpr const char* kCaptionTitle = "　　連立方程式";
 
 }  // namespace
 
-std::string drillCaption() {
+std::string Drill::drillCaption() const {
     std::string caption = std::string(kCaptionTitle) + drillState.starMarks;
     if (drillState.hintCount > 0)
         caption += "　ヒント" + std::to_string(drillState.hintCount);
@@ -24,20 +22,16 @@ std::string hintTooFewPicturesText(int needed, int left) {
            std::to_string(left) + "つです。訂正で前の式に戻すか、次の問題に進みましょう";
 }
 
-namespace {
-
 // Counts the hint and shows its words.
-void sayHint(const std::string& text) {
+void Drill::sayHint(const std::string& text) {
     ++drillState.hintCount;
     drillState.caption = drillCaption();
     notifyDrillChanged();
-    sheet::say(text);
+    say(text);
     notifyDrillChanged();
 }
 
-}  // namespace
-
-void specialChoiceHint() {
+void Drill::specialChoiceHint() {
     if (!drillState.questionReady)
         return;
     HintMatrix m;
@@ -49,11 +43,11 @@ void specialChoiceHint() {
                 : std::string("係数がすべて0の行があります。解はいくつありますか"));
 }
 
-void hintClick() {
+void Drill::hintClick() {
     if (!drillState.questionReady)
         return;
     if (questionSolved()) {
-        sheet::say(kAlreadySolvedMessage);
+        say(kAlreadySolvedMessage);
         notifyDrillChanged();
         return;
     }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "drill/Drill.h"
-#include "drill/WorksheetOps.h"
 
 namespace {
 
@@ -61,9 +60,11 @@ int operatorForKey(char c) {
     }
 }
 
+}  // namespace
+
 // Phases 1 and 3 take operator keys, whether typed or pressed with Shift:
 // any operator after the first row, only × and ÷ after the second.
-bool handleOperatorKey(char c) {
+bool Drill::handleOperatorKey(char c) {
     const int code = operatorForKey(c);
     if (code < 0 || (entryState.entryPhase == 3 && code != kOpMultiply && code != kOpDivide))
         return false;
@@ -72,7 +73,7 @@ bool handleOperatorKey(char c) {
 }
 
 // The phase table for a key that came down with Shift.
-bool handleShiftedKeyDown(char c) {
+bool Drill::handleShiftedKeyDown(char c) {
     switch (entryState.entryPhase) {
         case 1:
         case 3:
@@ -90,7 +91,7 @@ bool handleShiftedKeyDown(char c) {
 }
 
 // The phase table for a typed character.
-bool handleKeyPress(const std::string& text) {
+bool Drill::handleKeyPress(const std::string& text) {
     if (text.empty())
         return false;
     const unsigned char first = static_cast<unsigned char>(text[0]);
@@ -122,9 +123,7 @@ bool handleKeyPress(const std::string& text) {
     }
 }
 
-}  // namespace
-
-bool routeKey(const KeyEvent& e) {
+bool Drill::routeKey(const KeyEvent& e) {
     bool taken = false;
     if (e.key == keys::kEnter) {
         // Enter runs what is composed; on a solved question it goes on to the

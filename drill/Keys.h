@@ -1,7 +1,8 @@
 #pragma once
-// The keyboard on the drill: the frame's and the worksheet's key strokes
-// routed to composing, running, the next question and scrolling. It sits
-// above the drill's parts and calls them; none of them calls it.
+// The keyboard on the drill: a key stroke as the windows hand it to the drill
+// (Drill::routeKey), which routes it to composing, running and the next
+// question. The routing sits above the drill's parts and calls them; none of
+// them calls it.
 
 #include <string>
 
@@ -30,8 +31,3 @@ struct KeyEvent {
     bool shift = false;
     bool keypad = false;
 };
-
-// The frame's and the worksheet's key routing: the key-down part, then the
-// typed character. Returns whether the key was taken (Enter always is: the
-// window must not let it press a focused button as well).
-bool routeKey(const KeyEvent& event);

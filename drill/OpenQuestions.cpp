@@ -6,23 +6,24 @@
 namespace {
 
 // After a successful read and split, the drill begins again at unit 1.
-bool splitAndRestart(QuestionBank& bank) {
+bool splitAndRestart(QuestionBank& bank, Drill* drill) {
     if (!splitUnits(bank))
         return false;
-    if (&bank == &questionBank)
-        startQuestion(true);
+    if (drill)
+        drill->startQuestion(true);
     return true;
 }
 
 }  // namespace
 
-bool openQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure) {
+bool openQuestionFile(QuestionBank& bank, const std::string& path, LoadFailure onFailure,
+                      Drill* drill) {
     if (!loadQuestionFile(bank, path, onFailure))
         return false;
-    return splitAndRestart(bank);
+    return splitAndRestart(bank, drill);
 }
 
-bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
+bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows, Drill* drill) {
     bank.quesBackup = bank.lines;
     if (!bank.quesSaved && ui().askYesNo("確認", "ファイルを保存しますか") &&
         windows.saveQuestionFile)
@@ -38,7 +39,7 @@ bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows) {
     const std::string previousPath = bank.quesFilePath;
     const bool previousRead = bank.quesFileRead;
     const bool read = loadQuestionFile(bank, *chosen, LoadFailure::Message);
-    if (read && splitAndRestart(bank)) {
+    if (read && splitAndRestart(bank, drill)) {
         if (windows.switchUnit)
             windows.switchUnit();
         bank.quesSaved = true;

@@ -9,12 +9,14 @@
 
 #include "questions/QuestionBank.h"
 
-// loadQuestionFile, then splitUnits; when the split succeeds and `bank` is
-// the program's own question bank, the drill starts again from question 1 of
-// unit 1 (a bank of its own, a check or a test, has no drill to restart).
+class Drill;
+
+// loadQuestionFile, then splitUnits; when the split succeeds, `drill`, the
+// drill that works on `bank`, starts again from question 1 of unit 1 (a bank
+// of its own, a check or a test, has no drill to restart: nullptr).
 // Returns whether the split succeeded.
 bool openQuestionFile(QuestionBank& bank, const std::string& path,
-                      LoadFailure onFailure = LoadFailure::Fatal);
+                      LoadFailure onFailure = LoadFailure::Fatal, Drill* drill = nullptr);
 
 // The windows the menu item 開く(&O) works with.
 struct OpenCommandWindows {
@@ -27,5 +29,5 @@ struct OpenCommandWindows {
 };
 // The open procedure of 開く(&O). Returns whether another question file is now
 // in use; on failure the text, the tables and quesFilePath are those of the
-// previous file again.
-bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows);
+// previous file again. `drill` as for openQuestionFile.
+bool runOpenCommand(QuestionBank& bank, const OpenCommandWindows& windows, Drill* drill = nullptr);

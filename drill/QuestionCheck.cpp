@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "drill/Drill.h"
 #include "drill/DrillSandbox.h"
 #include "drill/HintPlanner.h"
 
@@ -28,7 +27,9 @@ bool fitsLevel(int64_t num, int64_t den, Level level) {
 }
 
 // Whether every coefficient and constant of the current step fits the level.
-bool stepFits(Level level) {
+bool stepFits(const DrillSandbox& sandbox, Level level) {
+    const DrillState& drillState = sandbox.drillState;
+    const EquationList& equationList = sandbox.equationList;
     const int n = drillState.unknownCount;
     for (int r = 0; r < n; ++r) {
         const EquationRow& row = equationList.rows[equationList.index(drillState.curStep, r)];
@@ -50,14 +51,15 @@ std::string drillLineProblem(const std::string& line, const GeneratorOptions& op
     bank.quesLine[1][1] = line;
     bank.unitTotal = 1;
     DrillSandbox sandbox(computeWorksheetLayout(800, 600, kNarrowPanelWidth), bank);
+    DrillState& drillState = sandbox.drillState;
     if (sandbox.setUp(1, 1) != DrillSandbox::SetUp::Ready)
         return "ドリルで問題になりません";
     if (drillState.unknownCount != options.unknowns)
         return "式の数が違います";
-    if (!stepFits(options.level))
+    if (!stepFits(sandbox, options.level))
         return "問題の数が段階に合いません";
     HintMatrix m;
-    if (!readHintMatrix(equationList, drillState.curStep, m))
+    if (!readHintMatrix(sandbox.equationList, drillState.curStep, m))
         return "ヒントが読めません";
     const HintPlan plan = planHint(m);
     if (plan.state != HintState::Plan || plan.ops.empty())
@@ -71,7 +73,7 @@ std::string drillLineProblem(const std::string& line, const GeneratorOptions& op
     }
     const Level level = options.level;
     for (const HintOp& op : plan.ops) {
-        if (questionSolved())
+        if (sandbox.drill.questionSolved())
             return "手順の途中で解けています";
         const int before = drillState.curStep;
         if (!sandbox.play(op))
@@ -79,12 +81,12 @@ std::string drillLineProblem(const std::string& line, const GeneratorOptions& op
         // The step just made; the answer may stand on the picture after it.
         const int after = drillState.curStep;
         drillState.curStep = before + 1;
-        const bool fits = stepFits(level);
+        const bool fits = stepFits(sandbox, level);
         drillState.curStep = after;
         if (!fits)
             return "途中の数が段階に合いません";
     }
-    if (!questionSolved())
+    if (!sandbox.drill.questionSolved())
         return "手順の終わりで解けていません";
     const int code = drillState.solvedCode;
     const Kind kind = code == -2 ? Kind::NoSolution : code == -1 ? Kind::Infinite : Kind::Unique;

@@ -6,13 +6,9 @@
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
 #include "arith/NumberText.h"
-#include "drill/DrillState.h"
-#include "drill/Entry.h"
+#include "drill/Drill.h"
 #include "drill/ExactRank.h"
-#include "drill/WorksheetOps.h"
 #include "platform/Paths.h"
-#include "platform/UiPort.h"
-#include "questions/QuestionBank.h"
 #include "records/RecordFile.h"
 
 namespace {
@@ -24,7 +20,9 @@ bool isOneOf(char c, const char* set) {
     return false;
 }
 
-StepSelection selection(int step) {
+}  // namespace
+
+StepSelection Drill::selection(int step) const {
     StepSelection sel;
     sel.step = step;
     sel.lastRowLine = entryState.lastRowLine;
@@ -41,7 +39,7 @@ StepSelection selection(int step) {
 
 // A refused run: the new picture and what was composed are cleared, and the
 // drill stays at the step it was on.
-void refuseRun() {
+void Drill::refuseRun() {
     ++drillState.curStep;
     correctEntry(true);
     --drillState.curStep;
@@ -50,19 +48,19 @@ void refuseRun() {
 
 // The checks of the composed operation's form, which leave it as it is for
 // correction. Returns false (after the message) when the form is wrong.
-bool formAccepted() {
+bool Drill::formAccepted() {
     if (entryState.entryPhase == 4) {
         if (!isOneOf(entryState.firstOp, "+-") || !isOneOf(entryState.secondOp, "*/")) {
-            sheet::say(kCompoundFormMessage);
+            say(kCompoundFormMessage);
             return false;
         }
         if (entryState.lastEntry == 2) {  // nothing typed after × or ÷
-            sheet::say(kWrongOperationMessage);
+            say(kWrongOperationMessage);
             return false;
         }
     } else if (entryState.entryPhase == 2 && entryState.numberText.empty() &&
                isOneOf(entryState.pendingOp, "*+-/^")) {
-        sheet::say(kWrongOperationMessage);
+        say(kWrongOperationMessage);
         return false;
     }
     return true;
@@ -71,7 +69,7 @@ bool formAccepted() {
 // The first stage of row ± row × constant: the scaled second row goes into
 // line 0. Returns false when the run is over (the engine refused; what was
 // composed has been cleared).
-bool runCompoundStage() {
+bool Drill::runCompoundStage() {
     drillState.compoundRun = true;
     entryState.lastRowLine = entryState.row2Line;
     StepOutcome out = executeStep(equationList, selection(drillState.curStep), kScratchStep,
@@ -89,7 +87,7 @@ bool runCompoundStage() {
 
 // The answer form of a unique solution in block 28: each row keeps its
 // numbers, its equals sign and its non-zero coefficients (x = 3).
-std::vector<EquationRow> buildAnswerBlock() {
+std::vector<EquationRow> Drill::buildAnswerBlock() {
     const int n = drillState.unknownCount;
     std::vector<EquationRow> rows;
     for (int r = 0; r < n; ++r) {
@@ -106,9 +104,7 @@ std::vector<EquationRow> buildAnswerBlock() {
     return rows;
 }
 
-}  // namespace
-
-int solvedTest() {
+int Drill::solvedTest() const {
     const int n = drillState.unknownCount;
     std::vector<std::vector<RankValue>> rows;
     int equal = 0;
@@ -148,7 +144,7 @@ int solvedTest() {
     return equal;
 }
 
-void judgeSpecial() {
+void Drill::judgeSpecial() {
     while (true) {
         const int code = drillState.solvedCode;
         if (code != -1 && code != -2) {
@@ -164,18 +160,18 @@ void judgeSpecial() {
                 showAnswer(-2);
                 return;
             }
-            sheet::say("解が無数？？もう一度考えてみましょう");
+            say("解が無数？？もう一度考えてみましょう");
         } else {
             if (choice == kChoiceInfinitely) {
                 showAnswer(-1);
                 return;
             }
-            sheet::say("解なし？？もう一度考えてみましょう");
+            say("解なし？？もう一度考えてみましょう");
         }
     }
 }
 
-void showAnswer(int code) {
+void Drill::showAnswer(int code) {
     const int n = drillState.unknownCount;
     const int imageCount = worksheetLayout.imageCount;
     // Where the answer goes when the step is on the last picture.
@@ -185,7 +181,7 @@ void showAnswer(int code) {
     if (code == -1 || code == -2) {
         const char* text = code == -2 ? "【答】　解なし" : "【答】解は無数にある";
         if (drillState.curStep <= imageCount - 1) {
-            sheet::drawTextLine(drillState.curStep + 1, 5, text, kRgbRed);
+            drawTextLine(drillState.curStep + 1, 5, text, kRgbRed);
             ++drillState.curStep;
         } else {
             group.clear();
@@ -197,7 +193,7 @@ void showAnswer(int code) {
         const int oldStep = drillState.curStep;
         ++drillState.curStep;
         if (oldStep < imageCount) {
-            if (Picture* p = sheet::picture(drillState.curStep)) {
+            if (Picture* p = picture(drillState.curStep)) {
                 p->add(makeEquations(std::move(rows), kRgbBlack, firstLineTopFor(n), 20,
                                      braceFor(n), drillState.hasDecimalPoint));
                 p->add(textLine(5, " 答"));
@@ -213,7 +209,7 @@ void showAnswer(int code) {
         group.add(textLine(1, "解が出ました"));
         drillState.grbKaiVisible = true;
     } else {
-        sheet::drawTextLine(drillState.curStep, 1, "解が出ました", kRgbBlack);
+        drawTextLine(drillState.curStep, 1, "解が出ました", kRgbBlack);
     }
 
     // A record that cannot be written has been reported; the question is
@@ -224,30 +220,30 @@ void showAnswer(int code) {
         recordSolved(recordFilePath(paths), questionBank.unitName[unit], drillState.curQues[unit]);
     }
 
-    sheet::startBlink();
+    startBlink();
     drillState.nextEnabled = true;
     drillState.starMarks += "★";
     notifyDrillChanged();
 }
 
-void btnJikkouClick() {
+void Drill::btnJikkouClick() {
     if (!entryState.jikkouEnabled || !drillState.questionReady)
         return;
     if (questionSolved()) {
-        sheet::say(kAlreadySolvedMessage);
+        say(kAlreadySolvedMessage);
         notifyDrillChanged();
         return;
     }
     const int imageCount = worksheetLayout.imageCount;
     if (drillState.curStep >= imageCount) {
-        sheet::say(kNoPictureLeftMessage);
+        say(kNoPictureLeftMessage);
         notifyDrillChanged();
         return;
     }
 
     if (drillState.curStep == 2 * worksheetLayout.rowsPerColumn - 1)
-        sheet::scrollTo(drillState.scrollPos + worksheetLayout.sheetHeight / 3);
-    sheet::unhighlightLitRow();
+        scrollTo(drillState.scrollPos + worksheetLayout.sheetHeight / 3);
+    unhighlightLitRow();
 
     // First the form of what is composed: a wrong form is left for correction.
     if (!formAccepted()) {
@@ -257,7 +253,7 @@ void btnJikkouClick() {
     // Row ± the same row × constant is refused as row ± the same row is: the
     // engine's second stage sees the scratch line, not the row a second time.
     if (entryState.entryPhase == 4 && entryState.row1Line == entryState.row2Line) {
-        sheet::say(entryState.firstOp == '+' ? kAddSameRowMessage : kSubtractSameRowMessage);
+        say(entryState.firstOp == '+' ? kAddSameRowMessage : kSubtractSameRowMessage);
         refuseRun();
         return;
     }
@@ -284,13 +280,13 @@ void btnJikkouClick() {
         return;
     }
 
-    sheet::drawStepPicture(drillState.curStep);
+    drawStepPicture(drillState.curStep);
     drillState.solvedCode = solvedTest();
-    sheet::drawTextLine(drillState.curStep, 1, out.narrative, kRgbBlack);
+    drawTextLine(drillState.curStep, 1, out.narrative, kRgbBlack);
     if (questionSolved()) {
         judgeSpecial();
     } else if (drillState.curStep >= imageCount) {
-        sheet::say("残念ですが" + std::to_string(imageCount - 2) + "回の操作では解けませんでした");
+        say("残念ですが" + std::to_string(imageCount - 2) + "回の操作では解けませんでした");
     }
     drillState.rowClickLock = false;
     resetEntry();

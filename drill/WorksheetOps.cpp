@@ -1,25 +1,22 @@
-#include "drill/WorksheetOps.h"
+// The drill's drawing and control helpers, shared by its parts.
 
 #include <utility>
 
 #include "arith/Equation.h"
-#include "drill/DrillState.h"
-#include "platform/UiPort.h"
+#include "drill/Drill.h"
 
-namespace sheet {
-
-Picture* picture(int k) {
+Picture* Drill::picture(int k) {
     if (worksheetPictures.count() != worksheetLayout.imageCount)
         worksheetPictures.resize(worksheetLayout.imageCount);
     return worksheetPictures.image(k);
 }
 
-void clearPicture(int k) {
+void Drill::clearPicture(int k) {
     if (Picture* p = picture(k))
         p->clear();
 }
 
-void drawStepPicture(int k) {
+void Drill::drawStepPicture(int k) {
     Picture* p = picture(k);
     if (!p)
         return;
@@ -32,14 +29,12 @@ void drawStepPicture(int k) {
     p->add(right);
 }
 
-void drawTextLine(int k, int line, const std::string& text, Rgb colour) {
+void Drill::drawTextLine(int k, int line, const std::string& text, Rgb colour) {
     if (Picture* p = picture(k))
         p->add(textLine(line, text, colour));
 }
 
-namespace {
-
-void toggleBand(int r) {
+void Drill::toggleBand(int r) {
     Picture* p = picture(drillState.curStep);
     if (!p)
         return;
@@ -49,7 +44,7 @@ void toggleBand(int r) {
     p->toggleBand(bandFor(*m, r));
 }
 
-void drawLabel(bool clearFirst) {
+void Drill::drawLabel(bool clearFirst) {
     Picture* p = picture(drillState.curStep + 1);
     if (!p)
         return;
@@ -60,47 +55,43 @@ void drawLabel(bool clearFirst) {
     p->drawOpLabel({worksheetLayout.pictureHeight / 3, entryState.opLabel});
 }
 
-}  // namespace
-
-void highlightRow(int r) {
+void Drill::highlightRow(int r) {
     drillState.pickedRow = r;
     toggleBand(r);
 }
 
-void unhighlightLitRow() {
+void Drill::unhighlightLitRow() {
     if (drillState.litRow >= 0)
         toggleBand(drillState.litRow);
     drillState.litRow = -1;
 }
 
-void setOpLabel(const std::string& text) {
+void Drill::setOpLabel(const std::string& text) {
     entryState.opLabel = text;
     drawLabel(true);
 }
 
-void appendOpLabel(const std::string& text) {
+void Drill::appendOpLabel(const std::string& text) {
     entryState.opLabel += text;
     drawLabel(false);
 }
 
-void startBlink() {
+void Drill::startBlink() {
     drillState.blinkRunning = true;
 }
 
-void stopBlink() {
+void Drill::stopBlink() {
     drillState.blinkRunning = false;
     drillState.blinkPhase = false;
     drillState.nextGlyph = NextGlyph::Q;
 }
 
-void say(const std::string& text) {
+void Drill::say(const std::string& text) {
     notifyDrillChanged();
     ui().showMessage(text);
 }
 
-void scrollTo(int position) {
+void Drill::scrollTo(int position) {
     drillState.scrollPos = position < 0 ? 0 : position;
     ++drillState.scrollRequests;
 }
-
-}  // namespace sheet

@@ -1,7 +1,5 @@
 #include "drill/WorksheetPictures.h"
 
-WorksheetPictures worksheetPictures;
-
 Picture* WorksheetPictures::image(int k) {
     if (k < 1 || k > count())
         return nullptr;

@@ -18,5 +18,3 @@ struct WorksheetPictures {
     // Makes `imageCount` empty pictures.
     void resize(int imageCount);
 };
-
-extern WorksheetPictures worksheetPictures;

@@ -19,6 +19,25 @@ class SilentUi final : public UiPort {
 SilentUi silent;
 UiPort* installed = &silent;
 
+// Hands every call to the port installed at the time of the call.
+class InstalledUi final : public UiPort {
+  public:
+    void showMessage(const std::string& text) override { ui().showMessage(text); }
+    bool askYesNo(const std::string& caption, const std::string& text) override {
+        return ui().askYesNo(caption, text);
+    }
+    Answer askYesNoCancel(const std::string& caption, const std::string& text) override {
+        return ui().askYesNoCancel(caption, text);
+    }
+    Answer askAbortRetryIgnore(const std::string& caption, const std::string& text) override {
+        return ui().askAbortRetryIgnore(caption, text);
+    }
+    int chooseSpecialSolution() override { return ui().chooseSpecialSolution(); }
+    void terminate(int status) override { ui().terminate(status); }
+};
+
+InstalledUi forwarding;
+
 }  // namespace
 
 UiPort& ui() {
@@ -26,7 +45,12 @@ UiPort& ui() {
 }
 
 void setUi(UiPort* port) {
-    installed = port ? port : &silent;
+    // The forwarding port installed would forward to itself for ever.
+    installed = port && port != &forwarding ? port : &silent;
+}
+
+UiPort& installedUi() {
+    return forwarding;
 }
 
 QuietUi::QuietUi() : previous_(ui()) {

@@ -33,6 +33,10 @@ class UiPort {
 UiPort& ui();
 // Installs a port (not owned); nullptr restores the silent port.
 void setUi(UiPort* port);
+// A port that hands every call to the one installed at that moment: for an
+// object made once for the whole program (the drill), which then talks
+// through whatever port the program or a test has installed.
+UiPort& installedUi();
 
 // While one lives, the silent port is installed: a caller that works
 // something out aside (a check, a reason) keeps the readers' own messages off

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/ProgramState.h"
 #include "app/ui/ShellHooks.h"
 #include "app/ui/TfrmMain.h"
 #include "app/ui/TfrmStart.h"
@@ -12,9 +13,6 @@
 #include "arith/ui/TfrmDentaku.h"
 #include "arith/ui/TfrmSentaku.h"
 #include "drill/Drill.h"
-#include "drill/DrillState.h"
-#include "drill/Hint.h"
-#include "drill/Keys.h"
 #include "drill/QuestionCheck.h"
 #include "drill/ui/AnswerKeyPrint.h"
 #include "drill/ui/QtDrillSync.h"
@@ -40,6 +38,14 @@ QPointer<TfrmStart> frmStart;
 QPointer<TfrmPage> frmPage;
 QPointer<TfrmVersion> frmVersion;
 
+Drill& programDrill() {
+    // Made on first use, over the program-wide state; it talks to the student
+    // through whichever UI port is installed at the time.
+    static Drill drill(equationList, drillState, entryState, worksheetLayout, worksheetPictures,
+                       questionBank, paths, installedUi());
+    return drill;
+}
+
 namespace {
 
 bool hiddenWindowsMade = false;
@@ -53,7 +59,7 @@ PixelRect pixelRect(const QRect& r) {
 std::optional<QPoint> sentakuPlacement(QSize frame) {
     if (!frmPage)
         return std::nullopt;
-    const QRect image = frmPage->imageScreenRect(specialChoiceImage(drillView().curStep));
+    const QRect image = frmPage->imageScreenRect(specialChoiceImage(drillState.curStep));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const PixelRect area = screen ? pixelRect(screen->availableGeometry()) : PixelRect{};
     const std::optional<PixelPoint> at =
@@ -69,7 +75,7 @@ int chooseSpecialSolution() {
         QObject::connect(frmSentaku, &QObject::destroyed, [] { frmSentaku = nullptr; });
     }
     frmSentaku->placement = sentakuPlacement;
-    frmSentaku->hintRequested = specialChoiceHint;
+    frmSentaku->hintRequested = [] { programDrill().specialChoiceHint(); };
     return runSentaku();
 }
 
@@ -77,7 +83,7 @@ int chooseSpecialSolution() {
 // question is set up, the special-solution choice.
 void watchDrill() {
     shellHooks.applyFocusRule = [] {
-        applyFocusRule();
+        programDrill().applyFocusRule();
         syncDrillWindows();
     };
     // Whoever listened for set-up questions before keeps listening.
@@ -87,7 +93,7 @@ void watchDrill() {
         syncDrillWindows();
     };
     qtUi().specialSolutionChooser = chooseSpecialSolution;
-    watchDrillModel();
+    watchDrillModel(programDrill());
 }
 
 void runCalculator(bool solveByInverse);
@@ -99,7 +105,7 @@ void runCalculator(bool solveByInverse);
 void createDrillPanel() {
     if (drillPanel || !frmMain)
         return;
-    auto* panel = new TfrmMainDrillPanel(frmMain->pnlDrill);
+    auto* panel = new TfrmMainDrillPanel(programDrill(), frmMain->pnlDrill);
     if (frmMain->pnlDrill->isVisible())
         panel->show();  // a child made after its parent was shown shows only when told
     shellHooks.routeKey = [panel](QKeyEvent* e) { return panel->previewKey(e); };
@@ -132,7 +138,7 @@ void installProblemChoice() {
         const int result = frmMondai->showFor(request);
         if (result == 1) {
             const ChoiceResult chosen = problemChoice.accept();
-            chooseQuestion(chosen.unit, chosen.question);
+            programDrill().chooseQuestion(chosen.unit, chosen.question);
         }
         frmMain->cmbMenu->setCurrentIndex(drillState.curUnit - 1);
         return result;
@@ -150,7 +156,7 @@ void installQuestionEditor() {
         runQuestionEditor(
             [] {
                 // The drill starts again at unit 1; the unit choice says so too.
-                const bool ready = startQuestion(true);
+                const bool ready = programDrill().startQuestion(true);
                 if (frmMain)
                     frmMain->cmbMenu->setCurrentIndex(0);
                 if (shellHooks.questionStarted)
@@ -272,6 +278,7 @@ void createHiddenWindows() {
     frmVersion = new TfrmVersion(frmMain);
     frmMondai = new TfrmMondai(frmMain);
     frmPrintS = new TfrmPrintS(frmMain);
+    frmPrintS->drill = &programDrill();
     frmEditQues = new TfrmEditQues(frmMain);
     frmEditQues->printAnswerKey = [] {
         if (shellHooks.printAnswerKey)

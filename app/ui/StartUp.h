@@ -1,5 +1,11 @@
 #pragma once
-// The start-up order of the program's windows.
+// The start-up order of the program's windows, and the program's one drill.
+
+class Drill;
+
+// The one drill, over the program-wide state (ProgramState.h). The worksheet,
+// the drill panel and the print command are handed it when they are made.
+Drill& programDrill();
 
 // Creates every window once, in the program's start-up order: the frame's
 // windows, then the hidden ones. Each window keeps its program-wide instance

@@ -18,11 +18,10 @@
 #include "app/CoreStartUp.h"
 #include "app/ui/ShellHooks.h"
 #include "app/ui/ShellPainter.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TfrmStart.h"
 #include "arith/Equation.h"
 #include "drill/Drill.h"
-#include "drill/DrillState.h"
-#include "drill/Keys.h"
 #include "drill/OpenQuestions.h"
 #include "drill/ui/TfrmPage.h"
 #include "platform/Paths.h"
@@ -235,7 +234,7 @@ void TfrmMain::formShow() {
     startChild->setSystemMenu(nullptr);  // no close or move from the keyboard either
     startChild->setGeometry(0, 0, screen.width() - 8, childHeight);
 
-    frmPage = new TfrmPage(pnlMain->width());
+    frmPage = new TfrmPage(programDrill(), pnlMain->width());
     pageChild = mdiArea->addSubWindow(frmPage, Qt::FramelessWindowHint);
     pageChild->setObjectName("pageChild");
     pageChild->setSystemMenu(nullptr);
@@ -260,7 +259,7 @@ void TfrmMain::formShow() {
 }
 
 void TfrmMain::startDrill(bool reset) {
-    startQuestion(reset);
+    programDrill().startQuestion(reset);
     if (shellHooks.questionStarted)
         shellHooks.questionStarted();
 }
@@ -369,7 +368,7 @@ void TfrmMain::mnuOpenClick() {
             shellHooks.questionStarted();
         switchUnit(false);
     };
-    runOpenCommand(questionBank, windows);
+    runOpenCommand(questionBank, windows, &programDrill());
 }
 
 void TfrmMain::mnuSaveAsClick() {
@@ -412,7 +411,7 @@ void TfrmMain::mnuNextClick() {
 }
 
 void TfrmMain::mnuHintClick() {
-    hintClick();
+    programDrill().hintClick();
 }
 
 void TfrmMain::mnuChangeClick() {
@@ -439,14 +438,14 @@ void TfrmMain::mnuVersionClick() {
 void TfrmMain::cmbMenuChange() {
     // Without units there is nothing to change to; the combo stays as it was.
     if (!questionBank.hasUnits()) {
-        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        cmbMenu->setCurrentIndex(programDrill().state().curUnit - 1);
         return;
     }
     // A unit the file in use does not have would open an empty choice.
     const std::string missing = missingUnitMessage(questionBank, cmbMenu->currentIndex());
     if (!missing.empty()) {
         ui().showMessage(missing);
-        cmbMenu->setCurrentIndex(drillState.curUnit - 1);
+        cmbMenu->setCurrentIndex(programDrill().state().curUnit - 1);
         return;
     }
     switchUnit(false);

@@ -11,7 +11,7 @@
 #include "app/ui/StartUp.h"
 #include "app/ui/StartupProbe.h"
 #include "app/ui/TfrmMain.h"
-#include "drill/DrillView.h"
+#include "drill/Drill.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtStartup.h"
 
@@ -46,13 +46,13 @@ void reportQuestionsSetUp() {
     shellHooks.questionStarted = [previous = shellHooks.questionStarted] {
         if (previous)
             previous();
-        const DrillView view = drillView();
+        const DrillState& state = programDrill().state();
         QStringList equations;
-        for (const auto& e : view.equations)
+        for (const auto& e : state.lstExt)
             equations << QString::fromStdString(e);
         qCInfo(startupLog).noquote()
             << "question set up"
-            << QStringLiteral("%1(%2)").arg(view.curUnit).arg(drillState.curQues[view.curUnit])
+            << QStringLiteral("%1(%2)").arg(state.curUnit).arg(state.curQues[state.curUnit])
             << equations.join(';');
     };
 }

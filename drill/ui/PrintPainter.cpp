@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <ctime>
 
-#include "drill/DrillView.h"
+#include "drill/Drill.h"
 #include "drill/ui/TfrmPage.h"
 #include "picture/ui/PicturePainter.h"
 
@@ -40,21 +40,21 @@ void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
     painter.restore();
 }
 
-PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
-                            int* sheets) {
-    const DrillView view = drillView();
-    const WorksheetLayout& sheet = sheetLayout();
+PrintOutcome printWorksheet(QPrinter& printer, const Drill& drill, const PrintParameters& params,
+                            const QDateTime& when, int* sheets) {
+    const DrillState& state = drill.state();
+    const WorksheetLayout& sheet = drill.sheetLayout();
     PrintLayoutInput in;
-    in.curStep = view.curStep;
+    in.curStep = state.curStep;
     in.rowsPerColumn = sheet.rowsPerColumn;
-    in.imageCount = view.imageCount;
+    in.imageCount = sheet.imageCount;
     in.stepImage = {sheet.imageWidth, sheet.pictureHeight};
     in.screenWidth = sheet.screenWidth;
     in.pageWidth = printer.width();
     in.pageHeight = printer.height();
     in.params = params;
-    in.answerShown = view.grbKaiVisible && frmPage;
-    in.lastIsAnswer = questionSolved() && !view.grbKaiVisible;
+    in.answerShown = state.grbKaiVisible && frmPage;
+    in.lastIsAnswer = drill.questionSolved() && !state.grbKaiVisible;
     if (in.answerShown)
         in.answerImages = {{frmPage->imgBOXX->width(), frmPage->imgBOXX->height()},
                            {frmPage->imgBOXY->width(), frmPage->imgBOXY->height()}};
@@ -62,7 +62,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
     // nothing to print.
     bool anything = in.answerShown;
     for (int k = 1; k <= in.curStep && !anything; ++k)
-        anything = stepPicture(k) && !stepPicture(k)->empty();
+        anything = drill.stepPicture(k) && !drill.stepPicture(k)->empty();
     if (!anything)
         in.curStep = 0;
     const PrintLayout layout = layOutPrint(in);
@@ -77,7 +77,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const std::tm stamp = printStamp(when);
-    const Picture* answer[] = {&answerPictureX(), &answerPictureY()};
+    const Picture* answer[] = {&drill.answerPictureX(), &drill.answerPictureY()};
     for (const PrintedSheet& page : layout.sheets) {
         if (page.number > 1)
             printer.newPage();
@@ -87,7 +87,7 @@ PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, co
         painter.drawText(QRect(h.x, h.y, h.width, h.height), Qt::AlignRight | Qt::AlignBottom,
                          QString::fromStdString(printHeaderText(stamp, page.number)));
         for (const PrintedImage& p : page.steps)
-            if (const Picture* picture = stepPicture(p.image))
+            if (const Picture* picture = drill.stepPicture(p.image))
                 printPicture(painter, *picture, in.stepImage, p.rect);
         for (const PrintedImage& p : page.answer)
             printPicture(painter, *answer[p.image], in.answerImages[p.image], p.rect);

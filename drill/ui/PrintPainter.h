@@ -12,6 +12,7 @@
 #include "drill/PrintLayout.h"
 
 class QPainter;
+class Drill;
 class QPrinter;
 struct Picture;
 
@@ -22,10 +23,11 @@ enum class PrintOutcome {
     Failed,          // the printer (or the PDF file) could not be opened
 };
 
-// Prints the worksheet on `printer` (already set up) with `params`; the
-// header carries `when`. Returns the number of sheets in `sheets` when given.
-PrintOutcome printWorksheet(QPrinter& printer, const PrintParameters& params, const QDateTime& when,
-                            int* sheets = nullptr);
+// Prints `drill`'s worksheet on `printer` (already set up) with `params`;
+// the header carries `when`. Returns the number of sheets in `sheets` when
+// given.
+PrintOutcome printWorksheet(QPrinter& printer, const Drill& drill, const PrintParameters& params,
+                            const QDateTime& when, int* sheets = nullptr);
 
 // The pieces a printed sheet is made of, shared with the answer key.
 // The header line's font: "ＭＳ Ｐゴシック" at 12 points, at the printer's resolution.

@@ -9,8 +9,8 @@
 #include "drill/ui/TfrmMainDrillPanel.h"
 #include "drill/ui/TfrmPage.h"
 
-void watchDrillModel() {
-    setDrillObserver(syncDrillWindows);
+void watchDrillModel(Drill& drill) {
+    drill.setObserver(syncDrillWindows);
 }
 
 void syncDrillWindows() {

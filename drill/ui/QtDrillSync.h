@@ -3,11 +3,12 @@
 // the drill's windows (the worksheet and the drill panel) read the model
 // again and show it.
 
+class Drill;
 class QKeyEvent;
 struct KeyEvent;
 
-// Installs the model's observer (again, when something else took its place).
-void watchDrillModel();
+// Installs `drill`'s observer (again, when something else took its place).
+void watchDrillModel(Drill& drill);
 // Shows the model's state in every drill window that exists.
 void syncDrillWindows();
 

@@ -69,7 +69,7 @@ QFont sized(QFont font, int pixels, bool bold = false) {
 
 }  // namespace
 
-TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
+TfrmMainDrillPanel::TfrmMainDrillPanel(Drill& drill, QWidget* host) : QWidget(host), drill_(drill) {
     setObjectName("pnlDrillControls");
     if (host) {
         auto* layout = new QVBoxLayout(host);
@@ -83,7 +83,7 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
         btnGyou[i]->setFont(sized(font(), 20, true));
         heights(btnGyou[i], 30, 44);
         connect(btnGyou[i], &QPushButton::clicked, this,
-                [this, i] { act([i] { btnGyouClick(i + 1); }); });
+                [this, i] { act([this, i] { drill_.btnGyouClick(i + 1); }); });
     }
 
     btnJikkou = button("btnJikkou", QStringLiteral("実行"), this);
@@ -95,8 +95,10 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
         b->setIconSize(kGlyphSize);
         heights(b, 32, 46);
     }
-    connect(btnJikkou, &QPushButton::clicked, this, [this] { act(btnJikkouClick); });
-    connect(btnTeisei, &QPushButton::clicked, this, [this] { act([] { correctEntry(false); }); });
+    connect(btnJikkou, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.btnJikkouClick(); }); });
+    connect(btnTeisei, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.correctEntry(false); }); });
 
     btnNext = button("btnNext", QStringLiteral("次の問題 "), this);
     btnNext->setIcon(glyphIcon(Glyph::NextQ, QSize(26, 26)));
@@ -115,8 +117,10 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
         b->setIconSize(kGlyphSize);
         heights(b, 26, 34);
     }
-    connect(btnScrollUp, &QPushButton::clicked, this, [this] { act(btnScrollUpClick); });
-    connect(btnScrollDown, &QPushButton::clicked, this, [this] { act(btnScrollDownClick); });
+    connect(btnScrollUp, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.btnScrollUpClick(); }); });
+    connect(btnScrollDown, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.btnScrollDownClick(); }); });
 
     btnKihon = button("btnKihon", QStringLiteral("逆行列で解く"), this);
     heights(btnKihon, 26, 34);
@@ -180,7 +184,7 @@ TfrmMainDrillPanel::TfrmMainDrillPanel(QWidget* host) : QWidget(host) {
                         {"pnlNumber", "入力中の数"}});
 
     drillPanel = this;
-    watchDrillModel();
+    watchDrillModel(drill_);
     syncFromModel();
 }
 
@@ -218,7 +222,7 @@ QWidget* TfrmMainDrillPanel::buildOperationGroup() {
         heights(b, 26, 40);
         const int code = op.code;
         connect(b, &QPushButton::clicked, this,
-                [this, code] { act([code] { pressOperator(code); }); });
+                [this, code] { act([this, code] { drill_.pressOperator(code); }); });
         column->addWidget(b);
         *op.slot = b;
     }
@@ -227,7 +231,7 @@ QWidget* TfrmMainDrillPanel::buildOperationGroup() {
     captionColour(btnKoukan, QColor(0, 0, 255));
     heights(btnKoukan, 26, 40);
     connect(btnKoukan, &QPushButton::clicked, this,
-            [this] { act([] { pressOperator(kOpSwap); }); });
+            [this] { act([this] { drill_.pressOperator(kOpSwap); }); });
     column->addWidget(btnKoukan);
     grbSousa->setFixedWidth(56);
     return grbSousa;
@@ -266,7 +270,7 @@ QWidget* TfrmMainDrillPanel::buildNumberGroup() {
         heights(b, 24, 40);
         const std::string digit(1, static_cast<char>('0' + d));
         connect(b, &QPushButton::clicked, this,
-                [this, digit] { act([digit] { typeNumber(digit); }); });
+                [this, digit] { act([this, digit] { drill_.typeNumber(digit); }); });
         btnDigit[d] = b;
     }
     // 7 8 9 / 4 5 6 / 1 2 3 / 0 . -
@@ -280,8 +284,10 @@ QWidget* TfrmMainDrillPanel::buildNumberGroup() {
         b->setFont(keyFont);
         heights(b, 24, 40);
     }
-    connect(btnDecimal, &QPushButton::clicked, this, [this] { act([] { typeNumber("."); }); });
-    connect(btnMinus, &QPushButton::clicked, this, [this] { act(btnMinusClick); });
+    connect(btnDecimal, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.typeNumber("."); }); });
+    connect(btnMinus, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.btnMinusClick(); }); });
     keys->addWidget(btnDecimal, 3, 1);
     keys->addWidget(btnMinus, 3, 2);
 
@@ -289,12 +295,14 @@ QWidget* TfrmMainDrillPanel::buildNumberGroup() {
     btnBunsu->setFont(sized(font(), 14, true));
     btnBunsu->setToolTip(QStringLiteral("分数: ３分の２ は ２／３"));
     captionColour(btnBunsu, kYellow, kKeyFace);
-    connect(btnBunsu, &QPushButton::clicked, this, [this] { act([] { typeNumber("分の"); }); });
+    connect(btnBunsu, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.typeNumber("分の"); }); });
     btnClear = button("btnClear", QStringLiteral("CL"), grbNumber);
     btnClear->setFont(sized(font(), 14, true));
     btnClear->setToolTip(QStringLiteral("クリアする"));
     captionColour(btnClear, kLime, kKeyFace);
-    connect(btnClear, &QPushButton::clicked, this, [this] { act([] { typeNumber("CL"); }); });
+    connect(btnClear, &QPushButton::clicked, this,
+            [this] { act([this] { drill_.typeNumber("CL"); }); });
     for (QPushButton* b : {btnBunsu, btnClear})
         heights(b, 24, 40);
     keys->addWidget(btnBunsu, 4, 0, 1, 2);
@@ -306,12 +314,12 @@ QWidget* TfrmMainDrillPanel::buildNumberGroup() {
 
 void TfrmMainDrillPanel::act(const std::function<void()>& call) {
     call();
-    applyFocusRule();
+    drill_.applyFocusRule();
     syncDrillWindows();
 }
 
 void TfrmMainDrillPanel::btnNextClick() {
-    act(nextQuestion);
+    act([this] { drill_.nextQuestion(); });
 }
 
 void TfrmMainDrillPanel::btnKihonClick() {
@@ -320,7 +328,7 @@ void TfrmMainDrillPanel::btnKihonClick() {
 }
 
 void TfrmMainDrillPanel::timBlinkTimer() {
-    ::timBlinkTimer();
+    drill_.timBlinkTimer();
 }
 
 bool TfrmMainDrillPanel::previewKey(QKeyEvent* event) {
@@ -332,37 +340,38 @@ bool TfrmMainDrillPanel::previewKey(QKeyEvent* event) {
             return true;
         }
     }
-    return routeKey(drillKeyEvent(*event));
+    return drill_.routeKey(drillKeyEvent(*event));
 }
 
 void TfrmMainDrillPanel::syncFromModel() {
-    const DrillView view = drillView();
+    const DrillView view = drill_.view();
+    const DrillState& state = view.state;
     for (int i = 0; i < 4; ++i)
         btnGyou[i]->setEnabled(view.rowButtonEnabled[i]);
     fillColour(grbSousa, qColour(view.operationGroupColour));
     grbNumber->setEnabled(view.numberGroupEnabled);
     fillColour(grbNumber, qColour(view.numberGroupColour));
-    const QString number = QString::fromStdString(view.numberText);
+    const QString number = QString::fromStdString(view.entry.numberText);
     if (pnlNumber->text() != number)
         pnlNumber->setText(number);
-    btnJikkou->setEnabled(view.jikkouEnabled);
-    btnNext->setEnabled(view.nextEnabled);
+    btnJikkou->setEnabled(view.entry.jikkouEnabled);
+    btnNext->setEnabled(state.nextEnabled);
 
-    if (view.blinkRunning && !timBlink->isActive())
+    if (state.blinkRunning && !timBlink->isActive())
         timBlink->start();
-    else if (!view.blinkRunning && timBlink->isActive())
+    else if (!state.blinkRunning && timBlink->isActive())
         timBlink->stop();
-    const int glyph = view.nextGlyph == NextGlyph::R ? 1 : 0;
+    const int glyph = state.nextGlyph == NextGlyph::R ? 1 : 0;
     if (glyph != glyphShown_) {
         glyphShown_ = glyph;
         btnNext->setIcon(glyphIcon(glyph ? Glyph::NextR : Glyph::NextQ, btnNext->iconSize()));
     }
 
-    if (view.focusRequests != focusRequestsSeen_) {
-        focusRequestsSeen_ = view.focusRequests;
-        QPushButton* target = view.focus == FocusTarget::Jikkou ? btnJikkou
-                              : view.focus == FocusTarget::Next ? btnNext
-                                                                : nullptr;
+    if (state.focusRequests != focusRequestsSeen_) {
+        focusRequestsSeen_ = state.focusRequests;
+        QPushButton* target = state.focus == FocusTarget::Jikkou ? btnJikkou
+                              : state.focus == FocusTarget::Next ? btnNext
+                                                                 : nullptr;
         if (target && target->isEnabled() && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <functional>
 
+class Drill;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -21,10 +22,10 @@ class QTimer;
 class TfrmMainDrillPanel : public QWidget {
     Q_OBJECT
   public:
-    // Fills `host` (the frame's pnlDrill). The frame's key preview, focus
-    // rule and next-question command reach the panel through what app/ wires
-    // at start-up.
-    explicit TfrmMainDrillPanel(QWidget* host);
+    // The controls of `drill`, filling `host` (the frame's pnlDrill). The
+    // frame's key preview, focus rule and next-question command reach the
+    // panel through what app/ wires at start-up.
+    TfrmMainDrillPanel(Drill& drill, QWidget* host);
 
     // Shows the model's state on the controls.
     void syncFromModel();
@@ -65,6 +66,7 @@ class TfrmMainDrillPanel : public QWidget {
     void timBlinkTimer();
 
   private:
+    Drill& drill_;
     QWidget* buildOperationGroup();
     QWidget* buildNumberGroup();
     QPushButton* button(const char* name, const QString& caption, QWidget* parent);

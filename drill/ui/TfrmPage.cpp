@@ -126,23 +126,23 @@ void TfrmPageImage::paintEvent(QPaintEvent*) {
 }
 
 void TfrmPageImage::mouseMoveEvent(QMouseEvent* event) {
-    if (number_ > 0) {
+    if (number_ > 0 && drill_) {
         const QPoint at = event->position().toPoint();
-        imageMouseMove(number_, at.x(), at.y());
+        drill_->imageMouseMove(number_, at.x(), at.y());
     }
     QWidget::mouseMoveEvent(event);
 }
 
 void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (number_ <= 0)
+    if (number_ <= 0 || !drill_)
         return;
     MouseButton button = MouseButton::Left;
     if (event->button() == Qt::RightButton)
         button = MouseButton::Right;
     else if (event->button() == Qt::MiddleButton)
         button = MouseButton::Middle;
-    const int step = drillView().curStep;
-    if (imageMouseUp(number_, button) == ReleaseResult::OpenStepListing && frmPage &&
+    const int step = drill_->state().curStep;
+    if (drill_->imageMouseUp(number_, button) == ReleaseResult::OpenStepListing && frmPage &&
         frmPage->openStepListing)
         frmPage->openStepListing(step);
 }
@@ -151,7 +151,7 @@ void TfrmPageImage::mouseReleaseEvent(QMouseEvent* event) {
 
 // Keys typed while the worksheet has the focus reach the drill's key routing
 // through the frame's key preview, which sees every key of its children.
-TfrmPage::TfrmPage(int panelWidth, QWidget* parent) : QWidget(parent) {
+TfrmPage::TfrmPage(Drill& drill, int panelWidth, QWidget* parent) : QWidget(parent), drill_(drill) {
     setObjectName("frmPage");
     setWindowTitle(QStringLiteral("　　連立方程式"));
     setFocusPolicy(Qt::ClickFocus);
@@ -197,7 +197,8 @@ TfrmPage::TfrmPage(int panelWidth, QWidget* parent) : QWidget(parent) {
     }
 
     const QSize screen = screenSize();
-    setupWorksheet(screen.width(), screen.height(), panelWidth, edtPage2->sizeHint().height());
+    drill_.setupWorksheet(screen.width(), screen.height(), panelWidth,
+                          edtPage2->sizeHint().height());
 
     buildPages();
     buildAnswerGroup();
@@ -205,19 +206,20 @@ TfrmPage::TfrmPage(int panelWidth, QWidget* parent) : QWidget(parent) {
     sbxSheet->setWidget(pnlSheet);
 
     connect(sbxSheet->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [](int value) { noteScrollPosition(value); });
+            [this](int value) { drill_.noteScrollPosition(value); });
 
-    watchDrillModel();
+    watchDrillModel(drill_);
     syncFromModel();
 }
 
 void TfrmPage::buildPages() {
-    const WorksheetLayout& l = sheetLayout();
+    const WorksheetLayout& l = drill_.sheetLayout();
     const QSize pictureSize(l.imageWidth, l.pictureHeight);
     images.assign(l.imageCount + 1, nullptr);
     for (int k = 1; k <= l.imageCount; ++k) {
         auto* image = new TfrmPageImage(
-            k, [k] { return stepPicture(k); }, pictureSize, pnlSheet);
+            k, [this, k] { return drill_.stepPicture(k); }, pictureSize, pnlSheet);
+        image->passMouseTo(&drill_);
         image->setObjectName(QStringLiteral("Image%1").arg(k));
         image->setAccessibleName(QStringLiteral("図%1").arg(k));
         image->move(l.imagePos[k].x, l.imagePos[k].y);
@@ -235,7 +237,7 @@ void TfrmPage::buildPages() {
 }
 
 void TfrmPage::buildAnswerGroup() {
-    const WorksheetLayout& l = sheetLayout();
+    const WorksheetLayout& l = drill_.sheetLayout();
     grbKai = new QGroupBox(QStringLiteral("解"), pnlSheet);
     grbKai->setObjectName("grbKai");
     setBackground(grbKai, kAnswerGroup);
@@ -248,12 +250,13 @@ void TfrmPage::buildAnswerGroup() {
     column->setSpacing(2);
     lblStarX = starRow("lblStarX", grbKai);
     imgBOXX = new TfrmPageImage(
-        0, [] { return &answerPictureX(); }, QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
+        0, [this] { return &drill_.answerPictureX(); },
+        QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
     imgBOXX->setObjectName("imgBOXX");
     imgBOXX->setAccessibleName(QStringLiteral("解"));
     // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
     imgBOXY = new TfrmPageImage(
-        0, [] { return &answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);
+        0, [this] { return &drill_.answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);
     imgBOXY->setObjectName("imgBOXY");
     imgBOXY->hide();
     lblStarY = starRow("lblStarY", grbKai);
@@ -314,7 +317,7 @@ bool TfrmPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmPage::scrollToTop() {
-    ::scrollToTop();
+    drill_.scrollToTop();
 }
 
 TfrmPageImage* TfrmPage::imageWidget(int k) const {
@@ -331,8 +334,9 @@ QRect TfrmPage::imageScreenRect(int k) const {
 }
 
 void TfrmPage::syncFromModel() {
-    const DrillView view = drillView();
-    const QString caption = q(view.caption);
+    const DrillView view = drill_.view();
+    const DrillState& state = view.state;
+    const QString caption = q(state.caption);
     if (windowTitle() != caption) {
         setWindowTitle(caption);
         lblCaption->setText(caption);
@@ -342,15 +346,15 @@ void TfrmPage::syncFromModel() {
             image->sync();
     imgBOXX->sync();
     imgBOXY->sync();
-    if (grbKai->isVisible() != view.grbKaiVisible) {
-        grbKai->setVisible(view.grbKaiVisible);
-        if (view.grbKaiVisible)
+    if (grbKai->isVisible() != state.grbKaiVisible) {
+        grbKai->setVisible(state.grbKaiVisible);
+        if (state.grbKaiVisible)
             grbKai->raise();
     }
-    lblMess->setText(q(view.opLabel));
+    lblMess->setText(q(view.entry.opLabel));
 
     QStringList equations;
-    for (const std::string& text : view.equations)
+    for (const std::string& text : state.lstExt)
         equations << q(text);
     QStringList listed;
     for (int i = 0; i < lstExt->count(); ++i)
@@ -361,20 +365,20 @@ void TfrmPage::syncFromModel() {
     }
 
     QScrollBar* bar = sbxSheet->verticalScrollBar();
-    if (view.scrollRequests != scrollRequestsSeen_) {
-        scrollRequestsSeen_ = view.scrollRequests;
-        bar->setValue(view.scrollPos);
-        noteScrollPosition(bar->value());
+    if (state.scrollRequests != scrollRequestsSeen_) {
+        scrollRequestsSeen_ = state.scrollRequests;
+        bar->setValue(state.scrollPos);
+        drill_.noteScrollPosition(bar->value());
     }
     // The worksheet follows the work: when the current step changes, the
     // picture being composed on and the current step come into view (a new
     // question shows its first pictures).
-    if (view.curStep != stepSeen_) {
-        stepSeen_ = view.curStep;
+    if (state.curStep != stepSeen_) {
+        stepSeen_ = state.curStep;
         if (TfrmPageImage* next = imageWidget(stepSeen_ + 1))
             sbxSheet->ensureWidgetVisible(next, 0, 0);
         if (TfrmPageImage* current = imageWidget(std::max(stepSeen_ == 2 ? 1 : stepSeen_, 1)))
             sbxSheet->ensureWidgetVisible(current, 0, 0);
-        noteScrollPosition(bar->value());
+        drill_.noteScrollPosition(bar->value());
     }
 }

@@ -17,6 +17,8 @@
 
 #include "picture/Picture.h"
 
+class Drill;
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +36,8 @@ class TfrmPageImage : public QWidget {
     TfrmPageImage(int number, std::function<const Picture*()> source, QSize size, QWidget* parent);
 
     int number() const { return number_; }
+    // A step picture passes the mouse over it to `drill`'s row picking.
+    void passMouseTo(Drill* drill) { drill_ = drill; }
     // Renders the description again when it has changed; returns whether it had.
     bool sync();
     // What the picture shows now.
@@ -46,6 +50,7 @@ class TfrmPageImage : public QWidget {
 
   private:
     int number_;
+    Drill* drill_ = nullptr;
     std::function<const Picture*()> source_;
     mutable QImage image_;
     mutable bool stale_ = false;  // the description changed since image_ was drawn
@@ -58,9 +63,12 @@ class TfrmPageImage : public QWidget {
 class TfrmPage : public QWidget {
     Q_OBJECT
   public:
-    // The worksheet is laid out for the screen and a drill panel of
+    // The worksheet of `drill`, laid out for the screen and a drill panel of
     // `panelWidth` pixels on its left.
-    explicit TfrmPage(int panelWidth, QWidget* parent = nullptr);
+    TfrmPage(Drill& drill, int panelWidth, QWidget* parent = nullptr);
+
+    // The drill whose worksheet this is.
+    Drill& drill() const { return drill_; }
 
     // Scrolls the worksheet back to its first page.
     void scrollToTop();
@@ -103,6 +111,7 @@ class TfrmPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    Drill& drill_;
     void buildPages();
     void buildAnswerGroup();
     void buildHolders();

@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "drill/DrillState.h"
+#include "drill/Drill.h"
 #include "drill/ui/AnswerKeyPrint.h"
 #include "drill/ui/PrintPainter.h"
 #include "picture/ui/QtAccessible.h"
@@ -169,7 +169,9 @@ void TfrmPrintS::printCommand() {
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printWorksheet(printer(), parameters(), QDateTime::currentDateTime());
+        outcome =
+            drill ? printWorksheet(printer(), *drill, parameters(), QDateTime::currentDateTime())
+                  : PrintOutcome::NothingToPrint;
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("印刷する式がありません");
@@ -187,10 +189,11 @@ void TfrmPrintS::printAnswerKeyCommand(int unit) {
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        const std::vector<AnswerKeyQuestion> key =
-            buildAnswerKey(questionBank, unit, worksheetLayout);
-        outcome = printAnswerKey(printer(), key, worksheetLayout, parameters(),
-                                 QDateTime::currentDateTime());
+        const WorksheetLayout layout =
+            drill ? drill->sheetLayout() : computeWorksheetLayout(1024, 768, 200);
+        const std::vector<AnswerKeyQuestion> key = buildAnswerKey(questionBank, unit, layout);
+        outcome =
+            printAnswerKey(printer(), key, layout, parameters(), QDateTime::currentDateTime());
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("この単元には問題がありません");

@@ -13,6 +13,7 @@
 
 #include "drill/PrintLayout.h"
 
+class Drill;
 class QLabel;
 class QLineEdit;
 class QPrintDialog;
@@ -23,6 +24,11 @@ class TfrmPrintS : public QDialog {
     Q_OBJECT
   public:
     explicit TfrmPrintS(QWidget* parent = nullptr);
+
+    // The drill whose worksheet the print command prints and whose layout
+    // the answer key follows; app/ sets it at start-up. Unset, there is
+    // nothing to print.
+    const Drill* drill = nullptr;
 
     // The two parameters as the window shows them now.
     PrintParameters parameters() const;

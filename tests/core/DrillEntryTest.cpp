@@ -32,14 +32,14 @@ TEST_P(EntryTable, PhaseLabelGroupsAndMessages) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     ui.clear();
     press(c.script);
-    DrillView v = drillView();
+    DrillView v = drill.view();
     EXPECT_EQ(entryState.entryPhase, c.phase);
     EXPECT_EQ(entryState.opLabel, c.label);
     EXPECT_EQ(entryState.numberText, c.number);
     EXPECT_EQ(v.numberGroupEnabled, c.numberGroup);
     EXPECT_EQ(v.numberGroupColour, c.numberGroup ? kRgbTeal : kRgbGrey);
     EXPECT_EQ(v.operationGroupColour, kRgbTeal);
-    EXPECT_EQ(v.jikkouEnabled, c.jikkou);
+    EXPECT_EQ(v.entry.jikkouEnabled, c.jikkou);
     EXPECT_EQ(ui.messages(), c.messages);
     // The label is drawn on the picture after the current step.
     if (!std::string(c.label).empty()) {
@@ -91,11 +91,11 @@ TEST_F(DrillTest, ClDeletesTwentyCp932BytesFromTheFirstBracket) {
     // "分" would straddle the 20th byte, so it goes whole.
     press("r1 + r2 * m 1");
     for (int i = 0; i < 4; ++i)
-        typeNumber("分の");
-    typeNumber("分");
-    typeNumber("の");
-    typeNumber("7");
-    typeNumber("CL");
+        drill.typeNumber("分の");
+    drill.typeNumber("分");
+    drill.typeNumber("の");
+    drill.typeNumber("7");
+    drill.typeNumber("CL");
     EXPECT_EQ(entryState.opLabel, "第1行＋第2行×の7");
     EXPECT_EQ(entryState.numberText, "");
     EXPECT_EQ(opLabelDrawn(3), "第1行＋第2行×の7");
@@ -105,9 +105,9 @@ TEST_F(DrillTest, ClOnExactlyTwentyBytesKeepsWhatFollows) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 + r2 * m 12");
     for (int i = 0; i < 4; ++i)
-        typeNumber("分の");
-    typeNumber("8");
-    typeNumber("CL");
+        drill.typeNumber("分の");
+    drill.typeNumber("8");
+    drill.typeNumber("CL");
     EXPECT_EQ(entryState.opLabel, "第1行＋第2行×8");
 }
 
@@ -115,34 +115,34 @@ TEST_F(DrillTest, ClWithoutBracketCutsAtTheLastOccurrenceOfTheNumber) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     // The number "1" also occurs in 第1行; only the last occurrence goes.
     press("r1 + r2 * 1 1");
-    typeNumber("CL");
+    drill.typeNumber("CL");
     EXPECT_EQ(entryState.opLabel, "第1行＋第2行×");
 }
 
 TEST_F(DrillTest, RowButtonsFollowTheUnknownCount) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    DrillView v = drillView();
+    DrillView v = drill.view();
     EXPECT_EQ(v.rowButtonEnabled, (std::array<bool, 4>{true, true, false, false}));
-    btnGyouClick(3);  // disabled: nothing happens
+    drill.btnGyouClick(3);  // disabled: nothing happens
     EXPECT_EQ(entryState.entryPhase, 0);
     EXPECT_EQ(entryState.opLabel, "");
 
     setUnit(1, "３元", {"x+y+z=6;x-y=0;z=3"});
-    ASSERT_TRUE(startQuestion(true));
-    EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{true, true, true, false}));
-    btnGyouClick(3);
+    ASSERT_TRUE(drill.startQuestion(true));
+    EXPECT_EQ(drill.view().rowButtonEnabled, (std::array<bool, 4>{true, true, true, false}));
+    drill.btnGyouClick(3);
     EXPECT_EQ(entryState.row1Line, 3);
     EXPECT_EQ(entryState.row1Text, "3");
 }
 
 TEST_F(DrillTest, RowButtonMovesTheBandEvenWhenTheEntryIgnoresTheRow) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    btnGyouClick(2);
+    drill.btnGyouClick(2);
     EXPECT_EQ(drillState.litRow, 1);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{1});
     EXPECT_TRUE(drillState.rowClickLock);
     // Waiting for an operator: the entry keeps row 2, the band follows the button.
-    btnGyouClick(1);
+    drill.btnGyouClick(1);
     EXPECT_EQ(entryState.entryPhase, 1);
     EXPECT_EQ(entryState.row1Line, 2);
     EXPECT_EQ(drillState.litRow, 0);
@@ -157,25 +157,25 @@ TEST_F(DrillTest, FocusGoesToRunWhenRunnableElseToNext) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     unsigned before = drillState.focusRequests;
     press("r1");
-    EXPECT_EQ(drillView().focus, FocusTarget::Next);
+    EXPECT_EQ(drill.view().state.focus, FocusTarget::Next);
     EXPECT_GT(drillState.focusRequests, before);
     press("*");
-    EXPECT_EQ(drillView().focus, FocusTarget::Jikkou);
+    EXPECT_EQ(drill.view().state.focus, FocusTarget::Jikkou);
     press("esc");
-    EXPECT_EQ(drillView().focus, FocusTarget::Next);
+    EXPECT_EQ(drill.view().state.focus, FocusTarget::Next);
 }
 
 TEST_F(DrillTest, CorrectionWithNothingComposedRemovesTheLastStep) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     // On picture 2 it only clears.
-    correctEntry(false);
+    drill.correctEntry(false);
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_NE(pic(2).matrix(), nullptr);
 
     press("r2 - r1 run");
     ASSERT_EQ(drillState.curStep, 3);
     ASSERT_NE(pic(3).matrix(), nullptr);
-    correctEntry(false);
+    drill.correctEntry(false);
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_TRUE(pic(3).empty());
     EXPECT_NE(pic(2).matrix(), nullptr);
@@ -189,7 +189,7 @@ TEST_F(DrillTest, CorrectionWithNothingComposedRemovesTheLastStep) {
 TEST_F(DrillTest, CorrectionWithSomethingComposedKeepsTheStep) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r2 - r1 run r1 +");
-    correctEntry(false);
+    drill.correctEntry(false);
     EXPECT_EQ(drillState.curStep, 3);
     EXPECT_NE(pic(3).matrix(), nullptr);
     EXPECT_EQ(entryState.entryPhase, 0);
@@ -207,59 +207,59 @@ TEST_F(DrillTest, HoverHighlightsRowsOfTheCurrentPictureOnly) {
     ASSERT_NE(pic(2).matrix(), nullptr);
     const StepMatrixItem m = *pic(2).matrix();  // the picture changes below
     EXPECT_EQ(m.firstLineTop, 25);
-    imageMouseMove(1, 60, 60);  // not the current picture
+    drill.imageMouseMove(1, 60, 60);  // not the current picture
     EXPECT_EQ(drillState.litRow, -1);
-    imageMouseMove(2, 60, 25 + 30 + 5);
+    drill.imageMouseMove(2, 60, 25 + 30 + 5);
     EXPECT_EQ(drillState.litRow, 1);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{1});
-    imageMouseMove(2, 60, 25 + 5);
+    drill.imageMouseMove(2, 60, 25 + 5);
     EXPECT_EQ(drillState.litRow, 0);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{0});
     // Left of the matrix and below it: no band, but the row stays picked.
-    imageMouseMove(2, 40, 30);
+    drill.imageMouseMove(2, 40, 30);
     EXPECT_EQ(drillState.litRow, -1);
     EXPECT_TRUE(pic(2).litBands().empty());
     EXPECT_EQ(drillState.pickedRow, 0);
-    imageMouseMove(2, 60, 25 + 60);
+    drill.imageMouseMove(2, 60, 25 + 60);
     EXPECT_EQ(drillState.litRow, -1);
-    imageMouseMove(2, m.drawnWidth + 19, 30);
+    drill.imageMouseMove(2, m.drawnWidth + 19, 30);
     EXPECT_EQ(drillState.litRow, 0);
-    imageMouseMove(2, m.drawnWidth + 20, 30);
+    drill.imageMouseMove(2, m.drawnWidth + 20, 30);
     EXPECT_EQ(drillState.litRow, -1);
     // Hovering only toggles bands: the picture does not grow without end.
     for (int i = 0; i < 50; ++i)
-        imageMouseMove(2, 60, 30 + 30 * (i % 2));
+        drill.imageMouseMove(2, 60, 30 + 30 * (i % 2));
     EXPECT_LE(pic(2).items.size(), 5u);
 }
 
 TEST_F(DrillTest, SettingUpAgainForgetsTheOldBand) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    btnGyouClick(2);
+    drill.btnGyouClick(2);
     ASSERT_EQ(drillState.litRow, 1);
     // A unit change sets the question up again on cleared pictures.
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     EXPECT_EQ(drillState.litRow, -1);
     EXPECT_FALSE(drillState.rowClickLock);
-    imageMouseMove(2, 60, 30);
+    drill.imageMouseMove(2, 60, 30);
     EXPECT_EQ(pic(2).litBands(), std::vector<int>{0});
 }
 
 TEST_F(DrillTest, ClickSelectsThePickedRowAndLocksTheHighlight) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    EXPECT_EQ(imageMouseUp(1, MouseButton::Left), ReleaseResult::Ignored);
-    imageMouseMove(2, 60, 60);
-    EXPECT_EQ(imageMouseUp(2, MouseButton::Left), ReleaseResult::RowSelected);
+    EXPECT_EQ(drill.imageMouseUp(1, MouseButton::Left), ReleaseResult::Ignored);
+    drill.imageMouseMove(2, 60, 60);
+    EXPECT_EQ(drill.imageMouseUp(2, MouseButton::Left), ReleaseResult::RowSelected);
     EXPECT_EQ(entryState.row1Text, "2");
     EXPECT_TRUE(drillState.rowClickLock);
     // Locked: moving does not move the band, a second click changes nothing.
-    imageMouseMove(2, 60, 30);
+    drill.imageMouseMove(2, 60, 30);
     EXPECT_EQ(drillState.litRow, 1);
-    imageMouseUp(2, MouseButton::Left);
+    drill.imageMouseUp(2, MouseButton::Left);
     EXPECT_EQ(entryState.entryPhase, 1);
     EXPECT_EQ(entryState.opLabel, "第2行");
     EXPECT_TRUE(ui.messages().empty());
     // The right button asks for the step listing.
-    EXPECT_EQ(imageMouseUp(2, MouseButton::Right), ReleaseResult::OpenStepListing);
+    EXPECT_EQ(drill.imageMouseUp(2, MouseButton::Right), ReleaseResult::OpenStepListing);
 }
 
 // Keys.
@@ -292,8 +292,8 @@ class OperatorKeys : public DrillTest, public ::testing::WithParamInterface<Oper
 TEST_P(OperatorKeys, TypedInPhaseOneChooseTheOperator) {
     const OperatorKey& k = GetParam();
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    btnGyouClick(1);
-    EXPECT_TRUE(routeKey(typed(k.text)));
+    drill.btnGyouClick(1);
+    EXPECT_TRUE(drill.routeKey(typed(k.text)));
     EXPECT_EQ(entryState.entryPhase, 2);
     EXPECT_EQ(entryState.opLabel, std::string("第1行") + k.label);
     EXPECT_EQ(entryState.firstOp, k.op);
@@ -313,21 +313,21 @@ TEST_F(DrillTest, KeysOutsideThePhaseTableDoNothing) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     // Phase 0: nothing at all, not even a row by Shift+digit.
     for (const char* t : {"1", "+", "D", "b"})
-        EXPECT_FALSE(routeKey(typed(t)));
-    EXPECT_FALSE(routeKey(shifted('1', "!")));
+        EXPECT_FALSE(drill.routeKey(typed(t)));
+    EXPECT_FALSE(drill.routeKey(shifted('1', "!")));
     EXPECT_EQ(entryState.entryPhase, 0);
     // Phase 1: only operators.
-    btnGyouClick(1);
+    drill.btnGyouClick(1);
     for (const char* t : {"5", "x", "b", "."})
-        EXPECT_FALSE(routeKey(typed(t)));
-    EXPECT_FALSE(routeKey(shifted('2', "@")));
+        EXPECT_FALSE(drill.routeKey(typed(t)));
+    EXPECT_FALSE(drill.routeKey(shifted('2', "@")));
     EXPECT_EQ(entryState.opLabel, "第1行");
     // Phase 3: only × and ÷.
     press("+ r2");
     for (const char* t : {"+", "-", "5", "D"})
-        EXPECT_FALSE(routeKey(typed(t)));
+        EXPECT_FALSE(drill.routeKey(typed(t)));
     EXPECT_EQ(entryState.entryPhase, 3);
-    EXPECT_TRUE(routeKey(typed("/")));
+    EXPECT_TRUE(drill.routeKey(typed("/")));
     EXPECT_EQ(entryState.entryPhase, 4);
     EXPECT_TRUE(ui.messages().empty());
 }
@@ -347,7 +347,7 @@ TEST_F(DrillTest, ShiftDigitSelectsTheRowWhateverTheLayoutReports) {
     for (const Case& c : cases) {
         ASSERT_TRUE(start("x+y=5;x-y=1"));
         press("r1 +");
-        EXPECT_TRUE(routeKey(c.key));
+        EXPECT_TRUE(drill.routeKey(c.key));
         EXPECT_EQ(entryState.entryPhase, 3);
         EXPECT_EQ(entryState.row2Text, c.rowText);
         // The typed symbol adds nothing to the label.
@@ -358,10 +358,10 @@ TEST_F(DrillTest, ShiftDigitSelectsTheRowWhateverTheLayoutReports) {
 TEST_F(DrillTest, ShiftAloneAndRowsBeyondTheQuestionSelectNothing) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 +");
-    EXPECT_FALSE(routeKey(shifted(keys::kShift)));
-    EXPECT_FALSE(routeKey(shifted('3', "#")));
-    EXPECT_FALSE(routeKey(shifted('#', "#")));
-    EXPECT_FALSE(routeKey(shifted('0', ")")));
+    EXPECT_FALSE(drill.routeKey(shifted(keys::kShift)));
+    EXPECT_FALSE(drill.routeKey(shifted('3', "#")));
+    EXPECT_FALSE(drill.routeKey(shifted('#', "#")));
+    EXPECT_FALSE(drill.routeKey(shifted('0', ")")));
     EXPECT_EQ(entryState.entryPhase, 2);
     EXPECT_EQ(entryState.opLabel, "第1行＋");
 }
@@ -370,37 +370,37 @@ TEST_F(DrillTest, TypingTheNumberInPhaseTwo) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 /");
     for (const char* t : {"3", "B", "2"})
-        EXPECT_TRUE(routeKey(typed(t)));
+        EXPECT_TRUE(drill.routeKey(typed(t)));
     EXPECT_EQ(entryState.numberText, "3分の2");
     EXPECT_EQ(entryState.opLabel, "第1行÷3分の2");
     // A typed minus after digits gets the button's guard: nothing is added,
     // so the label and the number never disagree.
-    EXPECT_TRUE(routeKey(typed("-")));
+    EXPECT_TRUE(drill.routeKey(typed("-")));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"－の位置が間違っています"});
     EXPECT_EQ(entryState.numberText, "3分の2");
     EXPECT_EQ(entryState.opLabel, "第1行÷3分の2");
     // Delete is CL while the number group is enabled.
-    EXPECT_TRUE(routeKey(down(keys::kDelete)));
+    EXPECT_TRUE(drill.routeKey(down(keys::kDelete)));
     EXPECT_EQ(entryState.opLabel, "第1行÷");
     EXPECT_EQ(entryState.numberText, "");
 }
 
 TEST_F(DrillTest, DeleteOutsideTheNumberPhasesDoesNothing) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    btnGyouClick(1);
-    EXPECT_FALSE(routeKey(down(keys::kDelete)));
+    drill.btnGyouClick(1);
+    EXPECT_FALSE(drill.routeKey(down(keys::kDelete)));
     EXPECT_EQ(entryState.opLabel, "第1行");
 }
 
 TEST_F(DrillTest, PhaseFourTakesEachTypedCharacterOnce) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 + r2 *");
-    EXPECT_TRUE(routeKey(typed("2")));
+    EXPECT_TRUE(drill.routeKey(typed("2")));
     // Shift+S comes down as S and types "S": one S.
-    routeKey(KeyEvent{'S', "S", true, false});
+    drill.routeKey(KeyEvent{'S', "S", true, false});
     // Keys that type nothing add nothing.
-    EXPECT_FALSE(routeKey(shifted(keys::kShift)));
-    EXPECT_FALSE(routeKey(KeyEvent{keys::kOther, "\t", false, false}));
+    EXPECT_FALSE(drill.routeKey(shifted(keys::kShift)));
+    EXPECT_FALSE(drill.routeKey(KeyEvent{keys::kOther, "\t", false, false}));
     EXPECT_EQ(entryState.numberText, "2S");
     EXPECT_EQ(entryState.opLabel, "第1行＋第2行×2S");
 }
@@ -408,27 +408,27 @@ TEST_F(DrillTest, PhaseFourTakesEachTypedCharacterOnce) {
 TEST_F(DrillTest, EscapeCorrectsInAnyPhase) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r1 + r2 * 3");
-    EXPECT_TRUE(routeKey(down(keys::kEscape)));
+    EXPECT_TRUE(drill.routeKey(down(keys::kEscape)));
     EXPECT_EQ(entryState.entryPhase, 0);
     EXPECT_EQ(entryState.opLabel, "");
     EXPECT_EQ(entryState.numberText, "");
-    EXPECT_FALSE(drillView().jikkouEnabled);
+    EXPECT_FALSE(drill.view().entry.jikkouEnabled);
     EXPECT_EQ(opLabelDrawn(3), "<none>");
 }
 
 TEST_F(DrillTest, EnterRunsOnlyWhatIsRunnable) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     // Nothing composed on an unsolved question: nothing, and no question asked.
-    EXPECT_TRUE(routeKey(down(keys::kEnter)));
+    EXPECT_TRUE(drill.routeKey(down(keys::kEnter)));
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_TRUE(ui.log.empty());
-    btnGyouClick(2);
-    EXPECT_TRUE(routeKey(down(keys::kEnter)));
+    drill.btnGyouClick(2);
+    EXPECT_TRUE(drill.routeKey(down(keys::kEnter)));
     EXPECT_EQ(drillState.curStep, 2);
     // Runnable: Enter runs it, with or without Shift.
     press("-");
-    EXPECT_TRUE(routeKey(shifted('1', "!")));
-    EXPECT_TRUE(routeKey(KeyEvent{keys::kEnter, "\r", true, false}));
+    EXPECT_TRUE(drill.routeKey(shifted('1', "!")));
+    EXPECT_TRUE(drill.routeKey(KeyEvent{keys::kEnter, "\r", true, false}));
     EXPECT_EQ(drillState.curStep, 3);
     EXPECT_EQ(matrixOf(3)[1], (std::vector<std::string>{"0", "-2", "-4"}));
     EXPECT_EQ(entryState.entryPhase, 0);
@@ -436,11 +436,11 @@ TEST_F(DrillTest, EnterRunsOnlyWhatIsRunnable) {
 
 TEST_F(DrillTest, EnterOnASolvedQuestionGoesOnWithoutAsking) {
     setUnit(1, "２元", {"x+y=5;x-y=1", "x+y=2;x-y=0"});
-    ASSERT_TRUE(startQuestion(true));
+    ASSERT_TRUE(drill.startQuestion(true));
     press("r2 - r1 run r2 / m 2 run r1 - r2 run");
-    ASSERT_TRUE(questionSolved());
+    ASSERT_TRUE(drill.questionSolved());
     ui.clear();
-    EXPECT_TRUE(routeKey(down(keys::kEnter)));
+    EXPECT_TRUE(drill.routeKey(down(keys::kEnter)));
     EXPECT_EQ(drillState.curQues[1], 2);
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_TRUE(ui.log.empty());
@@ -449,15 +449,15 @@ TEST_F(DrillTest, EnterOnASolvedQuestionGoesOnWithoutAsking) {
 TEST_F(DrillTest, NothingIsComposedAfterTheAnswer) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     press("r2 - r1 run r2 / m 2 run r1 - r2 run");
-    ASSERT_TRUE(questionSolved());
+    ASSERT_TRUE(drill.questionSolved());
     const int step = drillState.curStep;
-    EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{}));
-    btnGyouClick(1);
-    imageMouseUp(step, MouseButton::Left);
-    selectRow(step, 0);
+    EXPECT_EQ(drill.view().rowButtonEnabled, (std::array<bool, 4>{}));
+    drill.btnGyouClick(1);
+    drill.imageMouseUp(step, MouseButton::Left);
+    drill.selectRow(step, 0);
     EXPECT_EQ(entryState.entryPhase, 0);
     // 訂正 leaves the answer where it is.
-    correctEntry(false);
+    drill.correctEntry(false);
     EXPECT_EQ(drillState.curStep, step);
     EXPECT_FALSE(pic(step).empty());
 }

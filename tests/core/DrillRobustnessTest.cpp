@@ -31,8 +31,9 @@ const char* const kQuestions[] = {
 using Augmented = QMatrix;
 
 // The augmented matrix of `step`, exactly.
-Augmented augmentedOf(int step) {
-    const int n = drillState.unknownCount;
+Augmented augmentedOf(const Drill& drill, int step) {
+    const EquationList& equationList = drill.equations();
+    const int n = drill.state().unknownCount;
     Augmented m;
     for (int r = 0; r < n; ++r) {
         const EquationRow& row = equationList.rows[equationList.index(step, r)];
@@ -51,62 +52,63 @@ Augmented augmentedOf(int step) {
 
 // Types a value on the number panel as a student would: "-" first, then the
 // denominator, "分の" and the numerator. False when a part has over 4 digits.
-bool typeValue(mpq_class v) {
+bool typeValue(Drill& drill, mpq_class v) {
     v.canonicalize();
     const std::string num = mpz_class(abs(v.get_num())).get_str();
     const std::string den = v.get_den().get_str();
     if (num.size() > 4 || den.size() > 4)
         return false;
     if (v < 0)
-        btnMinusClick();
+        drill.btnMinusClick();
     if (den != "1") {
         for (char c : den)
-            typeNumber(std::string(1, c));
-        typeNumber("分の");
+            drill.typeNumber(std::string(1, c));
+        drill.typeNumber("分の");
     }
     for (char c : num)
-        typeNumber(std::string(1, c));
+        drill.typeNumber(std::string(1, c));
     return true;
 }
 
 // One step of Gauss-Jordan elimination composed with the panel's buttons:
 // a swap to bring a pivot up, a division to make it 1, or row − pivot row × f
 // to clear its column. False when there is nothing left to do.
-bool solverStep() {
-    const int n = drillState.unknownCount;
+bool solverStep(Drill& drill) {
+    const EquationList& equationList = drill.equations();
+    const int n = drill.state().unknownCount;
     auto a = [&](int r, int c) {
-        return exactValue(equationList.rows[equationList.index(drillState.curStep, r)].terms[c]);
+        return exactValue(equationList.rows[equationList.index(drill.state().curStep, r)].terms[c]);
     };
-    correctEntry(false);  // start from nothing composed (steps back only when nothing is)
+    drill.correctEntry(false);  // start from nothing composed (steps back only when nothing is)
     for (int c = 0; c < n; ++c) {
         if (a(c, c) == 0) {
             for (int r = c + 1; r < n; ++r)
                 if (a(r, c) != 0) {
-                    btnGyouClick(c + 1);
-                    pressOperator(kOpSwap);
-                    btnGyouClick(r + 1);
-                    btnJikkouClick();
+                    drill.btnGyouClick(c + 1);
+                    drill.pressOperator(kOpSwap);
+                    drill.btnGyouClick(r + 1);
+                    drill.btnJikkouClick();
                     return true;
                 }
             continue;
         }
         if (a(c, c) != 1) {
-            btnGyouClick(c + 1);
-            pressOperator(kOpDivide);
-            if (!typeValue(a(c, c)))
+            drill.btnGyouClick(c + 1);
+            drill.pressOperator(kOpDivide);
+            if (!typeValue(drill, a(c, c)))
                 return false;
-            btnJikkouClick();
+            drill.btnJikkouClick();
             return true;
         }
         for (int r = 0; r < n; ++r)
             if (r != c && a(r, c) != 0) {
-                btnGyouClick(r + 1);
-                pressOperator(kOpSubtract);
-                btnGyouClick(c + 1);
-                pressOperator(kOpMultiply);
-                if (!typeValue(a(r, c)))
+                drill.btnGyouClick(r + 1);
+                drill.pressOperator(kOpSubtract);
+                drill.btnGyouClick(c + 1);
+                drill.pressOperator(kOpMultiply);
+                if (!typeValue(drill, a(r, c)))
                     return false;
-                btnJikkouClick();
+                drill.btnJikkouClick();
                 return true;
             }
     }
@@ -124,10 +126,10 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
     for (int session = 0; session < 60; ++session) {
         const char* q = kQuestions[session % std::size(kQuestions)];
         ASSERT_TRUE(start(q)) << q;
-        const Augmented question = reducedEchelon(augmentedOf(2));
+        const Augmented question = reducedEchelon(augmentedOf(drill, 2));
         for (int action = 0; action < 300; ++action) {
             const int stepBefore = drillState.curStep;
-            const bool wasSolved = questionSolved();
+            const bool wasSolved = drill.questionSolved();
             // Every question that may come is answered at random, and the
             // choice window is answered in turn so that its loop ends.
             ui.answers.assign(4, pick(2) ? Answer::Yes : Answer::No);
@@ -136,33 +138,33 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                 ui.choices.push_back(i % 2 ? kChoiceInfinitely : kChoiceNoSolution);
 
             if (pick(3) == 0) {
-                if (questionSolved())
-                    nextQuestion();
+                if (drill.questionSolved())
+                    drill.nextQuestion();
                 else if (entryState.entryPhase == 0 || pick(2))
-                    solverStep();
+                    solverStep(drill);
             } else
                 switch (pick(11)) {
                     case 0:
-                        btnGyouClick(1 + pick(4));
+                        drill.btnGyouClick(1 + pick(4));
                         break;
                     case 1:
-                        pressOperator(pick(8));
+                        drill.pressOperator(pick(8));
                         break;
                     case 2:
                     case 3:
-                        typeNumber(texts[pick(std::size(texts))]);
+                        drill.typeNumber(texts[pick(std::size(texts))]);
                         break;
                     case 4:
-                        btnMinusClick();
+                        drill.btnMinusClick();
                         break;
                     case 5:
-                        btnJikkouClick();
+                        drill.btnJikkouClick();
                         break;
                     case 6:
                         if (pick(6) == 0)
-                            correctEntry(false);
+                            drill.correctEntry(false);
                         else
-                            btnJikkouClick();
+                            drill.btnJikkouClick();
                         break;
                     case 7: {
                         KeyEvent key;
@@ -170,34 +172,35 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
                         key.shift = pick(3) == 0;
                         key.key = pick(4) == 0 ? keys::kEnter : t[0];
                         key.text = key.key == keys::kEnter ? "\r" : t;
-                        routeKey(key);
+                        drill.routeKey(key);
                         break;
                     }
                     case 8:
-                        imageMouseMove(drillState.curStep + pick(3) - 1, pick(400), pick(140));
+                        drill.imageMouseMove(drillState.curStep + pick(3) - 1, pick(400),
+                                             pick(140));
                         if (pick(2))
-                            imageMouseUp(drillState.curStep,
-                                         pick(3) ? MouseButton::Left : MouseButton::Right);
+                            drill.imageMouseUp(drillState.curStep,
+                                               pick(3) ? MouseButton::Left : MouseButton::Right);
                         break;
                     case 9: {
                         // A whole operation composed on the buttons and run,
                         // rows and operators of the student's choosing: the
                         // same row twice too.
                         const int n = drillState.unknownCount;
-                        btnGyouClick(1 + pick(n));
-                        pressOperator(pick(5));
-                        btnGyouClick(1 + pick(n));
+                        drill.btnGyouClick(1 + pick(n));
+                        drill.pressOperator(pick(5));
+                        drill.btnGyouClick(1 + pick(n));
                         if (pick(2))
-                            pressOperator(pick(2));
-                        typeNumber(texts[pick(7)]);
-                        btnJikkouClick();
+                            drill.pressOperator(pick(2));
+                        drill.typeNumber(texts[pick(7)]);
+                        drill.btnJikkouClick();
                         break;
                     }
                     default:
                         if (pick(8) == 0)
-                            timBlinkTimer();
+                            drill.timBlinkTimer();
                         else
-                            btnJikkouClick();
+                            drill.btnJikkouClick();
                         break;
                 }
 
@@ -215,11 +218,11 @@ TEST_F(DrillTest, RandomSessionsNeverBreakTheWorksheetOrTheMathematics) {
             int made = drillState.curStep;
             while (made > 2 && !pic(made).matrix())
                 --made;
-            if (!wasSolved || !questionSolved()) {
-                EXPECT_EQ(reducedEchelon(augmentedOf(made)), question)
+            if (!wasSolved || !drill.questionSolved()) {
+                EXPECT_EQ(reducedEchelon(augmentedOf(drill, made)), question)
                     << q << ": step " << made << " of action " << action;
             }
-            if (questionSolved() && !wasSolved)
+            if (drill.questionSolved() && !wasSolved)
                 ++solved;
             if (HasFatalFailure() || HasFailure())
                 return;

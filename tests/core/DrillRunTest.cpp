@@ -14,10 +14,6 @@ namespace {
 
 using Matrix = std::vector<std::vector<std::string>>;
 
-std::string recordPath() {
-    return recordFilePath(paths);
-}
-
 // Every coefficient of the answer rows: the non-zero coefficient's letter,
 // "=", the constant ("x=1").
 std::vector<std::string> answerForm(const EquationsItem& e) {
@@ -46,14 +42,14 @@ const EquationsItem* answerOn(const Picture& p) {
 
 TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     setUnit(1, "２元１次連立方程式", {"x+y=5;x-y=1"});
-    ASSERT_TRUE(startQuestion(true));
+    ASSERT_TRUE(drill.startQuestion(true));
     press("r2 - r1 run");
     EXPECT_EQ(matrixOf(3), (Matrix{{"1", "1", "5"}, {"0", "-2", "-4"}}));
     EXPECT_EQ(textLines(pic(3)), std::vector<std::string>{"1:第2行から第1行をひくと"});
     press("r2 / m 2 run");
     EXPECT_EQ(matrixOf(4), (Matrix{{"1", "1", "5"}, {"0", "1", "2"}}));
     EXPECT_EQ(textLines(pic(4)), std::vector<std::string>{"1:第2行を-2で割ると"});
-    EXPECT_FALSE(questionSolved());
+    EXPECT_FALSE(drill.questionSolved());
     EXPECT_EQ(drillState.solvedCode, 3);
     press("r1 - r2 run");
     EXPECT_EQ(matrixOf(5), (Matrix{{"1", "0", "3"}, {"0", "1", "2"}}));
@@ -89,12 +85,12 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
     EXPECT_EQ(before->rows[1][2].colour, kRgbRed);
 
     // Blinking, the star, the record, the focus on 次の問題.
-    DrillView v = drillView();
-    EXPECT_TRUE(v.blinkRunning);
-    EXPECT_TRUE(v.nextEnabled);
-    EXPECT_EQ(v.focus, FocusTarget::Next);
+    DrillView v = drill.view();
+    EXPECT_TRUE(v.state.blinkRunning);
+    EXPECT_TRUE(v.state.nextEnabled);
+    EXPECT_EQ(v.state.focus, FocusTarget::Next);
     EXPECT_EQ(drillState.starMarks, "★");
-    EXPECT_EQ(v.caption, "　　連立方程式");  // rewritten when the worksheet is next cleared
+    EXPECT_EQ(v.state.caption, "　　連立方程式");  // rewritten when the worksheet is next cleared
     EXPECT_EQ(readRecordCountText(recordPath(), "２元１次連立方程式", 1), "1");
     EXPECT_FALSE(readRecordDate(recordPath(), "２元１次連立方程式").empty());
     EXPECT_TRUE(ui.messages().empty());
@@ -104,7 +100,7 @@ TEST_F(DrillTest, TwoUnknownsToTheIdentity) {
 TEST_F(DrillTest, ThreeUnknownsWithCompoundSteps) {
     setUnit(2, "３元１次連立方程式", {"x+y+z=6;2x+y-z=1;x-y+2z=5"});
     drillState.curUnit = 2;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     press("r2 - r1 * 2 run");
     EXPECT_EQ(textLines(pic(3)), std::vector<std::string>{"1:第2行から第1行の2倍をひくと"});
     // The scaled row went through the scratch row.
@@ -116,7 +112,7 @@ TEST_F(DrillTest, ThreeUnknownsWithCompoundSteps) {
     press("r3 / 7 run");
     press("r1 - r2 run");
     press("r1 + r3 * 2 run");
-    EXPECT_FALSE(questionSolved());
+    EXPECT_FALSE(drill.questionSolved());
     press("r2 - r3 * 3 run");
     EXPECT_EQ(matrixOf(10),
               (Matrix{{"1", "0", "0", "1"}, {"0", "1", "0", "2"}, {"0", "0", "1", "3"}}));
@@ -132,7 +128,7 @@ TEST_F(DrillTest, ThreeUnknownsWithCompoundSteps) {
 TEST_F(DrillTest, FourUnknownsWithASwapFirst) {
     setUnit(3, "４元１次連立方程式", {"y+z+w=9;x+y+z+w=10;z+w=7;w=4"});
     drillState.curUnit = 3;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     EXPECT_EQ(pic(2).matrix()->firstLineTop, 15);
     press("r1 swap r2 run");
     EXPECT_EQ(textLines(pic(3)), std::vector<std::string>{"1:第1行と第2行を入れ替えると"});
@@ -150,7 +146,7 @@ TEST_F(DrillTest, FourUnknownsWithASwapFirst) {
 TEST_F(DrillTest, NoSolutionIsAcceptedOnlyWhenClassifiedRight) {
     setUnit(4, "特殊な解が出るもの", {"x+y=2;x+y=3"});
     drillState.curUnit = 4;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     ui.choices = {kChoiceInfinitely, kChoiceNoSolution};
     press("r2 - r1 run");
     EXPECT_EQ(drillState.solvedCode, -2);
@@ -172,7 +168,7 @@ TEST_F(DrillTest, NoSolutionIsAcceptedOnlyWhenClassifiedRight) {
 TEST_F(DrillTest, InfinitelyManyThroughTheChoiceLoop) {
     setUnit(4, "特殊な解が出るもの", {"x+y=2;2x+2y=4"});
     drillState.curUnit = 4;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     ui.choices = {kChoiceNoSolution, kChoiceNoSolution, kChoiceInfinitely};
     press("r2 - r1 * 2 run");
     EXPECT_EQ(drillState.solvedCode, -1);
@@ -187,7 +183,7 @@ TEST_F(DrillTest, FirstAllZeroRowDecidesAndOrderMatters) {
     // Rows [0 1 | 2] and [1 0 | 3] are not solved; a swap solves them.
     ASSERT_TRUE(start("y=2;x=3"));
     EXPECT_EQ(drillState.solvedCode, 0);
-    EXPECT_FALSE(questionSolved());
+    EXPECT_FALSE(drill.questionSolved());
     press("r1 swap r2 run");
     EXPECT_EQ(drillState.solvedCode, 4);
     // A zero row below an unreduced row still decides.
@@ -269,7 +265,7 @@ TEST_F(DrillTest, FormChecksKeepWhatIsComposed) {
         press(c.script);
         const std::string label = entryState.opLabel;
         ui.clear();
-        btnJikkouClick();
+        drill.btnJikkouClick();
         EXPECT_EQ(ui.messages(), std::vector<std::string>{c.message}) << c.script;
         EXPECT_EQ(drillState.curStep, 2) << c.script;
         EXPECT_EQ(entryState.entryPhase, c.phase) << c.script;
@@ -306,7 +302,7 @@ TEST_F(DrillTest, OverflowRefusesTheStepAndClearsTheEntry) {
     EXPECT_EQ(matrixOf(3)[0][0], "299970000");
     press("r1 * 9999");
     const Matrix before = matrixOf(3);
-    btnJikkouClick();
+    drill.btnJikkouClick();
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"数値が範囲を超えています"});
     EXPECT_EQ(drillState.curStep, 3);
     EXPECT_EQ(matrixOf(3), before);
@@ -314,7 +310,7 @@ TEST_F(DrillTest, OverflowRefusesTheStepAndClearsTheEntry) {
     EXPECT_EQ(entryState.entryPhase, 0);
     EXPECT_EQ(entryState.opLabel, "");
     EXPECT_EQ(entryState.numberText, "");
-    EXPECT_FALSE(drillView().jikkouEnabled);
+    EXPECT_FALSE(drill.view().entry.jikkouEnabled);
     EXPECT_TRUE(pic(4).empty());
 
     // The compound form, overflowing in its second stage, the same; the
@@ -352,7 +348,7 @@ TEST_F(DrillTest, LastPictureWarningAndRefusalAfterIt) {
     press("r1 * 2");
     const unsigned rev = pic(24).revision;
     const Matrix before = matrixOf(24);
-    btnJikkouClick();
+    drill.btnJikkouClick();
     EXPECT_EQ(ui.messages(), std::vector<std::string>{kNoPictureLeftMessage});
     EXPECT_EQ(drillState.curStep, 24);
     EXPECT_EQ(pic(24).revision, rev);
@@ -367,8 +363,8 @@ TEST_F(DrillTest, LastPictureWarningAndRefusalAfterIt) {
 }
 
 TEST_F(DrillTest, EighteenPicturesWarnAfterSixteen) {
-    setupWorksheet(800, 600, 160);
-    resetDrillModel();
+    drill.setupWorksheet(800, 600, 160);
+    drill.resetDrillModel();
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     for (int i = 0; i < 16; ++i)
         press("r1 * 1 run");
@@ -381,14 +377,14 @@ TEST_F(DrillTest, RunScrollsAtTheEndOfTheFirstPage) {
     for (int i = 0; i < 4; ++i)
         press("r1 * 1 run");
     EXPECT_EQ(drillState.curStep, 6);
-    EXPECT_EQ(drillView().scrollPos, 0);
+    EXPECT_EQ(drill.view().state.scrollPos, 0);
     press("r1 * 1 run");  // from picture 7 = 2 x 4 - 1: after this the worksheet moves
     EXPECT_EQ(drillState.curStep, 7);
-    EXPECT_EQ(drillView().scrollPos, 0);
-    const unsigned requests = drillView().scrollRequests;
+    EXPECT_EQ(drill.view().state.scrollPos, 0);
+    const unsigned requests = drill.view().state.scrollRequests;
     press("r1 * 1 run");
-    EXPECT_EQ(drillView().scrollPos, (768 - 84) / 3);
-    EXPECT_EQ(drillView().scrollRequests, requests + 1);
+    EXPECT_EQ(drill.view().state.scrollPos, (768 - 84) / 3);
+    EXPECT_EQ(drill.view().state.scrollRequests, requests + 1);
 }
 
 TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
@@ -398,8 +394,8 @@ TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     ASSERT_EQ(drillState.curStep, 23);
     press("r2 / 2 run");
     EXPECT_EQ(drillState.solvedCode, 4);
-    DrillView v = drillView();
-    EXPECT_TRUE(v.grbKaiVisible);
+    DrillView v = drill.view();
+    EXPECT_TRUE(v.state.grbKaiVisible);
     EXPECT_EQ(v.grbKaiOverImage, 20);
     const EquationsItem* answer = answerOn(worksheetPictures.imgBOXX);
     ASSERT_NE(answer, nullptr);
@@ -421,7 +417,7 @@ TEST_F(DrillTest, SpecialSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     ui.choices = {kChoiceNoSolution};
     press("r2 - r1 run");
     EXPECT_EQ(drillState.curStep, 24);
-    EXPECT_TRUE(drillView().grbKaiVisible);
+    EXPECT_TRUE(drill.view().state.grbKaiVisible);
     EXPECT_EQ(textLines(worksheetPictures.imgBOXX),
               (std::vector<std::string>{"5:【答】　解なし", "1:解が出ました"}));
     EXPECT_EQ(textLines(pic(24)), std::vector<std::string>{"1:第2行から第1行をひくと"});
@@ -434,7 +430,7 @@ TEST_F(DrillTest, RunOnASolvedQuestionIsRefused) {
     // refused and changes nothing.
     entryState.jikkouEnabled = true;
     const int step = drillState.curStep;
-    btnJikkouClick();
+    drill.btnJikkouClick();
     EXPECT_EQ(ui.messages(), std::vector<std::string>{kAlreadySolvedMessage});
     EXPECT_EQ(drillState.curStep, step);
     EXPECT_EQ(drillState.starMarks, "★");
@@ -449,16 +445,16 @@ TEST_F(DrillTest, RecordFailureLeavesTheDrillSolved) {
     press("r2 - r1 run r2 / m 2 run r1 - r2 run");
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0], recordFilePath(paths) + " に書き込めません");
-    EXPECT_TRUE(questionSolved());
+    EXPECT_TRUE(drill.questionSolved());
     EXPECT_TRUE(drillState.blinkRunning);
     EXPECT_EQ(drillState.starMarks, "★");
-    EXPECT_EQ(drillView().focus, FocusTarget::Next);
+    EXPECT_EQ(drill.view().state.focus, FocusTarget::Next);
 }
 
 TEST_F(DrillTest, SolvingTheSameQuestionAgainCountsUp) {
     setUnit(1, "２元１次連立方程式", {"x+y=5;x-y=1"});
     for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(startQuestion(true));
+        ASSERT_TRUE(drill.startQuestion(true));
         press("r2 - r1 run r2 / m 2 run r1 - r2 run");
     }
     EXPECT_EQ(readRecordCountText(recordPath(), "２元１次連立方程式", 1), "2");
@@ -470,7 +466,7 @@ TEST_F(DrillTest, SolvingTheSameQuestionAgainCountsUp) {
 TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     setUnit(1, "２元１次連立方程式", {"x+y=5;x-y=1", "2x+3y=12;x-2y=-1"});
     drillState.curQues[1] = 2;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_EQ(drillState.lstExt, (std::vector<std::string>{"2x+3y=12", "x-2y=-1"}));
     EXPECT_EQ(textLines(pic(1)), std::vector<std::string>{"1:1(2)つぎの連立方程式を解きなさい"});
@@ -494,7 +490,7 @@ TEST_F(DrillTest, SetUpDrawsTheTaskAndTheMatrix) {
     ASSERT_EQ(captions.size(), 1u);
     EXPECT_EQ(captions[0]->text, "係数の行列を作ると");
     EXPECT_EQ(captions[0]->y, 5);
-    EXPECT_EQ(drillView().caption, "　　連立方程式");
+    EXPECT_EQ(drill.view().state.caption, "　　連立方程式");
     for (int k = 3; k <= 24; ++k)
         EXPECT_TRUE(pic(k).empty()) << k;
 }
@@ -513,20 +509,20 @@ TEST_F(DrillTest, InvalidQuestionLinesAreRefused) {
         for (int k = 1; k <= 24; ++k)
             EXPECT_TRUE(pic(k).empty()) << line << " " << k;
         // The drill waits: nothing can be chosen or run.
-        EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{}));
-        btnGyouClick(1);
+        EXPECT_EQ(drill.view().rowButtonEnabled, (std::array<bool, 4>{}));
+        drill.btnGyouClick(1);
         EXPECT_EQ(entryState.entryPhase, 0);
     }
 }
 
 TEST_F(DrillTest, NextQuestionOnAnUnsolvedQuestionAsksFirst) {
     setUnit(1, "２元", {"x+y=5;x-y=1", "x+y=2;x-y=0"});
-    ASSERT_TRUE(startQuestion(true));
+    ASSERT_TRUE(drill.startQuestion(true));
     press("r2 - r1 run");
-    imageMouseMove(3, 60, 30);
+    drill.imageMouseMove(3, 60, 30);
     ASSERT_EQ(drillState.litRow, 0);
     ui.answers = {Answer::No};
-    nextQuestion();
+    drill.nextQuestion();
     ASSERT_EQ(ui.log.size(), 1u);
     EXPECT_EQ(ui.log[0].caption, "確認");
     EXPECT_EQ(ui.log[0].text, "まだ解が出ていませんが次の問題に進みますか");
@@ -537,7 +533,7 @@ TEST_F(DrillTest, NextQuestionOnAnUnsolvedQuestionAsksFirst) {
     EXPECT_TRUE(pic(3).litBands().empty());
 
     ui.answers = {Answer::Yes};
-    nextQuestion();
+    drill.nextQuestion();
     EXPECT_EQ(drillState.curQues[1], 2);
     EXPECT_EQ(drillState.curStep, 2);
     EXPECT_TRUE(pic(3).empty());
@@ -549,57 +545,57 @@ TEST_F(DrillTest, NextQuestionOnAnUnsolvedQuestionAsksFirst) {
 TEST_F(DrillTest, NextQuestionAfterTheLastGoesBackToTheFirst) {
     setUnit(1, "２元", {"x+y=5;x-y=1", "x+y=2;x-y=0"});
     drillState.curQues[1] = 2;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     press("r2 - r1 run r2 / m 2 run r1 - r2 run");
-    ASSERT_TRUE(questionSolved());
+    ASSERT_TRUE(drill.questionSolved());
     ui.clear();
-    nextQuestion();
+    drill.nextQuestion();
     EXPECT_EQ(ui.texts(), std::vector<std::string>{"最初の問題に帰ります"});
     EXPECT_EQ(drillState.curQues[1], 1);
     EXPECT_FALSE(drillState.blinkRunning);
     EXPECT_EQ(drillState.solvedCode, 0);
-    EXPECT_FALSE(drillView().grbKaiVisible);
-    EXPECT_EQ(drillView().caption, "　　連立方程式★");
-    EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{true, true, false, false}));
+    EXPECT_FALSE(drill.view().state.grbKaiVisible);
+    EXPECT_EQ(drill.view().state.caption, "　　連立方程式★");
+    EXPECT_EQ(drill.view().rowButtonEnabled, (std::array<bool, 4>{true, true, false, false}));
 }
 
 TEST_F(DrillTest, NextQuestionSetsTheRowButtonsForItsOwnSize) {
     setUnit(4, "特殊", {"x+y+z=1;x-y=0;z=2", "x+y=2;x+y=3"});
     drillState.curUnit = 4;
-    ASSERT_TRUE(startQuestion(false));
+    ASSERT_TRUE(drill.startQuestion(false));
     ui.answers = {Answer::Yes};
-    nextQuestion();
+    drill.nextQuestion();
     EXPECT_EQ(drillState.unknownCount, 2);
-    EXPECT_EQ(drillView().rowButtonEnabled, (std::array<bool, 4>{true, true, false, false}));
+    EXPECT_EQ(drill.view().rowButtonEnabled, (std::array<bool, 4>{true, true, false, false}));
 }
 
 TEST_F(DrillTest, BlinkAlternatesTheGlyphsUntilTheNextQuestion) {
     setUnit(1, "２元", {"x=1;y=2", "x+y=5;x-y=1"});
-    ASSERT_TRUE(startQuestion(true));
-    ASSERT_TRUE(drillView().blinkRunning);
-    EXPECT_EQ(timBlinkTimer(), NextGlyph::Q);
-    EXPECT_EQ(timBlinkTimer(), NextGlyph::R);
-    EXPECT_EQ(timBlinkTimer(), NextGlyph::Q);
-    nextQuestion();
-    EXPECT_FALSE(drillView().blinkRunning);
-    EXPECT_EQ(drillView().nextGlyph, NextGlyph::Q);
+    ASSERT_TRUE(drill.startQuestion(true));
+    ASSERT_TRUE(drill.view().state.blinkRunning);
+    EXPECT_EQ(drill.timBlinkTimer(), NextGlyph::Q);
+    EXPECT_EQ(drill.timBlinkTimer(), NextGlyph::R);
+    EXPECT_EQ(drill.timBlinkTimer(), NextGlyph::Q);
+    drill.nextQuestion();
+    EXPECT_FALSE(drill.view().state.blinkRunning);
+    EXPECT_EQ(drill.view().state.nextGlyph, NextGlyph::Q);
 }
 
 TEST_F(DrillTest, ObserverHearsOfEveryChangeBeforeAMessage) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
     int calls = 0;
     bool stepDrawnBeforeChoice = false;
-    setDrillObserver([&] { ++calls; });
-    const unsigned before = drillGeneration();
+    drill.setObserver([&] { ++calls; });
+    const unsigned before = drill.generation();
     press("r1 +");
     EXPECT_GE(calls, 2);
-    EXPECT_GT(drillGeneration(), before);
-    EXPECT_EQ(drillView().generation, drillGeneration());
+    EXPECT_GT(drill.generation(), before);
+    EXPECT_EQ(drill.view().generation, drill.generation());
 
     // The step is on its picture when the choice window opens.
     ASSERT_TRUE(start("x+y=2;x+y=3"));
     ui.clear();
-    setDrillObserver([&] {
+    drill.setObserver([&] {
         if (ui.log.empty() && pic(3).matrix())
             stepDrawnBeforeChoice = true;
     });
@@ -610,20 +606,20 @@ TEST_F(DrillTest, ObserverHearsOfEveryChangeBeforeAMessage) {
 
 TEST_F(DrillTest, ScrollButtons) {
     ASSERT_TRUE(start("x+y=5;x-y=1"));
-    btnScrollUpClick();
-    EXPECT_EQ(drillView().scrollPos, 4 * 140);
-    btnScrollUpClick();
-    EXPECT_EQ(drillView().scrollPos, 2 * 4 * 140 + 21);
-    btnScrollDownClick();
-    btnScrollDownClick();
-    btnScrollDownClick();
-    EXPECT_EQ(drillView().scrollPos, 0);
-    noteScrollPosition(300);
-    btnScrollDownClick();
-    EXPECT_EQ(drillView().scrollPos, 0);
-    btnScrollUpClick();
-    scrollToTop();
-    EXPECT_EQ(drillView().scrollPos, 0);
+    drill.btnScrollUpClick();
+    EXPECT_EQ(drill.view().state.scrollPos, 4 * 140);
+    drill.btnScrollUpClick();
+    EXPECT_EQ(drill.view().state.scrollPos, 2 * 4 * 140 + 21);
+    drill.btnScrollDownClick();
+    drill.btnScrollDownClick();
+    drill.btnScrollDownClick();
+    EXPECT_EQ(drill.view().state.scrollPos, 0);
+    drill.noteScrollPosition(300);
+    drill.btnScrollDownClick();
+    EXPECT_EQ(drill.view().state.scrollPos, 0);
+    drill.btnScrollUpClick();
+    drill.scrollToTop();
+    EXPECT_EQ(drill.view().state.scrollPos, 0);
 }
 
 }  // namespace
@@ -641,7 +637,7 @@ TEST_F(DrillTest, DecimalFormIsKeptWithTheQuestion) {
     ASSERT_FALSE(numberState.hasDecimalPoint);
 
     press("r1 + r2 run r1 / 2 run r2 - r1 run r2 * m 1 run");
-    ASSERT_TRUE(questionSolved());
+    ASSERT_TRUE(drill.questionSolved());
     const EquationsItem* answer = answerOn(pic(7));
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answerForm(*answer), (std::vector<std::string>{"x=1", "y=1/2"}));

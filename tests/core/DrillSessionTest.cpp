@@ -59,7 +59,7 @@ std::ostream& operator<<(std::ostream& out, const Session& s) {
 
 class DrillSessionTest : public DrillTest, public ::testing::WithParamInterface<Session> {
   protected:
-    static std::string matrixText(int step) {
+    std::string matrixText(int step) {
         std::string out;
         for (const auto& row : matrixOf(step)) {
             if (!out.empty())
@@ -84,7 +84,7 @@ class DrillSessionTest : public DrillTest, public ::testing::WithParamInterface<
         // As the frame does when it is first shown.
         paths.progFolder = dir();
         if (loadStartupQuestions(questionBank, paths.progFolder))
-            startQuestion(true);
+            drill.startQuestion(true);
     }
 
     void openFile(const std::string& name, const std::string& text) {
@@ -94,7 +94,7 @@ class DrillSessionTest : public DrillTest, public ::testing::WithParamInterface<
         windows.chooseFile = [path](const std::string&) {
             return std::optional<std::string>(path);
         };
-        runOpenCommand(questionBank, windows);
+        runOpenCommand(questionBank, windows, &drill);
     }
 
     void run(const Session& s) {
@@ -106,9 +106,9 @@ class DrillSessionTest : public DrillTest, public ::testing::WithParamInterface<
                 KeyEvent key;
                 key.key = std::isalpha(static_cast<unsigned char>(c)) ? std::toupper(c) : c;
                 key.text = std::string(1, c);
-                routeKey(key);
+                drill.routeKey(key);
             } else if (t == "next") {
-                nextQuestion();
+                drill.nextQuestion();
             } else if (t.starts_with("open:")) {
                 openFile(t.substr(5), s.opened);
             } else {
@@ -144,7 +144,7 @@ TEST_P(DrillSessionTest, StudentSeesWhatTheDrillMeans) {
     if (s.ready && !s.matrix.empty()) {
         EXPECT_EQ(matrixText(drillState.curStep), s.matrix);
     }
-    EXPECT_EQ(questionSolved(), s.solved);
+    EXPECT_EQ(drill.questionSolved(), s.solved);
     EXPECT_EQ(readRecordCountText(recordFilePath(paths), s.recordUnit, 1), s.record);
     // Nothing stays drawn beyond the picture being composed on.
     for (int k = drillState.curStep + 2; k <= worksheetLayout.imageCount; ++k)

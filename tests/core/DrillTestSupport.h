@@ -1,6 +1,6 @@
 #pragma once
-// Shared set-up for the drill model's tests: a fresh drill on a 1024 x 768
-// screen, a scripted UI port, questions filled straight into the unit tables,
+// Shared set-up for the drill model's tests: a fresh drill on fresh state on
+// a 1024 x 768 screen, a scripted UI port, questions filled straight into the unit tables,
 // a temporary record folder, and short ways to press the drill's buttons.
 
 #include <gtest/gtest.h>
@@ -18,19 +18,28 @@
 #include "drill/Keys.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"
+#include "records/RecordFile.h"
 #include "tests/support/ScriptedUi.h"
 
 class DrillTest : public ::testing::Test {
   protected:
     ScriptedUi ui;
     std::filesystem::path recDir;
+    // A fresh drill on fresh state for every test. The names are those of
+    // the program-wide instances, so a test reads as the program does.
+    EquationList equationList;
+    DrillState drillState;
+    EntryState entryState;
+    WorksheetLayout worksheetLayout;
+    WorksheetPictures worksheetPictures;
+    QuestionBank questionBank;
+    Paths paths;
+    Drill drill{equationList,      drillState,   entryState, worksheetLayout,
+                worksheetPictures, questionBank, paths,      ui};
 
     void SetUp() override {
         numberState = {};
-        equationList = EquationList{};
-        questionBank = QuestionBank{};
-        setupWorksheet(1024, 768, 200);
-        resetDrillModel();
+        drill.setupWorksheet(1024, 768, 200);
         recDir = std::filesystem::temp_directory_path() /
                  ("drilltest-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -39,13 +48,13 @@ class DrillTest : public ::testing::Test {
         paths.recFolder = recDir.string() + "/";
     }
 
-    void TearDown() override {
-        setDrillObserver(nullptr);
-        std::filesystem::remove_all(recDir);
-    }
+    void TearDown() override { std::filesystem::remove_all(recDir); }
+
+    // The record file of the drill's record folder.
+    std::string recordPath() const { return recordFilePath(paths); }
 
     // Fills unit `unit` with the given question lines.
-    static void setUnit(int unit, const std::string& name, const std::vector<std::string>& lines) {
+    void setUnit(int unit, const std::string& name, const std::vector<std::string>& lines) {
         questionBank.unitName[unit] = name;
         questionBank.quesCount[unit] = static_cast<int>(lines.size());
         for (std::size_t k = 0; k < lines.size(); ++k)
@@ -55,47 +64,47 @@ class DrillTest : public ::testing::Test {
     // Sets up `line` as the only question of unit 1 and starts it.
     bool start(const std::string& line) {
         setUnit(1, "２元１次連立方程式", {line});
-        return startQuestion(true);
+        return drill.startQuestion(true);
     }
 
     // Presses the drill's buttons from a short script, separated by spaces:
     // "r1" … "r4" row buttons, "+" "-" "*" "/" "swap" operators, "m" the minus
     // button, "CL", "bun" 分の, "." and digits (each digit typed), "run" 実行,
     // "esc" 訂正.
-    static void press(const std::string& script) {
+    void press(const std::string& script) {
         std::istringstream in(script);
         std::string t;
         while (in >> t) {
             if (t.size() == 2 && t[0] == 'r' && t[1] >= '1' && t[1] <= '4')
-                btnGyouClick(t[1] - '0');
+                drill.btnGyouClick(t[1] - '0');
             else if (t == "+")
-                pressOperator(kOpAdd);
+                drill.pressOperator(kOpAdd);
             else if (t == "-")
-                pressOperator(kOpSubtract);
+                drill.pressOperator(kOpSubtract);
             else if (t == "*")
-                pressOperator(kOpMultiply);
+                drill.pressOperator(kOpMultiply);
             else if (t == "/")
-                pressOperator(kOpDivide);
+                drill.pressOperator(kOpDivide);
             else if (t == "swap")
-                pressOperator(kOpSwap);
+                drill.pressOperator(kOpSwap);
             else if (t == "m")
-                btnMinusClick();
+                drill.btnMinusClick();
             else if (t == "CL")
-                typeNumber("CL");
+                drill.typeNumber("CL");
             else if (t == "bun")
-                typeNumber("分の");
+                drill.typeNumber("分の");
             else if (t == "run")
-                btnJikkouClick();
+                drill.btnJikkouClick();
             else if (t == "esc")
-                correctEntry(false);
+                drill.correctEntry(false);
             else
                 for (char c : t)
-                    typeNumber(std::string(1, c));
+                    drill.typeNumber(std::string(1, c));
         }
     }
 
     // The coefficients and constant of every row of `step`, as text.
-    static std::vector<std::vector<std::string>> matrixOf(int step) {
+    std::vector<std::vector<std::string>> matrixOf(int step) {
         std::vector<std::vector<std::string>> m;
         const int n = equationList.unknownCount;
         for (int r = 0; r < n; ++r) {
@@ -109,7 +118,7 @@ class DrillTest : public ::testing::Test {
         return m;
     }
 
-    static const Picture& pic(int k) {
+    const Picture& pic(int k) {
         static const Picture none;
         const Picture* p = worksheetPictures.image(k);
         return p ? *p : none;
@@ -123,7 +132,7 @@ class DrillTest : public ::testing::Test {
         return out;
     }
 
-    static std::string opLabelDrawn(int k) {
+    std::string opLabelDrawn(int k) {
         auto labels = pic(k).all<OpLabelItem>();
         return labels.empty() ? std::string("<none>") : labels.back()->text;
     }

@@ -161,8 +161,8 @@ class GeneratorTest : public DrillTest, public ::testing::WithParamInterface<Gen
         DrillTest::SetUp();
         installQuestionVerifier();
         // The worksheet with the fewest pictures: a screen 800 pixels wide.
-        setupWorksheet(800, 600, kNarrowPanelWidth);
-        resetDrillModel();
+        drill.setupWorksheet(800, 600, kNarrowPanelWidth);
+        drill.resetDrillModel();
     }
     void TearDown() override {
         setQuestionVerifier(nullptr);
@@ -223,7 +223,7 @@ class GeneratorTest : public DrillTest, public ::testing::WithParamInterface<Gen
         ui.choices = {c.kind == Kind::NoSolution ? kChoiceNoSolution : kChoiceInfinitely};
         ASSERT_TRUE(start(line)) << where;
         EXPECT_EQ(drillState.unknownCount, c.unknowns) << where;
-        ASSERT_FALSE(questionSolved()) << where;
+        ASSERT_FALSE(drill.questionSolved()) << where;
 
         // The hint's plan from set-up, composed on the panel and run.
         HintMatrix hm;
@@ -233,7 +233,7 @@ class GeneratorTest : public DrillTest, public ::testing::WithParamInterface<Gen
         ASSERT_FALSE(plan.ops.empty()) << where;
         int lastStep = 2;
         for (const HintOp& op : plan.ops) {
-            ASSERT_FALSE(questionSolved()) << where;
+            ASSERT_FALSE(drill.questionSolved()) << where;
             if (c.level != Level::Hard && op.kind != HintOp::Kind::Add &&
                 op.kind != HintOp::Kind::Subtract && op.kind != HintOp::Kind::Swap) {
                 EXPECT_TRUE(fits(makeFraction(static_cast<int32_t>(op.k.num),
@@ -259,7 +259,7 @@ class GeneratorTest : public DrillTest, public ::testing::WithParamInterface<Gen
         for (const auto& e : ui.log)
             EXPECT_EQ(e.kind, "choice") << where << ": " << e.text;
         EXPECT_EQ(ui.log.size(), c.kind == Kind::Unique ? 0u : 1u) << where;
-        EXPECT_TRUE(questionSolved()) << where;
+        EXPECT_TRUE(drill.questionSolved()) << where;
         EXPECT_LE(lastStep, worksheetLayout.imageCount) << where;
         const int code = drillState.solvedCode;
         EXPECT_EQ(code == -2   ? Kind::NoSolution

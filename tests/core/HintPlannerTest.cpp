@@ -335,6 +335,16 @@ class HintPlannerTest : public ::testing::TestWithParam<PlanCase> {
   protected:
     ScriptedUi ui;
     std::mt19937 rnd{12345};
+    // A drill of its own, whose judgement tells when a plan has ended.
+    EquationList equationList;
+    DrillState drillState;
+    EntryState entryState;
+    WorksheetLayout worksheetLayout;
+    WorksheetPictures worksheetPictures;
+    QuestionBank questionBank;
+    Paths paths;
+    Drill drill{equationList,      drillState,   entryState, worksheetLayout,
+                worksheetPictures, questionBank, paths,      ui};
 
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rnd); }
 
@@ -446,7 +456,7 @@ class HintPlannerTest : public ::testing::TestWithParam<PlanCase> {
     bool solvedAt(int step) {
         drillState.unknownCount = equationList.unknownCount;
         drillState.curStep = step;
-        return isSolved(solvedTest(), equationList.unknownCount);
+        return isSolved(drill.solvedTest(), equationList.unknownCount);
     }
 
     // Plans from `step` and follows the plan to its end. Counts the plan
@@ -619,7 +629,7 @@ TEST_P(HintCommandTest, PressesGiveTheGoalThenTheOperation) {
     const int step = drillState.curStep;
     ui.clear();
     for (int i = 0; i < c.presses; ++i)
-        hintClick();
+        drill.hintClick();
     EXPECT_EQ(ui.messages(), c.messages);
     EXPECT_EQ(drillState.hintCount, c.hintCount);
     EXPECT_EQ(drillState.curStep, step);  // nothing run

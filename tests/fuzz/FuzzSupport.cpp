@@ -108,11 +108,10 @@ bool sameSolutionSet(const QMatrix& a, const QMatrix& b) {
     return ra == rb;
 }
 
-void prepareWorksheet() {
-    static const bool ready = [] {
-        setupWorksheet(1024, 768, 200);
-        paths.recFolder = scratchFolder();
-        return true;
-    }();
-    (void)ready;
+FuzzDrill::FuzzDrill(UiPort& port)
+    : drill(equationList, drillState, entryState, worksheetLayout, worksheetPictures, questionBank,
+            paths, port) {
+    setUpScratchRow(equationList);
+    paths.recFolder = scratchFolder();
+    drill.setupWorksheet(1024, 768, 200);
 }

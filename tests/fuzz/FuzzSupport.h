@@ -10,8 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "arith/Equation.h"
 #include "arith/Fraction.h"
+#include "drill/Drill.h"
+#include "platform/Paths.h"
 #include "platform/UiPort.h"
+#include "questions/QuestionBank.h"
 #include "tests/support/ExactOracle.h"
 
 // Stops the fuzzer with a message when a property does not hold; libFuzzer
@@ -52,9 +56,20 @@ class FuzzUi final : public UiPort {
 // A folder of this process for the files a target writes ("/" at the end),
 // on /dev/shm when there is one, so that the many small writes stay in memory.
 const std::string& scratchFolder();
-// Once per run: the worksheet of a 1024 × 768 screen, and the record file in
-// the scratch folder.
-void prepareWorksheet();
+// A drill on state of its own, made fresh for each input: the worksheet of a
+// 1024 × 768 screen, the engine's scratch row, and the record file in the
+// scratch folder.
+struct FuzzDrill {
+    explicit FuzzDrill(UiPort& port);
+    EquationList equationList;
+    DrillState drillState;
+    EntryState entryState;
+    WorksheetLayout worksheetLayout;
+    WorksheetPictures worksheetPictures;
+    QuestionBank questionBank;
+    Paths paths;
+    Drill drill;
+};
 // Writes bytes to a file as they are (no conversion).
 void writeRawFile(const std::string& path, std::string_view bytes);
 std::string readRawFile(const std::string& path);

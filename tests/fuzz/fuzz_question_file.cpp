@@ -17,6 +17,9 @@
 
 namespace {
 
+// The drill of the input being run.
+FuzzDrill* bench = nullptr;
+
 bool sameTables(const QuestionBank& a, const QuestionBank& b) {
     return a.unitTotal == b.unitTotal && a.unitName == b.unitName && a.quesCount == b.quesCount &&
            a.quesLine == b.quesLine;
@@ -25,11 +28,12 @@ bool sameTables(const QuestionBank& a, const QuestionBank& b) {
 // The rows of a question just set up are canonical: the unknowns in order,
 // "=", the constant.
 void checkSetUp() {
-    const int n = equationList.unknownCount;
+    const int n = bench->equationList.unknownCount;
     FUZZ_CHECK(n >= 2 && n <= 4, "a question set up with " + std::to_string(n) + " unknowns");
-    FUZZ_CHECK(drillState.curStep == 2 || questionSolved(), "a question set up not on step 2");
+    FUZZ_CHECK(bench->drillState.curStep == 2 || bench->drill.questionSolved(),
+               "a question set up not on step 2");
     for (int r = 0; r < n; ++r) {
-        const EquationRow& row = equationList.rows[equationList.index(2, r)];
+        const EquationRow& row = bench->equationList.rows[bench->equationList.index(2, r)];
         FUZZ_CHECK(row.count == n + 2, "a question row that is not canonical");
         for (int j = 0; j < n; ++j)
             FUZZ_CHECK(row.terms[j].kind == kUnknownLetters[j] && row.terms[j].denominator != 0,
@@ -44,7 +48,8 @@ void checkSetUp() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzUi ui;
-    prepareWorksheet();
+    FuzzDrill fresh(ui);
+    bench = &fresh;
     const std::string path = scratchFolder() + "RAver.sim";
     const std::string again = scratchFolder() + "again.sim";
     writeRawFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
@@ -85,19 +90,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FUZZ_CHECK(bank.unitTotal >= 1 && bank.unitTotal <= kMaxUnits, "unit count");
 
     numberState = {};
-    equationList = EquationList{};
-    setUpScratchRow(equationList);
-    resetDrillModel();
-    questionBank = bank;
+    bench->questionBank = bank;
     for (int u = 1; u <= bank.unitTotal; ++u) {
         FUZZ_CHECK(bank.quesCount[u] >= 1 && bank.quesCount[u] <= kMaxQuestions, "question count");
         for (int k = 1; k <= bank.quesCount[u]; ++k) {
-            drillState.curUnit = u;
-            drillState.curQues[u] = k;
-            if (startQuestion(false))
+            bench->drillState.curUnit = u;
+            bench->drillState.curQues[u] = k;
+            if (bench->drill.startQuestion(false))
                 checkSetUp();
             else
-                FUZZ_CHECK(!drillState.questionReady, "a question refused but ready");
+                FUZZ_CHECK(!bench->drillState.questionReady, "a question refused but ready");
         }
     }
     return 0;

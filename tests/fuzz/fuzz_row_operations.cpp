@@ -26,6 +26,9 @@
 
 namespace {
 
+// The drill of the input being run.
+FuzzDrill* bench = nullptr;
+
 // The values of a row that a run may change (the narrative text aside).
 struct RowValues {
     std::array<Fraction, kTermsPerRow> terms{};
@@ -47,8 +50,8 @@ using ListValues = std::array<RowValues, kListRows>;
 ListValues snapshot() {
     ListValues v;
     for (int i = 0; i < kListRows; ++i)
-        v[i] = RowValues{equationList.rows[i].terms, equationList.rows[i].count,
-                         equationList.rows[i].extra};
+        v[i] = RowValues{bench->equationList.rows[i].terms, bench->equationList.rows[i].count,
+                         bench->equationList.rows[i].extra};
     return v;
 }
 
@@ -81,32 +84,32 @@ std::vector<Q> equationOf(const EquationRow& row, int n, int line) {
 }
 
 QMatrix systemOf(int step) {
-    const int n = equationList.unknownCount;
+    const int n = bench->equationList.unknownCount;
     QMatrix m;
     for (int r = 0; r < n; ++r) {
-        const int line = equationList.index(step, r);
-        m.push_back(equationOf(equationList.rows[line], n, line));
+        const int line = bench->equationList.index(step, r);
+        m.push_back(equationOf(bench->equationList.rows[line], n, line));
     }
     return m;
 }
 
 bool inBlock(int line, int step) {
-    const int first = equationList.index(step, 0);
-    return line >= first && line < first + equationList.unknownCount;
+    const int first = bench->equationList.index(step, 0);
+    return line >= first && line < first + bench->equationList.unknownCount;
 }
 
 // Presses something that may run the composed operation and checks the run.
 template <typename Press>
 void checkedRun(Press press) {
-    if (!drillState.questionReady || questionSolved()) {
+    if (!bench->drillState.questionReady || bench->drill.questionSolved()) {
         press();
         return;
     }
-    const int before = drillState.curStep;
+    const int before = bench->drillState.curStep;
     const ListValues rows = snapshot();
     const QMatrix system = systemOf(before);
     press();
-    const int after = drillState.curStep;
+    const int after = bench->drillState.curStep;
     FUZZ_CHECK(after >= before, "a run moved the step back");
     if (after == before) {
         // Refused: no row of the system changed (row 0 is the scratch row of
@@ -140,24 +143,24 @@ void act(const uint8_t* data, std::size_t size, std::size_t& i) {
         case 0:
         case 1:
         case 2:
-            btnGyouClick(1 + high % 4);
+            bench->drill.btnGyouClick(1 + high % 4);
             break;
         case 3:
-            pressOperator(high % 8);
+            bench->drill.pressOperator(high % 8);
             break;
         case 4:
         case 5:
-            typeNumber(kTexts[high]);
+            bench->drill.typeNumber(kTexts[high]);
             break;
         case 6:
-            btnMinusClick();
+            bench->drill.btnMinusClick();
             break;
         case 7:
         case 8:
-            checkedRun([] { btnJikkouClick(); });
+            checkedRun([] { bench->drill.btnJikkouClick(); });
             break;
         case 9:
-            correctEntry(high % 2 == 1);
+            bench->drill.correctEntry(high % 2 == 1);
             break;
         case 10: {
             KeyEvent key;
@@ -167,42 +170,43 @@ void act(const uint8_t* data, std::size_t size, std::size_t& i) {
             if (k % 16 == 15) {
                 key.key = keys::kEnter;
                 key.text = "\r";
-                checkedRun([&] { routeKey(key); });
+                checkedRun([&] { bench->drill.routeKey(key); });
             } else if (k % 16 == 14) {
                 key.key = keys::kEscape;
-                routeKey(key);
+                bench->drill.routeKey(key);
             } else {
                 key.key = kKeys[k % 16];
                 key.text = std::string(1, static_cast<char>(key.key));
                 if (k & 16)
                     key.text[0] = static_cast<char>(key.text[0] | 0x20);  // lower case
-                routeKey(key);
+                bench->drill.routeKey(key);
             }
             break;
         }
         case 11: {
             const int x = next() * 2;
             const int y = next();
-            imageMouseMove(drillState.curStep + high % 3 - 1, x, y);
+            bench->drill.imageMouseMove(bench->drillState.curStep + high % 3 - 1, x, y);
             if (high & 4)
-                imageMouseUp(drillState.curStep, high & 8 ? MouseButton::Right : MouseButton::Left);
+                bench->drill.imageMouseUp(bench->drillState.curStep,
+                                          high & 8 ? MouseButton::Right : MouseButton::Left);
             break;
         }
         case 12:
-            nextQuestion();
+            bench->drill.nextQuestion();
             break;
         case 13:
-            timBlinkTimer();
+            bench->drill.timBlinkTimer();
             break;
         case 14:
             if (high & 1)
-                btnScrollUpClick();
+                bench->drill.btnScrollUpClick();
             else
-                btnScrollDownClick();
+                bench->drill.btnScrollDownClick();
             break;
         default:
-            typeNumber(kTexts[high]);
-            checkedRun([] { btnJikkouClick(); });
+            bench->drill.typeNumber(kTexts[high]);
+            checkedRun([] { bench->drill.btnJikkouClick(); });
             break;
     }
 }
@@ -211,7 +215,8 @@ void act(const uint8_t* data, std::size_t size, std::size_t& i) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzUi ui;
-    prepareWorksheet();
+    FuzzDrill fresh(ui);
+    bench = &fresh;
 
     std::size_t i = 0;
     while (i < size && data[i] != '\n')
@@ -221,22 +226,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         ++i;
 
     numberState = {};
-    equationList = EquationList{};
-    setUpScratchRow(equationList);
-    questionBank = QuestionBank{};
-    resetDrillModel();
-    questionBank.unitName[1] = "練習";
-    questionBank.quesCount[1] = 1;
-    questionBank.quesLine[1][1] = line;
-    questionBank.unitTotal = 1;
-    if (!startQuestion(true))
+    bench->questionBank.unitName[1] = "練習";
+    bench->questionBank.quesCount[1] = 1;
+    bench->questionBank.quesLine[1][1] = line;
+    bench->questionBank.unitTotal = 1;
+    if (!bench->drill.startQuestion(true))
         return 0;
 
     while (i < size) {
         act(data, size, i);
-        FUZZ_CHECK(drillState.curStep >= 2 && drillState.curStep <= worksheetLayout.imageCount,
-                   "the step left the worksheet: " + std::to_string(drillState.curStep));
-        FUZZ_CHECK(entryState.entryPhase >= 0 && entryState.entryPhase <= 4, "entry phase");
+        FUZZ_CHECK(bench->drillState.curStep >= 2 &&
+                       bench->drillState.curStep <= bench->worksheetLayout.imageCount,
+                   "the step left the worksheet: " + std::to_string(bench->drillState.curStep));
+        FUZZ_CHECK(bench->entryState.entryPhase >= 0 && bench->entryState.entryPhase <= 4,
+                   "entry phase");
     }
     return 0;
 }

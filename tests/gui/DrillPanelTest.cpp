@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "arith/ui/TfrmSentaku.h"
 #include "drill/Keys.h"
 #include "drill/ui/QtDrillSync.h"

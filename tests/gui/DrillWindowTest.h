@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "WindowTest.h"
+#include "app/ProgramState.h"
 #include "app/ui/ShellHooks.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/TfrmMain.h"
@@ -35,7 +36,7 @@ class DrillWindowTest : public WindowTest {
         if (frmMain)
             QObject::disconnect(frmMain->mdiArea, nullptr, frmMain, nullptr);
         destroyWindows();
-        resetDrillModel();
+        programDrill().resetDrillModel();
         WindowTest::TearDown();
     }
 
@@ -62,7 +63,7 @@ class DrillWindowTest : public WindowTest {
         questionBank = QuestionBank{};
         paths = Paths{};
         shellHooks = ShellHooks{};
-        resetDrillModel();
+        programDrill().resetDrillModel();
         createWindows();
         frmMain->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));

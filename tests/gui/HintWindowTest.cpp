@@ -5,6 +5,8 @@
 #include <QLabel>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "arith/ui/TfrmSentaku.h"
 #include "drill/Entry.h"
 #include "platform/ui/QtDialogs.h"
@@ -44,12 +46,12 @@ TEST_F(HintWindowTest, F2InTheSpecialChoiceAsksAboutTheZeroRow) {
     // 第2行－第1行×2 gives 0 = 0: the choice opens at once.
     withModal(
         [] {
-            btnGyouClick(2);
-            pressOperator(kOpSubtract);
-            btnGyouClick(1);
-            pressOperator(kOpMultiply);
-            typeNumber("2");
-            btnJikkouClick();
+            programDrill().btnGyouClick(2);
+            programDrill().pressOperator(kOpSubtract);
+            programDrill().btnGyouClick(1);
+            programDrill().pressOperator(kOpMultiply);
+            programDrill().typeNumber("2");
+            programDrill().btnJikkouClick();
         },
         [](QWidget* modal) {
             ASSERT_EQ(modal, frmSentaku);

@@ -14,6 +14,8 @@
 #include <set>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "matrix/Calculator.h"
 #include "matrix/ui/TfrmInput.h"
 #include "matrix/ui/TfrmKeisan.h"

@@ -15,6 +15,8 @@
 #include <sstream>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "drill/DrillState.h"
 #include "questions/ProblemChoice.h"
 #include "questions/QuestionEditor.h"
@@ -258,7 +260,7 @@ TEST_F(QuestionBankWindowTest, TypingThenOkAsksForTheCheck) {
 
 TEST_F(QuestionBankWindowTest, TheCheckPointsAtTheBadLineAndOkRestartsWithTheChoice) {
     start();
-    chooseQuestion(2, 2);
+    programDrill().chooseQuestion(2, 2);
     Lines edited = fileLines(kUnits);
     edited[1] = "x+y=9;x-y=1";
     Lines broken = edited;
@@ -530,11 +532,11 @@ TEST_P(MakingWindowTest, MadeQuestionsReplaceTheUnitAndTheDrillSetsUpTheFirst) {
     EXPECT_EQ(questionBank.unitName[c.unit], names[static_cast<std::size_t>(c.unit - 1)]);
     for (int k = 1; k <= 5; ++k)
         EXPECT_EQ(questionBank.quesLine[c.unit][k], made[static_cast<std::size_t>(k - 1)]);
-    chooseQuestion(c.unit, 1);
-    ASSERT_TRUE(startQuestion(false));
+    programDrill().chooseQuestion(c.unit, 1);
+    ASSERT_TRUE(programDrill().startQuestion(false));
     EXPECT_EQ(drillState.lstExt, splitQuestionLine(made[0]));
     EXPECT_EQ(drillState.unknownCount, c.unknowns);
-    EXPECT_FALSE(questionSolved());
+    EXPECT_FALSE(programDrill().questionSolved());
 }
 
 const MakingCase kMakingCases[] = {

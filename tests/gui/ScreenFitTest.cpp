@@ -14,6 +14,8 @@
 
 #include "DrillWindowTest.h"
 #include "WindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "arith/NumberText.h"
 #include "matrix/ui/TfrmKeisan.h"
 #include "picture/ui/PicturePainter.h"

@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "drill/DrillState.h"
 #include "drill/DrillView.h"
 #include "records/RecordFile.h"
@@ -69,7 +71,7 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
     clickAll("btnGyou1 btnWaru btn2 btnJikkou");
     clickAll("btnGyou2 btnHiku btnGyou1 btnJikkou");
     clickAll("btnGyou2 btnKake btnMinus btn1 btnJikkou");
-    EXPECT_TRUE(drillView().blinkRunning);
+    EXPECT_TRUE(programDrill().view().state.blinkRunning);
     EXPECT_EQ(answerConstants(), (std::vector<int>{5, 2}));
 
     // ３元: x + y + z = 6, x − y + z = 2, x + y − z = 0.
@@ -80,7 +82,7 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
     clickAll("btnGyou3 btnWaru btnMinus btn2 btnJikkou");
     clickAll("btnGyou1 btnHiku btnGyou2 btnJikkou");
     clickAll("btnGyou1 btnHiku btnGyou3 btnJikkou");
-    EXPECT_TRUE(drillView().blinkRunning);
+    EXPECT_TRUE(programDrill().view().state.blinkRunning);
     EXPECT_EQ(answerConstants(), (std::vector<int>{1, 2, 3}));
 
     // ４元: fourteen steps, past the scroll to the second column.
@@ -93,7 +95,7 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
           "btnGyou1 btnHiku btnGyou2", "btnGyou1 btnHiku btnGyou3", "btnGyou1 btnTasu btnGyou4",
           "btnGyou2 btnHiku btnGyou4", "btnGyou3 btnHiku btnGyou4"})
         clickAll(std::string(step) + " btnJikkou");
-    EXPECT_TRUE(drillView().blinkRunning);
+    EXPECT_TRUE(programDrill().view().state.blinkRunning);
     EXPECT_EQ(answerConstants(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_GT(drillState.scrollPos, 0);
     // The worksheet followed the work down to the answer.
@@ -110,7 +112,7 @@ TEST_F(ShippedQuestionsTest, FirstQuestionOfEveryUnitSolvedByButtons) {
     EXPECT_TRUE(ui.choices.empty());
     EXPECT_EQ(textLines(picture(4)),
               (std::vector<std::string>{"【答】解は無数にある", "解が出ました"}));
-    EXPECT_TRUE(drillView().blinkRunning);
+    EXPECT_TRUE(programDrill().view().state.blinkRunning);
     EXPECT_EQ(drillState.starMarks, "★★★★");
 
     // Every unit has its record.

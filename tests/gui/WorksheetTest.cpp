@@ -10,6 +10,8 @@
 #include <QScrollBar>
 
 #include "DrillWindowTest.h"
+#include "app/ProgramState.h"
+#include "app/ui/StartUp.h"
 #include "picture/ui/PicturePainter.h"
 
 namespace {

@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/TfrmMain.h"
 #include "app/ui/TfrmStart.h"
@@ -70,20 +71,20 @@ double percentile(std::vector<double> v, double p) {
 // steps of Gauss–Jordan elimination of x+y+z+w=10; x-y+z-w=-2; x+y-z-w=-4;
 // x-y-z+w=0, composed as on the panel.
 bool fillAndSolve() {
-    auto row = [](int r) { btnGyouClick(r); };
+    auto row = [](int r) { programDrill().btnGyouClick(r); };
     auto number = [](const char* digits) {
         for (const char* d = digits; *d; ++d) {
             if (*d == '-')
-                btnMinusClick();
+                programDrill().btnMinusClick();
             else
-                typeNumber(std::string(1, *d));
+                programDrill().typeNumber(std::string(1, *d));
         }
     };
-    auto run = [] { btnJikkouClick(); };
+    auto run = [] { programDrill().btnJikkouClick(); };
     for (int i = 0; i < 8; ++i) {
-        row(1), pressOperator(kOpSwap), row(2), run();
+        row(1), programDrill().pressOperator(kOpSwap), row(2), run();
     }
-    row(1), pressOperator(kOpMultiply), number("1"), run();
+    row(1), programDrill().pressOperator(kOpMultiply), number("1"), run();
     struct Step {
         int first;
         int op;
@@ -99,18 +100,18 @@ bool fillAndSolve() {
     };
     for (const Step& s : steps) {
         row(s.first);
-        pressOperator(s.op);
+        programDrill().pressOperator(s.op);
         if (s.second)
             row(s.second);
         if (*s.factor) {
             if (s.second)
-                pressOperator(kOpMultiply);
+                programDrill().pressOperator(kOpMultiply);
             number(s.factor);
         }
         run();
     }
     QApplication::processEvents();
-    return questionSolved() && drillView().curStep >= 24;
+    return programDrill().questionSolved() && programDrill().view().curStep >= 24;
 }
 
 }  // namespace
@@ -138,7 +139,7 @@ int main(int argc, char** argv) {
         for (const char* name : {"btnGyou1", "btnTasu", "btnGyou2"})
             QTest::mouseClick(button(name), Qt::LeftButton);
         QApplication::processEvents();
-        const int step = drillView().curStep + 1;
+        const int step = programDrill().view().curStep + 1;
         TfrmPageImage* image = frmPage->imageWidget(step);
         image->installEventFilter(&watch);
         watch.painted = false;
@@ -149,7 +150,7 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
         const auto end = std::chrono::steady_clock::now();
         image->removeEventFilter(&watch);
-        if (drillView().curStep != step || !watch.painted) {
+        if (programDrill().view().curStep != step || !watch.painted) {
             std::fprintf(stderr, "the run did not paint step %d\n", step);
             return 1;
         }
@@ -167,7 +168,7 @@ int main(int argc, char** argv) {
 
     if (!fillAndSolve()) {
         std::fprintf(stderr, "the worksheet was not solved at step 24 (step %d)\n",
-                     drillView().curStep);
+                     programDrill().view().curStep);
         return 1;
     }
     std::vector<double> printMs;
@@ -178,8 +179,8 @@ int main(int argc, char** argv) {
         printer.setOutputFileName(dir.filePath("worksheet.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
         const auto start = std::chrono::steady_clock::now();
-        const PrintOutcome out =
-            printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime(), &sheets);
+        const PrintOutcome out = printWorksheet(printer, programDrill(), PrintParameters{},
+                                                QDateTime::currentDateTime(), &sheets);
         const auto end = std::chrono::steady_clock::now();
         if (out != PrintOutcome::Printed) {
             std::fprintf(stderr, "the worksheet was not printed\n");
