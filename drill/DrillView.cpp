@@ -18,7 +18,7 @@ DrillView drillView() {
     v.numberText = entryState.numberText;
     v.opLabel = entryState.opLabel;
     v.grbKaiVisible = drillState.grbKaiVisible;
-    v.grbKaiOverImage = 5 * worksheetLayout.rowsPerColumn;
+    v.grbKaiOverImage = worksheetLayout.answerOverImage;
     v.blinkRunning = drillState.blinkRunning;
     v.nextGlyph = drillState.nextGlyph;
     v.scrollPos = drillState.scrollPos;
