@@ -169,7 +169,8 @@ void TfrmPrintS::printCommand() {
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printWorksheet(printer(), parameters(), QDateTime::currentDateTime());
+        outcome = printWorksheet(printer(),
+                                 worksheetPrintJob(parameters(), QDateTime::currentDateTime()));
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("印刷する式がありません");

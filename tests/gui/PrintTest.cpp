@@ -109,7 +109,8 @@ TEST_F(PrintTest, SolvedWorksheetOfNinePicturesPrintsOnTwoSheets) {
     toPdf(printer, pdf);
     int sheets = 0;
     const QDateTime when(QDate(2026, 12, 6), QTime(9, 5));
-    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, when, &sheets), PrintOutcome::Printed);
+    EXPECT_EQ(printWorksheet(printer, worksheetPrintJob(PrintParameters{}, when), &sheets),
+              PrintOutcome::Printed);
     EXPECT_EQ(sheets, 2);
 
     const QList<QImage> images = pages(pdf);
@@ -247,8 +248,10 @@ TEST_F(PrintTest, AnswerGroupIsPrintedBelowTheLastPictures) {
     const QString pdf = tempPath("answer.pdf");
     toPdf(printer, pdf);
     int sheets = 0;
-    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime(), &sheets),
-              PrintOutcome::Printed);
+    EXPECT_EQ(
+        printWorksheet(printer, worksheetPrintJob(PrintParameters{}, QDateTime::currentDateTime()),
+                       &sheets),
+        PrintOutcome::Printed);
     EXPECT_EQ(sheets, 2);
     const QString text = run("pdftotext", {"-f", "2", pdf, "-"});
     EXPECT_EQ(text.count("解が出ました"), 2) << text.toStdString();
@@ -260,8 +263,9 @@ TEST_F(PrintTest, WorksheetWithNoQuestionPrintsNothing) {
     ui.clear();
     QPrinter printer(QPrinter::HighResolution);
     toPdf(printer, tempPath("empty.pdf"));
-    EXPECT_EQ(printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime()),
-              PrintOutcome::NothingToPrint);
+    EXPECT_EQ(
+        printWorksheet(printer, worksheetPrintJob(PrintParameters{}, QDateTime::currentDateTime())),
+        PrintOutcome::NothingToPrint);
     EXPECT_FALSE(QFile::exists(tempPath("empty.pdf")));
 }
 

@@ -178,8 +178,8 @@ int main(int argc, char** argv) {
         printer.setOutputFileName(dir.filePath("worksheet.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
         const auto start = std::chrono::steady_clock::now();
-        const PrintOutcome out =
-            printWorksheet(printer, PrintParameters{}, QDateTime::currentDateTime(), &sheets);
+        const PrintOutcome out = printWorksheet(
+            printer, worksheetPrintJob(PrintParameters{}, QDateTime::currentDateTime()), &sheets);
         const auto end = std::chrono::steady_clock::now();
         if (out != PrintOutcome::Printed) {
             std::fprintf(stderr, "the worksheet was not printed\n");
