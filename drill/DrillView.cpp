@@ -10,7 +10,7 @@ DrillView Drill::view() const {
     v.numberGroupEnabled = numberGroupEnabled();
     v.numberGroupColour = v.numberGroupEnabled ? kRgbTeal : kRgbGrey;
     v.operationGroupColour = kRgbTeal;
-    v.grbKaiOverImage = 5 * worksheetLayout.rowsPerColumn;
+    v.grbKaiOverImage = worksheetLayout.answerOverImage;
     v.generation = generation_;
     return v;
 }

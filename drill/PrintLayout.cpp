@@ -22,12 +22,12 @@ int ceilDiv(int a, int b) {
 
 }  // namespace
 
-PrintSize PrintLayout::printedSize(PrintSize screen) const {
+PixelSize PrintLayout::printedSize(PixelSize screen) const {
     return {screen.width * magnification * scale / kPageMagnification,
             screen.height * magnification * scale / kPageMagnification};
 }
 
-int PrintLayout::advance(PrintSize screen) const {
+int PrintLayout::advance(PixelSize screen) const {
     return (screen.height + 2) * magnification * scale / kPageMagnification;
 }
 
@@ -57,9 +57,9 @@ PrintLayout layOutPrint(const PrintLayoutInput& in) {
     out.yHeader = kHeaderTop * scale;
     out.y0 = out.yHeader + kHeaderGap * scale;
     const int footLimit = in.pageHeight - kFootRoom * scale;
-    const PrintRect header{out.x1, out.yHeader,
-                           out.x2 + out.printedSize(in.stepImage).width - out.x1,
-                           kHeaderHeight * scale};
+    const PixelRect header = PixelRect::fromSize(
+        out.x1, out.yHeader, out.x2 + out.printedSize(in.stepImage).width - out.x1,
+        kHeaderHeight * scale);
 
     int bottom = out.y0;  // the lowest point reached on the current sheet
     auto newSheet = [&] {
@@ -71,9 +71,9 @@ PrintLayout layOutPrint(const PrintLayoutInput& in) {
     };
     // Places a picture and returns how far it moves its column down.
     auto place = [&](std::vector<PrintedImage>& list, int image, int column, int x, int y,
-                     PrintSize screen) {
-        const PrintSize size = out.printedSize(screen);
-        list.push_back({image, column, {x, y, size.width, size.height}});
+                     PixelSize screen) {
+        const PixelSize size = out.printedSize(screen);
+        list.push_back({image, column, PixelRect::fromSize(x, y, size.width, size.height)});
         bottom = std::max(bottom, y + out.advance(screen));
         return out.advance(screen);
     };
@@ -137,7 +137,7 @@ PrintLayout layOutPrint(const PrintLayoutInput& in) {
         if (out.sheets.empty())
             newSheet();
         int needed = 0;
-        for (const PrintSize& s : in.answerImages)
+        for (const PixelSize& s : in.answerImages)
             needed += out.advance(s);
         if (bottom > out.y0 && bottom + needed > footLimit)
             newSheet();
@@ -147,6 +147,50 @@ PrintLayout layOutPrint(const PrintLayoutInput& in) {
                        in.answerImages[i]);
     }
     return out;
+}
+
+bool nothingToPrint(const PrintLayoutInput& in) {
+    const bool steps = std::min(in.curStep, in.imageCount) >= 1;
+    const bool answer = in.answerShown && !in.answerImages.empty();
+    return !steps && !answer;
+}
+
+const Picture* PrintJob::step(int k) const {
+    if (k < 1 || k > static_cast<int>(steps.size()))
+        return nullptr;
+    return steps[static_cast<std::size_t>(k - 1)];
+}
+
+PrintJob makePrintJob(const WorksheetLayout& layout, const WorksheetPictures& pictures, int curStep,
+                      bool solved, bool answerShown, const PrintParameters& params,
+                      const std::tm& stamp) {
+    PrintJob job;
+    job.stamp = stamp;
+    PrintLayoutInput& in = job.input;
+    in.curStep = curStep;
+    in.rowsPerColumn = layout.rowsPerColumn;
+    in.imageCount = layout.imageCount;
+    in.stepImage = {layout.imageWidth, layout.pictureHeight};
+    in.screenWidth = layout.screenWidth;
+    in.params = params;
+    in.answerShown = answerShown;
+    in.lastIsAnswer = solved && !answerShown;
+    if (answerShown) {
+        in.answerImages = {layout.answerPictureX, layout.answerPictureY};
+        job.answer = {&pictures.imgBOXX, &pictures.imgBOXY};
+    }
+    const int last = std::min(curStep, layout.imageCount);
+    bool anything = answerShown;
+    for (int k = 1; k <= last; ++k) {
+        const Picture* p = pictures.image(k);
+        job.steps.push_back(p);
+        anything = anything || (p && !p->empty());
+    }
+    if (!anything) {
+        in.curStep = 0;
+        job.steps.clear();
+    }
+    return job;
 }
 
 std::string printHeaderText(const std::tm& when, int page) {

@@ -1,8 +1,10 @@
 #pragma once
-// Where a printed worksheet puts everything: which step picture goes to which
-// sheet and column, at which height, where the header line and the answer go.
-// A pure function of the drill's position, the screen and page sizes and the
-// two print parameters; every rectangle is in printer pixels.
+// What a printed worksheet shows and where it puts everything: the print job
+// gathered from the worksheet (which pictures, at which size on the screen,
+// whether there is anything to print at all), and which step picture goes to
+// which sheet and column, at which height, where the header line and the
+// answer go. A pure function of the drill's position, the screen and page
+// sizes and the two print parameters; every rectangle is in printer pixels.
 //
 // The page is mapped onto the screen by an integer scale: the columns stand
 // where they would stand on a screen of that many printer pixels per pixel
@@ -16,6 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "drill/WorksheetLayout.h"
+#include "drill/WorksheetPictures.h"
+#include "picture/Geometry.h"
+
 // The two print parameters of the print settings window.
 struct PrintParameters {
     int charSize = 3;   // "文字の大きさ", 1 … 5; the magnification is charSize + 1
@@ -28,26 +34,11 @@ constexpr int kMaxLeftBlank = 6;
 // The magnification at which a picture is printed at the page's own scale.
 constexpr int kPageMagnification = 4;
 
-struct PrintSize {
-    int width = 0;
-    int height = 0;
-};
-
-struct PrintRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    int right() const { return x + width; }
-    int bottom() const { return y + height; }
-    friend bool operator==(const PrintRect&, const PrintRect&) = default;
-};
-
 struct PrintLayoutInput {
     int curStep = 0;        // the last step picture in use
     int rowsPerColumn = 4;  // pictures in one worksheet column
     int imageCount = 24;    // Image1 … Image<imageCount> exist
-    PrintSize stepImage;    // the size of a step picture on the screen
+    PixelSize stepImage;    // the size of a step picture on the screen
     int screenWidth = 0;
     int pageWidth = 0;  // the printable area, in printer pixels
     int pageHeight = 0;
@@ -56,7 +47,7 @@ struct PrintLayoutInput {
     // answer was written on the worksheet, not in the answer group).
     bool lastIsAnswer = false;
     bool answerShown = false;             // the answer group grbKai is visible
-    std::vector<PrintSize> answerImages;  // its pictures on the screen, top to bottom
+    std::vector<PixelSize> answerImages;  // its pictures on the screen, top to bottom
 };
 
 // One picture on a sheet: a step picture (`image` is its number k) or a
@@ -64,13 +55,13 @@ struct PrintLayoutInput {
 struct PrintedImage {
     int image = 0;
     int column = 0;  // 0 first, 1 second
-    PrintRect rect;
+    PixelRect rect;
     friend bool operator==(const PrintedImage&, const PrintedImage&) = default;
 };
 
 struct PrintedSheet {
     int number = 0;    // 1, 2, … in printing order: the header's page number
-    PrintRect header;  // the header line stands at the bottom right of this rectangle
+    PixelRect header;  // the header line stands at the bottom right of this rectangle
     std::vector<PrintedImage> steps;
     std::vector<PrintedImage> answer;
 };
@@ -86,11 +77,41 @@ struct PrintLayout {
 
     // The printed size of a picture of `screen` pixels, and how far it moves
     // the column down (its height and 2 pixels, magnified).
-    PrintSize printedSize(PrintSize screen) const;
-    int advance(PrintSize screen) const;
+    PixelSize printedSize(PixelSize screen) const;
+    int advance(PixelSize screen) const;
 };
 
 PrintLayout layOutPrint(const PrintLayoutInput& in);
+
+// Whether `in` puts nothing on paper: no step picture in use and no answer
+// group to print. layOutPrint lays out no sheet then, whatever the page.
+bool nothingToPrint(const PrintLayoutInput& in);
+
+// Printing the worksheet, worked out before a printer is chosen: everything
+// the layout needs but the page size, which the printer gives, the pictures
+// to paint and the time on the header lines. It points into the worksheet's
+// pictures, which must outlive it.
+struct PrintJob {
+    PrintLayoutInput input;  // pageWidth and pageHeight are left for the printer
+    // Step picture k is steps[k - 1], k = 1 … min(input.curStep, input.imageCount).
+    std::vector<const Picture*> steps;
+    // The answer group's pictures, each beside its size in input.answerImages.
+    std::vector<const Picture*> answer;
+    std::tm stamp{};  // the date and time of the header lines
+
+    // Step picture k, or nullptr when the job has none.
+    const Picture* step(int k) const;
+};
+
+// The job of printing the worksheet laid out by `layout` with `pictures`, at
+// step `curStep` of a question that is `solved` or not, with the answer group
+// showing or not. The picture that holds the answer is printed last when the
+// question is solved on the worksheet, not in the answer group. A worksheet
+// whose pictures are all blank (no question set up) and no answer group has
+// nothing to print.
+PrintJob makePrintJob(const WorksheetLayout& layout, const WorksheetPictures& pictures, int curStep,
+                      bool solved, bool answerShown, const PrintParameters& params,
+                      const std::tm& stamp);
 
 // The header line of a sheet: "2026.12.06 9:05 【Page2】" (month and day with
 // two digits, the hour with one or two, the minutes with two).

@@ -1,5 +1,13 @@
 #include "drill/WorksheetLayout.h"
 
+namespace {
+
+// The answer group's picture holds four answer lines beside the bracket, on
+// every screen.
+constexpr int kAnswerPictureHeight = 140;
+
+}  // namespace
+
 int WorksheetLayout::pageOf(int k) const {
     return (k - 1) / (2 * rowsPerColumn) + 1;
 }
@@ -46,6 +54,13 @@ WorksheetLayout computeWorksheetLayout(int screenWidth, int screenHeight, int pn
     l.edtPage2 = {0, pageBody};
     l.edtPage3 = {0, 2 * pageBody + edtPageHeight};
     l.contentHeight = 3 * pageBody + 2 * edtPageHeight;
+
+    l.answerOverImage = 5 * l.rowsPerColumn;
+    l.answerPos =
+        l.answerOverImage <= l.imageCount ? l.imagePos[l.answerOverImage] : PixelPoint{8, 0};
+    l.answerWidth = l.imageWidth;
+    l.answerPictureX = {l.imageWidth - 8, kAnswerPictureHeight};
+    l.answerPictureY = {l.imageWidth - 8, 1};
 
     l.sheetTop = 0;  // the top of pnlMain
     l.sheetLeft = pnlMainWidth;

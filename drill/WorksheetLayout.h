@@ -30,6 +30,17 @@ struct WorksheetLayout {
     PixelPoint edtPage3;
     int contentHeight = 0;  // bottom of the last page
 
+    // The answer group grbKai: as wide as a picture, over picture
+    // answerOverImage (5 x rowsPerColumn, the last of the third page's first
+    // column) with its top-left corner on that picture's. Its pictures are
+    // 8 pixels narrower than a step picture: imgBOXX has room for four answer
+    // lines beside the bracket, imgBOXY is one pixel high.
+    int answerOverImage = 0;
+    PixelPoint answerPos;
+    int answerWidth = 0;
+    PixelSize answerPictureX;
+    PixelSize answerPictureY;
+
     // The worksheet window inside the frame.
     int sheetLeft = 0;
     int sheetTop = 0;

@@ -1,6 +1,8 @@
 #pragma once
-// Colours, points and rectangles of the pictures, in picture pixels: x to the
-// right, y downwards, (0, 0) at the picture's top-left corner.
+// Colours, points, sizes and rectangles: in picture pixels inside a picture
+// (x to the right, y downwards, (0, 0) at the picture's top-left corner), and
+// in the same terms wherever else the program places something, on the
+// worksheet or on a printed page.
 
 #include <cstdint>
 
@@ -34,6 +36,10 @@ struct PixelRect {
     int top = 0;
     int right = 0;
     int bottom = 0;
+    // The rectangle of the given size with its top-left corner at (left, top).
+    static constexpr PixelRect fromSize(int left, int top, int width, int height) {
+        return {left, top, left + width, top + height};
+    }
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool empty() const { return right <= left || bottom <= top; }

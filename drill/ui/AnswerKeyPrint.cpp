@@ -57,8 +57,8 @@ PrintOutcome printAnswerKey(QPrinter& printer, const std::vector<AnswerKeyQuesti
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const std::tm stamp = printStamp(when);
-    const PrintSize stepImage{layout.imageWidth, layout.pictureHeight};
-    const PrintSize answerImage{layout.imageWidth - 8, kAnswerGroupPictureHeight};
+    const PixelSize stepImage{layout.imageWidth, layout.pictureHeight};
+    const PixelSize answerImage = layout.answerPictureX;
     int page = 0;
 
     for (const AnswerKeyQuestion& q : key) {
@@ -88,13 +88,13 @@ PrintOutcome printAnswerKey(QPrinter& printer, const std::vector<AnswerKeyQuesti
         const int scale = sheetsOfQuestion.scale;
         const int footLimit = printer.height() - 100 * scale;
 
-        auto header = [&](const PrintRect& h) {
+        auto header = [&](const PixelRect& h) {
             if (page > 0)
                 printer.newPage();
             ++page;
             painter.setFont(printHeaderFont());
             painter.setPen(Qt::black);
-            const QRect r(h.x, h.y, h.width, h.height);
+            const QRect r(h.left, h.top, h.width(), h.height());
             painter.drawText(r, Qt::AlignRight | Qt::AlignBottom,
                              QString::fromStdString(printHeaderText(stamp, page)));
             QFont bold = printHeaderFont();
@@ -110,11 +110,11 @@ PrintOutcome printAnswerKey(QPrinter& printer, const std::vector<AnswerKeyQuesti
             for (const PrintedImage& p : s.steps) {
                 printPicture(painter, q.steps[static_cast<std::size_t>(p.image - 1)], stepImage,
                              p.rect);
-                bottom = std::max(bottom, p.rect.y + sheetsOfQuestion.advance(stepImage));
+                bottom = std::max(bottom, p.rect.top + sheetsOfQuestion.advance(stepImage));
             }
             for (const PrintedImage& p : s.answer) {
                 printPicture(painter, q.answerX, answerImage, p.rect);
-                bottom = std::max(bottom, p.rect.y + sheetsOfQuestion.advance(answerImage));
+                bottom = std::max(bottom, p.rect.top + sheetsOfQuestion.advance(answerImage));
             }
         }
 

@@ -16,9 +16,6 @@ class QWidget;
 // first; nullopt when cancelled or when no unit has questions.
 std::optional<int> askAnswerKeyUnit(QWidget* parent, const QuestionBank& bank, int preset);
 
-// The height of the answer group's picture on the screen.
-constexpr int kAnswerGroupPictureHeight = 140;
-
 // Prints `key` on `printer` (already set up), laid out for the worksheet
 // `layout` with `params`; the headers carry `when`. Returns the number of
 // sheets in `sheets` when given.

@@ -14,7 +14,6 @@
 class QPainter;
 class Drill;
 class QPrinter;
-struct Picture;
 
 // What a print job came to.
 enum class PrintOutcome {
@@ -23,11 +22,14 @@ enum class PrintOutcome {
     Failed,          // the printer (or the PDF file) could not be opened
 };
 
-// Prints `drill`'s worksheet on `printer` (already set up) with `params`;
-// the header carries `when`. Returns the number of sheets in `sheets` when
-// given.
-PrintOutcome printWorksheet(QPrinter& printer, const Drill& drill, const PrintParameters& params,
-                            const QDateTime& when, int* sheets = nullptr);
+// The job of printing `drill`'s worksheet as it holds it now, with `params`
+// and `when` on its header lines.
+PrintJob worksheetPrintJob(const Drill& drill, const PrintParameters& params,
+                           const QDateTime& when);
+
+// Prints `job` on `printer` (already set up). Returns the number of sheets in
+// `sheets` when given.
+PrintOutcome printWorksheet(QPrinter& printer, const PrintJob& job, int* sheets = nullptr);
 
 // The pieces a printed sheet is made of, shared with the answer key.
 // The header line's font: "ＭＳ Ｐゴシック" at 12 points, at the printer's resolution.
@@ -36,5 +38,5 @@ QFont printHeaderFont();
 std::tm printStamp(const QDateTime& when);
 // Paints a picture of `screen` pixels into `rect` of the printer: the
 // description is drawn afresh at the printer's resolution.
-void printPicture(QPainter& painter, const Picture& picture, PrintSize screen,
-                  const PrintRect& rect);
+void printPicture(QPainter& painter, const Picture& picture, PixelSize screen,
+                  const PixelRect& rect);

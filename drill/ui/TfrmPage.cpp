@@ -27,7 +27,6 @@ const QColor kAnswerGroup(0, 64, 96);
 const QColor kLime(0, 255, 0);
 
 constexpr int kStarCount = 24;
-constexpr int kAnswerPictureHeight = 140;  // room for four answer lines beside the bracket
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -251,12 +250,13 @@ void TfrmPage::buildAnswerGroup() {
     lblStarX = starRow("lblStarX", grbKai);
     imgBOXX = new TfrmPageImage(
         0, [this] { return &drill_.answerPictureX(); },
-        QSize(l.imageWidth - 8, kAnswerPictureHeight), grbKai);
+        QSize(l.answerPictureX.width, l.answerPictureX.height), grbKai);
     imgBOXX->setObjectName("imgBOXX");
     imgBOXX->setAccessibleName(QStringLiteral("解"));
     // imgBOXY is kept white with imgBOXX; nothing is drawn on it.
     imgBOXY = new TfrmPageImage(
-        0, [this] { return &drill_.answerPictureY(); }, QSize(l.imageWidth - 8, 1), grbKai);
+        0, [this] { return &drill_.answerPictureY(); },
+        QSize(l.answerPictureY.width, l.answerPictureY.height), grbKai);
     imgBOXY->setObjectName("imgBOXY");
     imgBOXY->hide();
     lblStarY = starRow("lblStarY", grbKai);
@@ -265,10 +265,9 @@ void TfrmPage::buildAnswerGroup() {
     column->addWidget(imgBOXY);
     column->addWidget(lblStarY);
 
-    const int over = 5 * l.rowsPerColumn;
-    const PixelPoint at = over <= l.imageCount ? l.imagePos[over] : PixelPoint{8, 0};
+    const PixelPoint at = l.answerPos;
     const int height = grbKai->sizeHint().height();
-    grbKai->setGeometry(at.x, at.y, l.imageWidth, height);
+    grbKai->setGeometry(at.x, at.y, l.answerWidth, height);
     grbKai->hide();
     // The group reaches below the last page: the sheet grows to hold it.
     pnlSheet->setMinimumHeight(std::max(l.contentHeight, at.y + height + 8));

@@ -169,9 +169,9 @@ void TfrmPrintS::printCommand() {
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome =
-            drill ? printWorksheet(printer(), *drill, parameters(), QDateTime::currentDateTime())
-                  : PrintOutcome::NothingToPrint;
+        outcome = drill ? printWorksheet(printer(), worksheetPrintJob(*drill, parameters(),
+                                                                      QDateTime::currentDateTime()))
+                        : PrintOutcome::NothingToPrint;
     }
     if (outcome == PrintOutcome::NothingToPrint) {
         ui().showMessage("印刷する式がありません");

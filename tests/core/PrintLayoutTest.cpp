@@ -19,7 +19,7 @@ struct PrintCase {
     // The step pictures sheet by sheet ("/"), first column "|" second column.
     const char* sheets;
     int scale, x1, x2, yHeader, y0;
-    PrintSize printed;  // the printed size of a step picture
+    PixelSize printed;  // the printed size of a step picture
     int advance;
     AnswerAt answer;
     bool fitsThePage = true;
@@ -66,8 +66,8 @@ std::string pattern(const PrintLayout& l) {
     return out.str();
 }
 
-bool overlap(const PrintRect& a, const PrintRect& b) {
-    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+bool overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 class PrintLayoutTable : public ::testing::TestWithParam<PrintCase> {};
@@ -76,6 +76,7 @@ TEST_P(PrintLayoutTable, PicturesGoToTheirSheetColumnAndHeight) {
     const PrintCase& c = GetParam();
     const PrintLayout l = layOutPrint(c.in);
     EXPECT_EQ(pattern(l), c.sheets);
+    EXPECT_EQ(nothingToPrint(c.in), l.sheets.empty());
     EXPECT_EQ(l.scale, c.scale);
     EXPECT_EQ(l.x1, c.x1);
     EXPECT_EQ(l.x2, c.x2);
@@ -89,13 +90,13 @@ TEST_P(PrintLayoutTable, PicturesGoToTheirSheetColumnAndHeight) {
         // Each column runs down from y0, one advance per picture.
         int next[2] = {l.y0, l.y0};
         for (const PrintedImage& p : sheet.steps) {
-            EXPECT_EQ(p.rect, (PrintRect{p.column ? l.x2 : l.x1, next[p.column], c.printed.width,
-                                         c.printed.height}))
+            const int x = p.column ? l.x2 : l.x1, y = next[p.column];
+            EXPECT_EQ(p.rect, (PixelRect{x, y, x + c.printed.width, y + c.printed.height}))
                 << "picture " << p.image;
             next[p.column] += c.advance;
         }
         // Nothing covers anything else, the header stands above the pictures.
-        std::vector<PrintRect> all;
+        std::vector<PixelRect> all;
         for (const PrintedImage& p : sheet.steps)
             all.push_back(p.rect);
         for (const PrintedImage& p : sheet.answer)
@@ -103,14 +104,14 @@ TEST_P(PrintLayoutTable, PicturesGoToTheirSheetColumnAndHeight) {
         for (std::size_t i = 0; i < all.size(); ++i)
             for (std::size_t j = i + 1; j < all.size(); ++j)
                 EXPECT_FALSE(overlap(all[i], all[j])) << i << " and " << j;
-        EXPECT_LE(sheet.header.bottom(), l.y0);
-        EXPECT_EQ(sheet.header.x, l.x1);
+        EXPECT_LE(sheet.header.bottom, l.y0);
+        EXPECT_EQ(sheet.header.left, l.x1);
         if (c.fitsThePage) {
             all.push_back(sheet.header);
-            for (const PrintRect& r : all) {
-                EXPECT_GE(r.x, 0);
-                EXPECT_LE(r.right(), c.in.pageWidth);
-                EXPECT_LE(r.bottom(), c.in.pageHeight - 100 * l.scale);
+            for (const PixelRect& r : all) {
+                EXPECT_GE(r.left, 0);
+                EXPECT_LE(r.right, c.in.pageWidth);
+                EXPECT_LE(r.bottom, c.in.pageHeight - 100 * l.scale);
             }
         }
     }
@@ -121,10 +122,10 @@ TEST_P(PrintLayoutTable, PicturesGoToTheirSheetColumnAndHeight) {
             continue;
         answerSheet = sheet.number;
         ASSERT_EQ(sheet.answer.size(), c.in.answerImages.size());
-        EXPECT_EQ(sheet.answer[0].rect.x, l.x1);
-        EXPECT_EQ(sheet.answer[0].rect.y, c.answer.y);
+        EXPECT_EQ(sheet.answer[0].rect.left, l.x1);
+        EXPECT_EQ(sheet.answer[0].rect.top, c.answer.y);
         // The second answer picture follows the first.
-        EXPECT_EQ(sheet.answer[1].rect.y, c.answer.y + l.advance(c.in.answerImages[0]));
+        EXPECT_EQ(sheet.answer[1].rect.top, c.answer.y + l.advance(c.in.answerImages[0]));
     }
     EXPECT_EQ(answerSheet, c.answer.sheet);
 }
@@ -362,6 +363,131 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The print job of a worksheet, on a 1024 x 768 and an 800 x 600 screen
+// beside a drill panel 200 pixels wide.
+struct JobCase {
+    const char* name;
+    int screenWidth, screenHeight;
+    std::vector<int> drawn;  // the step pictures something was drawn on
+    int curStep;
+    bool solved, answerShown;
+    int printedStep;  // the job's last step: 0 when there is nothing to print
+    int pictures;     // step pictures in the job
+    bool lastIsAnswer;
+    std::vector<PixelSize> answerImages;
+    bool nothing;
+};
+
+void PrintTo(const JobCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::vector<int> upTo(int last) {
+    std::vector<int> out;
+    for (int k = 1; k <= last; ++k)
+        out.push_back(k);
+    return out;
+}
+
+class PrintJobTable : public ::testing::TestWithParam<JobCase> {};
+
+TEST_P(PrintJobTable, GatheredFromTheWorksheet) {
+    const JobCase& c = GetParam();
+    const WorksheetLayout layout = computeWorksheetLayout(c.screenWidth, c.screenHeight, 200);
+    WorksheetPictures pictures;
+    pictures.resize(layout.imageCount);
+    for (int k : c.drawn)
+        pictures.image(k)->add(textLine(1, "第1行を1倍すると"));
+    std::tm stamp{};
+    stamp.tm_min = 7;
+    const PrintJob job =
+        makePrintJob(layout, pictures, c.curStep, c.solved, c.answerShown, {5, 2}, stamp);
+
+    EXPECT_EQ(job.input.curStep, c.printedStep);
+    ASSERT_EQ(static_cast<int>(job.steps.size()), c.pictures);
+    for (int k = 1; k <= c.pictures; ++k)
+        EXPECT_EQ(job.step(k), pictures.image(k)) << k;
+    EXPECT_EQ(job.step(0), nullptr);
+    EXPECT_EQ(job.step(c.pictures + 1), nullptr);
+    EXPECT_EQ(job.input.lastIsAnswer, c.lastIsAnswer);
+    EXPECT_EQ(job.input.answerShown, c.answerShown);
+    ASSERT_EQ(job.input.answerImages.size(), c.answerImages.size());
+    for (std::size_t i = 0; i < c.answerImages.size(); ++i)
+        EXPECT_EQ(job.input.answerImages[i], c.answerImages[i]) << i;
+    EXPECT_EQ(job.answer, c.answerShown
+                              ? (std::vector<const Picture*>{&pictures.imgBOXX, &pictures.imgBOXY})
+                              : std::vector<const Picture*>{});
+    EXPECT_EQ(nothingToPrint(job.input), c.nothing);
+    // The worksheet's sizes and the print parameters travel with the job.
+    EXPECT_EQ(job.input.stepImage, (PixelSize{layout.imageWidth, layout.imageHeight - 1}));
+    EXPECT_EQ(job.input.screenWidth, c.screenWidth);
+    EXPECT_EQ(job.input.rowsPerColumn, layout.rowsPerColumn);
+    EXPECT_EQ(job.input.imageCount, layout.imageCount);
+    EXPECT_EQ(job.input.params.charSize, 5);
+    EXPECT_EQ(job.input.params.leftBlank, 2);
+    EXPECT_EQ(job.stamp.tm_min, 7);
+}
+
+const JobCase kJobCases[] = {
+    {"NoStepYet", 1024, 768, {}, 0, false, false, 0, 0, false, {}, true},
+    // No question set up: the pictures in use are all blank.
+    {"BlankWorksheet", 1024, 768, {}, 2, false, false, 0, 0, false, {}, true},
+    {"TwoSteps", 1024, 768, {1, 2}, 2, false, false, 2, 2, false, {}, false},
+    {"BlankPicturesBesideADrawnOne", 1024, 768, {3}, 5, false, false, 5, 5, false, {}, false},
+    {"SolvedOnTheWorksheet", 1024, 768, upTo(9), 9, true, false, 9, 9, true, {}, false},
+    {"SolvedInTheAnswerGroup1024",
+     1024,
+     768,
+     upTo(24),
+     24,
+     true,
+     true,
+     24,
+     24,
+     false,
+     {{374, 140}, {374, 1}},
+     false},
+    {"SolvedInTheAnswerGroup800",
+     800,
+     600,
+     upTo(18),
+     18,
+     true,
+     true,
+     18,
+     18,
+     false,
+     {{262, 140}, {262, 1}},
+     false},
+    {"AnswerGroupOverABlankWorksheet",
+     800,
+     600,
+     {},
+     3,
+     false,
+     true,
+     3,
+     3,
+     false,
+     {{262, 140}, {262, 1}},
+     false},
+    {"StepBeyondTheLastPicture",
+     800,
+     600,
+     upTo(18),
+     19,
+     true,
+     true,
+     19,
+     18,
+     false,
+     {{262, 140}, {262, 1}},
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Worksheets, PrintJobTable, ::testing::ValuesIn(kJobCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintHeader, DateTimeAndPage) {
     std::tm when{};

@@ -12,6 +12,8 @@ struct Expected {
     int rowsPerColumn;
     int imageHeight;
     int imageCount;
+    int answerOver;  // the picture the answer group is shown over
+    PixelPoint answerAt;
 };
 
 void PrintTo(const Expected& e, std::ostream* out) {
@@ -60,11 +62,25 @@ TEST_P(WorksheetLayoutBySize, PicturesRunDownTheColumnsPageByPage) {
     EXPECT_EQ(l.columnOf(l.imageCount), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, WorksheetLayoutBySize,
-                         ::testing::Values(Expected{640, 4, 120, 24}, Expected{800, 3, 140, 18},
-                                           Expected{1024, 4, 140, 24}, Expected{1280, 4, 140, 24},
-                                           Expected{801, 4, 140, 24}),
-                         RowName());
+TEST_P(WorksheetLayoutBySize, AnswerGroupCoversTheLastPictureOfPageThreesFirstColumn) {
+    const Expected e = GetParam();
+    WorksheetLayout l = computeWorksheetLayout(e.screenWidth, 600, 180, 21);
+    EXPECT_EQ(l.answerOverImage, e.answerOver);
+    EXPECT_EQ(l.answerPos, e.answerAt);
+    EXPECT_EQ(l.answerWidth, l.imageWidth);
+    // Four answer lines fit beside the bracket, however low the step pictures.
+    EXPECT_EQ(l.answerPictureX, (PixelSize{l.imageWidth - 8, 140}));
+    EXPECT_EQ(l.answerPictureY, (PixelSize{l.imageWidth - 8, 1}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, WorksheetLayoutBySize,
+    ::testing::Values(Expected{640, 4, 120, 24, 20, {8, 2 * (480 + 21) + 360}},
+                      Expected{800, 3, 140, 18, 15, {8, 2 * (420 + 21) + 280}},
+                      Expected{1024, 4, 140, 24, 20, {8, 2 * (560 + 21) + 420}},
+                      Expected{1280, 4, 140, 24, 20, {8, 2 * (560 + 21) + 420}},
+                      Expected{801, 4, 140, 24, 20, {8, 2 * (560 + 21) + 420}}),
+    RowName());
 
 TEST(WorksheetLayout, EightHundredWideGivesEighteenPicturesInThreePages) {
     WorksheetLayout l = computeWorksheetLayout(800, 600, 160, 21);

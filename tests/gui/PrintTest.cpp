@@ -111,7 +111,8 @@ TEST_F(PrintTest, SolvedWorksheetOfNinePicturesPrintsOnTwoSheets) {
     toPdf(printer, pdf);
     int sheets = 0;
     const QDateTime when(QDate(2026, 12, 6), QTime(9, 5));
-    EXPECT_EQ(printWorksheet(printer, programDrill(), PrintParameters{}, when, &sheets),
+    EXPECT_EQ(printWorksheet(printer, worksheetPrintJob(programDrill(), PrintParameters{}, when),
+                             &sheets),
               PrintOutcome::Printed);
     EXPECT_EQ(sheets, 2);
 
@@ -250,8 +251,10 @@ TEST_F(PrintTest, AnswerGroupIsPrintedBelowTheLastPictures) {
     const QString pdf = tempPath("answer.pdf");
     toPdf(printer, pdf);
     int sheets = 0;
-    EXPECT_EQ(printWorksheet(printer, programDrill(), PrintParameters{},
-                             QDateTime::currentDateTime(), &sheets),
+    EXPECT_EQ(printWorksheet(printer,
+                             worksheetPrintJob(programDrill(), PrintParameters{},
+                                               QDateTime::currentDateTime()),
+                             &sheets),
               PrintOutcome::Printed);
     EXPECT_EQ(sheets, 2);
     const QString text = run("pdftotext", {"-f", "2", pdf, "-"});
@@ -264,9 +267,9 @@ TEST_F(PrintTest, WorksheetWithNoQuestionPrintsNothing) {
     ui.clear();
     QPrinter printer(QPrinter::HighResolution);
     toPdf(printer, tempPath("empty.pdf"));
-    EXPECT_EQ(
-        printWorksheet(printer, programDrill(), PrintParameters{}, QDateTime::currentDateTime()),
-        PrintOutcome::NothingToPrint);
+    EXPECT_EQ(printWorksheet(printer, worksheetPrintJob(programDrill(), PrintParameters{},
+                                                        QDateTime::currentDateTime())),
+              PrintOutcome::NothingToPrint);
     EXPECT_FALSE(QFile::exists(tempPath("empty.pdf")));
 }
 

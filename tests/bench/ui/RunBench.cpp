@@ -111,7 +111,7 @@ bool fillAndSolve() {
         run();
     }
     QApplication::processEvents();
-    return programDrill().questionSolved() && programDrill().view().curStep >= 24;
+    return programDrill().questionSolved() && programDrill().state().curStep >= 24;
 }
 
 }  // namespace
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
         for (const char* name : {"btnGyou1", "btnTasu", "btnGyou2"})
             QTest::mouseClick(button(name), Qt::LeftButton);
         QApplication::processEvents();
-        const int step = programDrill().view().curStep + 1;
+        const int step = programDrill().state().curStep + 1;
         TfrmPageImage* image = frmPage->imageWidget(step);
         image->installEventFilter(&watch);
         watch.painted = false;
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
         const auto end = std::chrono::steady_clock::now();
         image->removeEventFilter(&watch);
-        if (programDrill().view().curStep != step || !watch.painted) {
+        if (programDrill().state().curStep != step || !watch.painted) {
             std::fprintf(stderr, "the run did not paint step %d\n", step);
             return 1;
         }
@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
 
     if (!fillAndSolve()) {
         std::fprintf(stderr, "the worksheet was not solved at step 24 (step %d)\n",
-                     programDrill().view().curStep);
+                     programDrill().state().curStep);
         return 1;
     }
     std::vector<double> printMs;
@@ -179,8 +179,10 @@ int main(int argc, char** argv) {
         printer.setOutputFileName(dir.filePath("worksheet.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
         const auto start = std::chrono::steady_clock::now();
-        const PrintOutcome out = printWorksheet(printer, programDrill(), PrintParameters{},
-                                                QDateTime::currentDateTime(), &sheets);
+        const PrintOutcome out = printWorksheet(
+            printer,
+            worksheetPrintJob(programDrill(), PrintParameters{}, QDateTime::currentDateTime()),
+            &sheets);
         const auto end = std::chrono::steady_clock::now();
         if (out != PrintOutcome::Printed) {
             std::fprintf(stderr, "the worksheet was not printed\n");
