@@ -29,6 +29,15 @@ void setUi(UiPort* port) {
     installed = port ? port : &silent;
 }
 
+void showMessages(const Messages& messages) {
+    for (const std::string& text : messages)
+        ui().showMessage(text);
+}
+
+void askAbortRetryIgnoreBox(const std::string& caption, const std::string& text) {
+    ui().askAbortRetryIgnore(caption, text);
+}
+
 QuietUi::QuietUi() : previous_(ui()) {
     setUi(nullptr);
 }
