@@ -2,9 +2,9 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "arith/NumberText.h"
-#include "platform/UiPort.h"
 
 EquationList equationList;
 
@@ -105,15 +105,17 @@ class Snapshot {
 // and the bookkeeping of what has been written.
 class Step {
   public:
-    Step(EquationList& list, const StepSelection& sel)
-        : list_(list), sel_(sel), snapshot_(list), uc_(list.unknownCount) {}
+    Step(EquationList& list, const StepSelection& sel, const AbortRetryIgnoreQuestion& ask)
+        : list_(list), sel_(sel), ask_(ask), snapshot_(list), uc_(list.unknownCount) {}
 
     StepOutcome run(int firstRow, char op, int secondRow);
 
   private:
     StepOutcome refuse(const char* message) {
-        ui().showMessage(message);
-        return StepOutcome{};
+        said_.push_back(message);
+        StepOutcome out;
+        out.messages = std::move(said_);
+        return out;
     }
     StepOutcome finish(const std::string& narrative, bool storeNarrative = true);
 
@@ -156,6 +158,8 @@ class Step {
 
     EquationList& list_;
     const StepSelection& sel_;
+    const AbortRetryIgnoreQuestion& ask_;
+    Messages said_;  // what the student is to be told, in order
     Snapshot snapshot_;
     int uc_;
     Fraction constant_{};
@@ -168,22 +172,27 @@ StepOutcome Step::finish(const std::string& narrative, bool storeNarrative) {
         snapshot_.restore();
         StepOutcome out;
         out.overflow = numberState.overflow;
-        ui().showMessage(numberState.overflow ? kOverflowMessage : kTooManyTermsMessage);
+        said_.push_back(numberState.overflow ? kOverflowMessage : kTooManyTermsMessage);
+        out.messages = std::move(said_);
         return out;
     }
     if (nothingMoved_)
-        ui().showMessage(kNothingToTransposeMessage);
+        said_.push_back(kNothingToTransposeMessage);
     if (storeNarrative)
         list_.rows[sel_.step].text = narrative;
     StepOutcome out;
     out.accepted = true;
     out.narrative = narrative;
+    out.messages = std::move(said_);
     return out;
 }
 
 StepOutcome Step::run(int firstRow, char op, int secondRow) {
     numberState.overflow = false;
-    constant_ = parseKeypadNumber(sel_.numberText);
+    const PanelNumber constant = readKeypadNumber(sel_.numberText);
+    if (constant.refused)
+        said_.push_back(constant.message);
+    constant_ = constant.value;
     if (uc_ < 1 || uc_ > kMaxUnknowns)
         return refuse(kStepOutOfRangeMessage);
     if (sel_.compoundRun && (op == '*' || op == '/'))
@@ -227,14 +236,14 @@ StepOutcome Step::addOrSubtract(int firstRow, char op, int secondRow) {
             if (first.terms[p].kind == '=')
                 append(target, kEquals);
             else
-                append(target, addFractions(first.terms[p], second.terms[p]));
+                append(target, addFractions(first.terms[p], second.terms[p], said_));
         }
     } else {
         for (int p = 0; p <= uc_ + 1; ++p) {
             if (p == uc_)
                 append(target, kEquals);
             else
-                append(target, subtractFractions(first.terms[p], second.terms[p]));
+                append(target, subtractFractions(first.terms[p], second.terms[p], said_));
         }
     }
 
@@ -270,7 +279,7 @@ StepOutcome Step::multiplyOrDivide(char op) {
         else if (multiply)
             append(target, multiplyFractions(source.terms[p], constant_));
         else
-            append(target, divideFractions(source.terms[p], constant_));
+            append(target, divideFractions(source.terms[p], constant_, ask_));
     }
     return finish(rowText(sel_.row1Text) + "を" + sel_.numberText +
                   (multiply ? "倍すると" : "で割ると"));
@@ -306,7 +315,7 @@ StepOutcome Step::scaleIntoScratch(char op) {
             append(scratch, term);
         } else {
             append(scratch, multiply ? multiplyFractions(term, constant_)
-                                     : divideFractions(term, constant_));
+                                     : divideFractions(term, constant_, ask_));
         }
     }
     return finish("", false);
@@ -436,7 +445,7 @@ StepOutcome Step::tidy(int line) {
         if (unknownIndex(term.kind) >= 0)
             slot = unknownIndex(term.kind);
         if (slot >= 0)
-            sum[side][slot] = addFractions(sum[side][slot], term);
+            sum[side][slot] = addFractions(sum[side][slot], term, said_);
     }
 
     // Left: every unknown of the question in order (zeros too, so that a row
@@ -536,7 +545,7 @@ int blockPosition(const EquationList& list, int step, int row) {
 }
 
 StepOutcome executeStep(EquationList& list, const StepSelection& sel, int firstRow, char op,
-                        int secondRow) {
-    Step step(list, sel);
+                        int secondRow, const AbortRetryIgnoreQuestion& askZeroDivision) {
+    Step step(list, sel, askZeroDivision);
     return step.run(firstRow, op, secondRow);
 }

@@ -64,7 +64,8 @@ bool carryForward(EquationList& list, int step);
 // within its own block: index(step, 0) + (row - 1) mod unknownCount.
 int blockPosition(const EquationList& list, int step, int row);
 
-// Refusals of the engine, shown through ui() exactly as written here.
+// Refusals of the engine, handed back in the outcome's messages exactly as
+// written here.
 constexpr const char* kAddConstantMessage = "行に定数をたすことはできません";
 constexpr const char* kSubtractConstantMessage = "行から定数をひくことはできません";
 constexpr const char* kAddSameRowMessage = "同じ式をたすことはできません";
@@ -104,12 +105,17 @@ struct StepOutcome {
     bool accepted = false;
     std::string narrative;
     bool overflow = false;  // refused because a value left 32 bits
+    // What the caller tells the student, in order: the number reader's and the
+    // arithmetic's messages, then a refusal's reason (or, for an accepted
+    // step, kNothingToTransposeMessage).
+    Messages messages;
 };
 
 // Performs one row operation: '+', '-', '*', '/', '^' swap, 'I' transpose,
 // 'K' remove brackets, 'S' tidy. Writes the rows of step `sel.step`, stores the
 // narrative as the text of row `sel.step`, or refuses with its own message and
-// changes nothing.
+// changes nothing. The engine shows nothing itself: its messages come back
+// in the outcome, and a division by zero is asked through `askZeroDivision`.
 //
 // Which rows are read: '+' '-' '^' take `firstRow` and `secondRow` (list
 // lines; `secondRow` may be the scratch row 0); '*' '/' take sel.lastRowLine;
@@ -124,7 +130,7 @@ struct StepOutcome {
 // '-' with secondRow 0 and sel.compound set, makes the step with the compound
 // narrative.
 //
-// Arithmetic that leaves 32 bits restores every row the call wrote, shows
-// kOverflowMessage and refuses with outcome.overflow set.
+// Arithmetic that leaves 32 bits restores every row the call wrote and
+// refuses with kOverflowMessage and outcome.overflow set.
 StepOutcome executeStep(EquationList& list, const StepSelection& sel, int firstRow, char op,
-                        int secondRow);
+                        int secondRow, const AbortRetryIgnoreQuestion& askZeroDivision);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "arith/WideInt.h"
-#include "platform/UiPort.h"
 
 NumberState numberState;
 
@@ -70,10 +69,14 @@ int32_t gcd(int32_t a, int32_t b) {
     return static_cast<int32_t>(g);
 }
 
-int32_t lcm(int32_t a, int32_t b) {
+std::string zeroGcdMessage(int32_t x, int32_t y) {
+    return "x=" + std::to_string(x) + ",y=" + std::to_string(y) + "GCDが０です";
+}
+
+int32_t lcm(int32_t a, int32_t b, Messages& said) {
     Wide g = wideGcd(a, b);
     if (g == 0) {
-        ui().showMessage("x=" + std::to_string(a) + ",y=" + std::to_string(b) + "GCDが０です");
+        said.push_back(zeroGcdMessage(a, b));
         return 0;
     }
     Wide l = Wide(a) * Wide(b) / g;
@@ -91,11 +94,10 @@ Fraction reduceFraction(int32_t denominator, int32_t numerator, char kind) {
 namespace {
 
 // a + sign × b over the least common multiple of the denominators.
-Fraction sumFractions(const Fraction& a, const Fraction& b, int sign) {
+Fraction sumFractions(const Fraction& a, const Fraction& b, int sign, Messages& said) {
     Wide g = wideGcd(a.denominator, b.denominator);
     if (g == 0) {
-        ui().showMessage("x=" + std::to_string(a.denominator) +
-                         ",y=" + std::to_string(b.denominator) + "GCDが０です");
+        said.push_back(zeroGcdMessage(a.denominator, b.denominator));
         return Fraction{1, 0, a.kind};
     }
     Wide l = Wide(a.denominator) * Wide(b.denominator) / g;
@@ -105,21 +107,23 @@ Fraction sumFractions(const Fraction& a, const Fraction& b, int sign) {
 
 }  // namespace
 
-Fraction addFractions(const Fraction& a, const Fraction& b) {
-    return sumFractions(a, b, 1);
+Fraction addFractions(const Fraction& a, const Fraction& b, Messages& said) {
+    return sumFractions(a, b, 1, said);
 }
 
-Fraction subtractFractions(const Fraction& a, const Fraction& b) {
-    return sumFractions(a, b, -1);
+Fraction subtractFractions(const Fraction& a, const Fraction& b, Messages& said) {
+    return sumFractions(a, b, -1, said);
 }
 
 Fraction multiplyFractions(const Fraction& a, const Fraction& b) {
     return multiplyWide(a.denominator, a.numerator, b.denominator, b.numerator, a.kind);
 }
 
-Fraction divideFractions(const Fraction& a, const Fraction& b) {
+Fraction divideFractions(const Fraction& a, const Fraction& b,
+                         const AbortRetryIgnoreQuestion& ask) {
     if (b.numerator == 0) {
-        ui().askAbortRetryIgnore("確認", "0 で割ることはできません");
+        if (ask)
+            ask(kZeroDivisionCaption, kZeroDivisionQuestion);
         return Fraction{1, 0, a.kind};
     }
     Wide rd = wideAbs(b.numerator);

@@ -1,7 +1,6 @@
 #include "arith/Keypad.h"
 
 #include "arith/NumberText.h"
-#include "platform/UiPort.h"
 
 Fraction keypadValue;
 
@@ -32,12 +31,11 @@ void KeypadPanel::typeDecimal() {
     insert(".");
 }
 
-void KeypadPanel::typeMinus() {
-    if (!minusFits(text)) {
-        ui().showMessage(kMinusPlacementMessage);
-        return;
-    }
+Outcome KeypadPanel::typeMinus() {
+    if (!minusFits(text))
+        return Outcome::refused(kMinusPlacementMessage);
     insert("-");
+    return Outcome::success();
 }
 
 void KeypadPanel::typeBunsu() {
@@ -69,24 +67,26 @@ void KeypadPanel::clear() {
     undo.clear();
 }
 
-bool KeypadPanel::fairCopy() {
+Outcome KeypadPanel::fairCopy() {
     // A text the reader refuses (the buttons can compose a second "." or five
-    // digits) has been reported by it; nothing is drawn.
+    // digits) is refused with its message; nothing is drawn.
     const PanelNumber number = readKeypadNumber(text);
     if (number.refused)
-        return false;
+        return Outcome::refused(number.message);
     keypadValue = number.value;
-    return true;
+    return Outcome::success();
 }
 
-int KeypadPanel::ok() {
+int KeypadPanel::ok(Messages& said) {
     if (text.empty())
         return kKeypadCancelled;
-    // A refused text has been reported; the window stays open for the student
-    // to correct it, instead of handing over 0/0 as if it were zero.
+    // A refused text is reported; the window stays open for the student to
+    // correct it, instead of handing over 0/0 as if it were zero.
     const PanelNumber number = readKeypadNumber(text);
-    if (number.refused)
+    if (number.refused) {
+        said.push_back(number.message);
         return kKeypadStaysOpen;
+    }
     keypadValue = number.value;
     return kKeypadEntered;
 }

@@ -29,8 +29,9 @@ struct KeypadPanel {
 
     void typeDigit(int digit);  // "0" … "9"
     void typeDecimal();         // "."
-    // "-", only on an empty panel; otherwise kMinusPlacementMessage and no change.
-    void typeMinus();
+    // "-", only on an empty panel; otherwise refused with
+    // kMinusPlacementMessage and no change.
+    Outcome typeMinus();
     void typeBunsu();  // "分の"
     // "/" from the keyboard: a fraction written numerator first, as the
     // matrix cells take it. What was typed becomes the numerator, after
@@ -42,15 +43,16 @@ struct KeypadPanel {
     void backspace();
     void clear();  // CL, and every showing of the window
 
-    // 清書: reads the text with readKeypadNumber into keypadValue and returns
-    // true; a text the reader refuses (outside the panel grammar, too many
-    // digits, a fraction written wrongly, a zero denominator, a decimal too
-    // long) has been reported and gives false, keypadValue unchanged. The
-    // window then draws keypadValue as its fair copy.
-    bool fairCopy();
+    // 清書: reads the text with readKeypadNumber into keypadValue; a text the
+    // reader refuses (outside the panel grammar, too many digits, a fraction
+    // written wrongly, a zero denominator, a decimal too long) is refused with
+    // the reader's message, keypadValue unchanged. The window then draws
+    // keypadValue as its fair copy.
+    Outcome fairCopy();
     // ＯＫ: kKeypadCancelled on an empty panel; kKeypadStaysOpen when the text
-    // is refused as for 清書; else kKeypadEntered with the value in keypadValue.
-    int ok();
+    // is refused as for 清書 (the reader's message added to `said`); else
+    // kKeypadEntered with the value in keypadValue.
+    int ok(Messages& said);
 
   private:
     void remember();

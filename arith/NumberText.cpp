@@ -6,7 +6,6 @@
 
 #include "arith/Equation.h"
 #include "platform/Text.h"
-#include "platform/UiPort.h"
 
 namespace {
 
@@ -35,21 +34,21 @@ struct DigitRun {
     bool failed = false;   // six digits: parseError 999 was set
 };
 
-DigitRun readDigits(const std::string& text, std::size_t start) {
+DigitRun readDigits(const std::string& text, std::size_t start, Messages& said) {
     DigitRun run;
     std::size_t i = start;
     while (i < text.size() && isDigit(text[i]) && run.digits.size() < 6)
         run.digits += text[i++];
     run.next = i;
     if (run.digits.size() == 6) {
-        ui().showMessage(run.digits + kTooManyDigitsMessage);
+        said.push_back(run.digits + kTooManyDigitsMessage);
         numberState.parseError = kErrTooManyDigits;
         run.failed = true;
         run.digits.assign(1, '0');  // read as the number 0
         return run;
     }
     if (run.digits.empty()) {
-        ui().showMessage(kBadNumberMessage);
+        said.push_back(kBadNumberMessage);
         run.digits.assign(1, '0');  // read as the number 0
         return run;
     }
@@ -115,11 +114,9 @@ bool panelTextValid(const std::string& text, const std::string& separator) {
 // (denominator first) or "/" (numerator first); the rest of the text has
 // passed the grammar check, so every piece is plain ASCII digits.
 PanelNumber parsePanel(const std::string& typed, const std::string& separator,
-                       bool denominatorFirst, const char* invalidMessage, bool show) {
-    // A refusal shows its message (when asked to) and gives 0/0.
-    auto refuse = [show](const std::string& message) {
-        if (show)
-            ui().showMessage(message);
+                       bool denominatorFirst, const char* invalidMessage) {
+    // A refusal carries its message and gives 0/0.
+    auto refuse = [](const std::string& message) {
         return PanelNumber{Fraction{0, 0, '/'}, true, message};
     };
     // Read in ASCII; a message names the text as the student typed it.
@@ -178,8 +175,8 @@ PanelNumber parsePanel(const std::string& typed, const std::string& separator,
 
 }  // namespace
 
-Fraction parseNumber(const std::string& text, std::size_t& pos) {
-    DigitRun whole = readDigits(text, pos);
+Fraction parseNumber(const std::string& text, std::size_t& pos, Messages& said) {
+    DigitRun whole = readDigits(text, pos, said);
     // The position ends on the last byte taken; with nothing taken it stays.
     auto settle = [&pos](std::size_t next, std::size_t start) {
         if (next > start)
@@ -195,13 +192,13 @@ Fraction parseNumber(const std::string& text, std::size_t& pos) {
     std::size_t after = whole.next;
     if (after < text.size() && text[after] == '.') {
         pos = after;
-        DigitRun part = readDigits(text, after + 1);
+        DigitRun part = readDigits(text, after + 1, said);
         settle(part.next, after + 1);
         if (part.failed)
             return Zero;
         std::string digits = std::to_string(whole.value) + part.digits;
         if (digits.size() >= 6) {
-            ui().showMessage(kDecimalTooLongMessage);
+            said.push_back(kDecimalTooLongMessage);
             numberState.parseError = kErrDecimalTooLong;
             return Zero;
         }
@@ -210,7 +207,7 @@ Fraction parseNumber(const std::string& text, std::size_t& pos) {
     } else if (after < text.size() && (text[after] == '/' || text[after] == '|')) {
         kind = text[after];
         pos = after;
-        DigitRun below = readDigits(text, after + 1);
+        DigitRun below = readDigits(text, after + 1, said);
         settle(below.next, after + 1);
         if (below.failed)
             return Zero;
@@ -223,7 +220,8 @@ Fraction parseNumber(const std::string& text, std::size_t& pos) {
     return reduceFraction(static_cast<int32_t>(denominator), static_cast<int32_t>(numerator), kind);
 }
 
-bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount) {
+bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount,
+                       Messages& said) {
     if (byteLength(text) > kMaxEquationBytes) {
         numberState.parseError = kErrTooLong;
         return false;
@@ -256,7 +254,7 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
     for (std::size_t i = 0; i < text.size() && numberState.parseError == 0; ++i) {
         char c = text[i];
         if (isDigit(c)) {
-            Fraction number = parseNumber(text, i);
+            Fraction number = parseNumber(text, i, said);
             if (numberState.parseError != 0)
                 return false;
             number.numerator *= sign;
@@ -309,7 +307,7 @@ bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCou
             // A space separates nothing and is not remembered.
         } else {
             std::size_t n = utf8CharLength(static_cast<unsigned char>(c));
-            ui().showMessage(text.substr(i, n));
+            said.push_back(text.substr(i, n));
             numberState.parseError = kErrBadCharacter;
             return false;
         }
@@ -334,19 +332,19 @@ bool slashTextValid(const std::string& text) {
 }
 
 PanelNumber readKeypadNumber(const std::string& text) {
-    return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage, true);
+    return parsePanel(text, kBunNo, true, kKeypadTextInvalidMessage);
 }
 
 Fraction parseKeypadNumber(const std::string& text) {
     return readKeypadNumber(text).value;
 }
 
-Fraction parseSlashNumber(const std::string& text) {
-    return parsePanel(text, "/", false, kSlashTextInvalidMessage, true).value;
+PanelNumber readSlashNumber(const std::string& text) {
+    return parsePanel(text, "/", false, kSlashTextInvalidMessage);
 }
 
-PanelNumber readSlashNumber(const std::string& text) {
-    return parsePanel(text, "/", false, kSlashTextInvalidMessage, false);
+Fraction parseSlashNumber(const std::string& text) {
+    return readSlashNumber(text).value;
 }
 
 std::string asciiNumberText(const std::string& text) {

@@ -10,14 +10,18 @@ struct EquationRow;
 
 // A number inside an equation, starting at byte `pos` (0-based) on its first
 // digit. Leaves `pos` on the number's last byte. May set numberState.parseError.
-Fraction parseNumber(const std::string& text, std::size_t& pos);
+// What the reader has to say about the text (too many digits, a number
+// missing, a decimal too long) is added to `said` in order.
+Fraction parseNumber(const std::string& text, std::size_t& pos, Messages& said);
 // Parses one equation into `row` in canonical form for `unknownCount` unknowns.
-// Sets numberState.parseError and numberState.hasDecimalPoint.
-bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount);
+// Sets numberState.parseError and numberState.hasDecimalPoint. The readers'
+// messages, and a character outside the grammar, are added to `said` in order.
+bool parseEquationLine(const std::string& text, EquationRow& row, int unknownCount, Messages& said);
 // A number-panel text read: its value, and whether the reader refused the
-// text after showing why (outside the grammar, too many digits, a fraction
-// written wrongly, a zero denominator, a decimal too long). A refused text
-// has the value 0/0; so has "-" alone, which is not refused.
+// text, with why (outside the grammar, too many digits, a fraction written
+// wrongly, a zero denominator, a decimal too long). A refused text has the
+// value 0/0; so has "-" alone, which is not refused. The readers show
+// nothing: the caller tells the student the message of a refused text.
 struct PanelNumber {
     Fraction value;
     bool refused = false;
@@ -32,15 +36,15 @@ std::string asciiNumberText(const std::string& text);
 // panel grammar (see keypadTextValid) is refused with the panel text followed
 // by kKeypadTextInvalidMessage before anything is converted.
 PanelNumber readKeypadNumber(const std::string& text);
-// The value of readKeypadNumber: never fails, problems are reported by
-// message and give 0/0.
+// The value of readKeypadNumber: a refused text gives 0/0.
 Fraction parseKeypadNumber(const std::string& text);
 // The matrix input cells' variant: numerator "/" denominator. A text outside
-// its grammar (slashTextValid) gives the text followed by kSlashTextInvalidMessage.
-Fraction parseSlashNumber(const std::string& text);
-// The same reading without showing anything: a refused text carries its
-// message, which names the text also for a zero denominator ("5/0 ←分母が０です").
+// its grammar (slashTextValid) is refused with the text followed by
+// kSlashTextInvalidMessage; the message names the text also for a zero
+// denominator ("5/0 ←分母が０です").
 PanelNumber readSlashNumber(const std::string& text);
+// The value of readSlashNumber: a refused text gives 0/0.
+Fraction parseSlashNumber(const std::string& text);
 
 // Whether a number-panel text keeps to the panel grammar (read through
 // asciiNumberText, as the readers read it): after at most one
@@ -71,7 +75,7 @@ constexpr int kErrTooLong = 111;         // equation longer than 50 bytes
 constexpr int kErrTooFewTerms = 112;     // finished row has 2 terms or fewer
 constexpr int kErrMinusAfterSign = 178;  // "-" right after "+" or "-"
 constexpr int kErrPlusAfterSign = 179;   // "+" right after "+" or "-"
-constexpr int kErrBadCharacter = 191;    // a character outside the grammar (shown)
+constexpr int kErrBadCharacter = 191;    // a character outside the grammar (said)
 constexpr int kErrZeroDenominator = 998;
 constexpr int kErrTooManyDigits = 999;
 constexpr int kErrDecimalTooLong = 1111;

@@ -73,7 +73,8 @@ bool Drill::runCompoundStage() {
     drillState.compoundRun = true;
     entryState.lastRowLine = entryState.row2Line;
     StepOutcome out = executeStep(equationList, selection(drillState.curStep), kScratchStep,
-                                  entryState.secondOp, 0);
+                                  entryState.secondOp, 0, askAbortRetryIgnoreBox);
+    showMessages(out.messages);
     drillState.compoundRun = false;
     if (!out.accepted) {
         correctEntry(false);
@@ -257,9 +258,10 @@ void Drill::btnJikkouClick() {
         refuseRun();
         return;
     }
-    // Then the number: a text the panel's reader refuses has been reported
-    // once; the run is refused without the engine seeing the number.
-    if (readKeypadNumber(entryState.numberText).refused) {
+    // Then the number: a text the panel's reader refuses is reported once;
+    // the run is refused without the engine seeing the number.
+    if (const PanelNumber number = readKeypadNumber(entryState.numberText); number.refused) {
+        ui().showMessage(number.message);
         refuseRun();
         return;
     }
@@ -270,8 +272,10 @@ void Drill::btnJikkouClick() {
     }
 
     ++drillState.curStep;
-    StepOutcome out = executeStep(equationList, selection(drillState.curStep), entryState.row1Line,
-                                  entryState.pendingOp, entryState.row2Line);
+    StepOutcome out =
+        executeStep(equationList, selection(drillState.curStep), entryState.row1Line,
+                    entryState.pendingOp, entryState.row2Line, askAbortRetryIgnoreBox);
+    showMessages(out.messages);
     if (!out.accepted) {
         // Refused by the engine, an overflow included: nothing was written.
         correctEntry(true);

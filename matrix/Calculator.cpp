@@ -183,7 +183,9 @@ void Calculator::open(const EquationList& list) {
 }
 
 void Calculator::add() {
-    if (!addMatrices(m_.A, m_.B, m_.C))
+    const Outcome sum = addMatrices(m_.A, m_.B, m_.C);
+    showMessages(sum.messages);
+    if (!sum.done)
         return;
     drawMatrix(MatrixName::C);
     drawResultCaption(kCaptionSum);
@@ -193,7 +195,9 @@ void Calculator::add() {
 }
 
 void Calculator::subtract() {
-    if (!subtractMatrices(m_.A, m_.B, m_.C))
+    const Outcome difference = subtractMatrices(m_.A, m_.B, m_.C);
+    showMessages(difference.messages);
+    if (!difference.done)
         return;
     drawMatrix(MatrixName::C);
     drawResultCaption(kCaptionDifference);
@@ -208,7 +212,9 @@ void Calculator::multiply() {
     // A product that fails (out of range) leaves C as its picture shows it,
     // so that what is copied from C is always what the student sees.
     const Matrix before = m_.C;
-    if (!productMatrices(m_.A, m_.B, m_.C)) {
+    const Outcome product = productMatrices(m_.A, m_.B, m_.C);
+    showMessages(product.messages);
+    if (!product.done) {
         m_.C = before;
         return;
     }
@@ -220,7 +226,9 @@ void Calculator::multiply() {
 }
 
 void Calculator::swap() {
-    if (!swapMatrices(m_.A, m_.B))
+    const Outcome swapped = swapMatrices(m_.A, m_.B);
+    showMessages(swapped.messages);
+    if (!swapped.done)
         return;
     drawMatrix(MatrixName::A);
     drawMatrix(MatrixName::B);
@@ -231,11 +239,13 @@ void Calculator::invert(MatrixName x) {
     const Matrix& source = matrix(x);
     const int n = source.rows;
     // ⊿ shows as soon as it is known: for 2 × 2 with the labels cleared first.
-    InverseOutcome out = invertMatrix(source, m_.C, m_.D, [&](const Fraction& delta) {
-        if (n == 2)
-            clearResultLabels();
-        showDelta(delta);
-    });
+    InverseOutcome out =
+        invertMatrix(source, m_.C, m_.D, askAbortRetryIgnoreBox, [&](const Fraction& delta) {
+            if (n == 2)
+                clearResultLabels();
+            showDelta(delta);
+        });
+    showMessages(out.messages);
     if (!out.success)
         return;
     if (n != 2) {
@@ -251,7 +261,9 @@ void Calculator::invert(MatrixName x) {
 void Calculator::power(MatrixName x) {
     const int n = x == MatrixName::A ? v_.powerA : v_.powerB;
     const Matrix before = m_.C;  // kept when the power fails, as for the product
-    if (!powerMatrix(matrix(x), n, x == MatrixName::A, m_.C)) {
+    const Outcome power = powerMatrix(matrix(x), n, x == MatrixName::A, m_.C);
+    showMessages(power.messages);
+    if (!power.done) {
         m_.C = before;
         return;
     }
@@ -268,7 +280,10 @@ void Calculator::setPower(MatrixName x, int n) {
 void Calculator::enterCoefficient(MatrixName x, int modalResult, const Fraction& value) {
     if (modalResult != kKeypadEntered)
         return;
-    if (!::enterCoefficient(matrix(x), value))
+    const auto confirm = [](const std::string& caption, const std::string& text) {
+        return ui().askYesNo(caption, text);
+    };
+    if (!::enterCoefficient(matrix(x), value, confirm))
         return;
     drawMatrix(x);
     resetResult();
@@ -286,19 +301,23 @@ void Calculator::cellsEntered(MatrixName x) {
 }
 
 void Calculator::multiplyIn(MatrixName x) {
-    multiplyInCoefficient(matrix(x));
+    showMessages(multiplyInCoefficient(matrix(x)).messages);
     drawMatrix(x);
 }
 
 void Calculator::factorOut(MatrixName x, int modalResult, const Fraction& k) {
     if (modalResult != kKeypadEntered)
         return;
-    if (::factorOut(matrix(x), k))
+    const Outcome factored = ::factorOut(matrix(x), k, askAbortRetryIgnoreBox);
+    showMessages(factored.messages);
+    if (factored.done)
         drawMatrix(x);
 }
 
 void Calculator::copy(MatrixName from, MatrixName to) {
-    const bool copied = copyMatrix(matrix(from), matrix(to));
+    const Outcome copy = copyMatrix(matrix(from), matrix(to));
+    showMessages(copy.messages);
+    const bool copied = copy.done;
     if (to == MatrixName::D) {
         if (copied)
             drawMatrix(to);

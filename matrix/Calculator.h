@@ -3,6 +3,8 @@
 // pictures and labels shows, and every handler of its buttons as a call on the
 // four matrices. The window turns clicks into these calls, runs the keypad and
 // the input window where a handler needs them, and draws what the view holds.
+// The calculator tells the student what the matrix operations hand back, and
+// asks their questions, through the UI port.
 //
 // A picture keeps what was last drawn on it: after a failed operation the
 // pictures show what they showed before.

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "arith/WideInt.h"
-#include "platform/UiPort.h"
 
 MatrixSet matrices;
 
@@ -42,13 +42,12 @@ Fraction negated(Fraction f) {
 // are computed as exact rationals in 128 bits and narrowed once at the end, so
 // a result that fits in 32 bits is never refused because a partial sum did
 // not; only a result that really does not fit (or a partial value beyond 128
-// bits) raises the overflow flag.
+// bits) raises the overflow flag. Each is computed in an OverflowScope of its
+// own, so the flag tells whether that one computation overflowed.
 struct Exact {
     Wide n = 0;
     Wide d = 1;  // always positive
 };
-
-bool exactOverflow = false;
 
 // A divisor for reducing: never 0, so a zero numerator simply stays 0.
 Wide gcdWide(Wide a, Wide b) {
@@ -62,7 +61,7 @@ Wide gcdWide(Wide a, Wide b) {
 Wide mulChecked(Wide a, Wide b) {
     Wide r;
     if (__builtin_mul_overflow(a, b, &r)) {
-        exactOverflow = true;
+        numberState.overflow = true;
         return 0;
     }
     return r;
@@ -79,7 +78,7 @@ Exact normalised(Wide n, Wide d) {
 
 Exact exact(const Fraction& f) {
     if (f.denominator == 0) {  // never a number: refuse rather than compute with it
-        exactOverflow = true;
+        numberState.overflow = true;
         return Exact{};
     }
     return normalised(f.numerator, f.denominator);
@@ -98,7 +97,7 @@ Exact operator+(const Exact& a, const Exact& b) {
     Wide right = mulChecked(b.n, l / b.d);
     Wide sum;
     if (__builtin_add_overflow(left, right, &sum)) {
-        exactOverflow = true;
+        numberState.overflow = true;
         return Exact{};
     }
     return normalised(sum, l);
@@ -112,9 +111,10 @@ Exact operator-(const Exact& a, const Exact& b) {
     return a + (-b);
 }
 
-// The exact value as a Fraction; one that does not fit raises the overflow flag.
+// The exact value as a Fraction; one that does not fit, or whose computation
+// overflowed, raises the overflow flag.
 Fraction narrowed(const Exact& v) {
-    if (exactOverflow || v.n < INT32_MIN || v.n > INT32_MAX || v.d > INT32_MAX) {
+    if (numberState.overflow || v.n < INT32_MIN || v.n > INT32_MAX || v.d > INT32_MAX) {
         numberState.overflow = true;
         return kZeroSum;
     }
@@ -178,41 +178,36 @@ Square3 asSquare3(const Matrix& m) {
     return out;
 }
 
-void showOverflow() {
-    ui().showMessage(kOverflowMessage);
+// A refusal for an overflow, after what was said before it.
+Outcome overflowed(Messages said) {
+    said.push_back(kOverflowMessage);
+    return Outcome{false, std::move(said)};
 }
 
 // c ← a ± b after expanding both into scratch copies.
-bool combine(const Matrix& a, const Matrix& b, Matrix& c, bool subtract) {
+Outcome combine(const Matrix& a, const Matrix& b, Matrix& c, bool subtract) {
     numberState.overflow = false;
-    if (a.rows != b.rows || a.cols != b.cols) {
-        ui().showMessage(subtract ? kSubtractSizeMessage : kAddSizeMessage);
-        return false;
-    }
+    if (a.rows != b.rows || a.cols != b.cols)
+        return Outcome::refused(subtract ? kSubtractSizeMessage : kAddSizeMessage);
     Matrix p = a;
-    if (!expandCoefficient(p)) {
-        showOverflow();
-        return false;
-    }
+    if (!expandCoefficient(p))
+        return overflowed({});
     Matrix q = b;
-    if (!expandCoefficient(q)) {
-        showOverflow();
-        return false;
-    }
+    if (!expandCoefficient(q))
+        return overflowed({});
+    Messages said;
     Matrix work = c;
     for (int i = 0; i < p.rows; ++i)
         for (int j = 0; j < p.cols; ++j)
-            work.at(i, j) = subtract ? subtractFractions(p.at(i, j), q.at(i, j))
-                                     : addFractions(p.at(i, j), q.at(i, j));
+            work.at(i, j) = subtract ? subtractFractions(p.at(i, j), q.at(i, j), said)
+                                     : addFractions(p.at(i, j), q.at(i, j), said);
     work.rows = p.rows;
     work.cols = q.cols;
     work.coefficient = One;
-    if (numberState.overflow) {
-        showOverflow();
-        return false;
-    }
+    if (numberState.overflow)
+        return overflowed(std::move(said));
     c = work;
-    return true;
+    return Outcome{true, std::move(said)};
 }
 
 }  // namespace
@@ -236,18 +231,16 @@ void emptyMatrix(Matrix& m) {
     m.cols = 0;
 }
 
-bool copyMatrix(const Matrix& source, Matrix& target) {
-    if (source.empty()) {
-        ui().showMessage(kCopyEmptyMessage);
-        return false;
-    }
+Outcome copyMatrix(const Matrix& source, Matrix& target) {
+    if (source.empty())
+        return Outcome::refused(kCopyEmptyMessage);
     for (int i = 0; i < source.rows; ++i)
         for (int j = 0; j < source.cols; ++j)
             target.at(i, j) = source.at(i, j);
     target.coefficient = source.coefficient;
     target.rows = source.rows;
     target.cols = source.cols;
-    return true;
+    return Outcome::success();
 }
 
 bool expandCoefficient(Matrix& m) {
@@ -271,14 +264,14 @@ bool expandCoefficient(Matrix& m) {
     return largest < cellLimit(m.rows);
 }
 
-bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t) {
+bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t, Messages& said) {
     OverflowScope scope;
     Matrix work = t;
     for (int i = 0; i < l.rows; ++i) {
         for (int j = 0; j < r.cols; ++j) {
             Fraction sum = kZeroSum;
             for (int k = 0; k < l.cols; ++k)
-                sum = addFractions(sum, multiplyFractions(l.at(i, k), r.at(k, j)));
+                sum = addFractions(sum, multiplyFractions(l.at(i, k), r.at(k, j)), said);
             work.at(i, j) = sum;
         }
     }
@@ -293,7 +286,7 @@ bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t) {
 }
 
 Fraction determinant(const Matrix& m) {
-    exactOverflow = false;
+    OverflowScope scope;
     switch (m.rows) {
         case 2:
             return narrowed(
@@ -313,33 +306,31 @@ Fraction determinant(const Matrix& m) {
     }
 }
 
-bool addMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+Outcome addMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
     return combine(a, b, c, false);
 }
 
-bool subtractMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+Outcome subtractMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
     return combine(a, b, c, true);
 }
 
-bool productMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
+Outcome productMatrices(const Matrix& a, const Matrix& b, Matrix& c) {
     numberState.overflow = false;
-    if (a.cols != b.rows) {
-        ui().showMessage(kProductSizeMessage);
-        return false;
-    }
-    if (!multiplyMatrices(a, b, c)) {
-        showOverflow();
-        return false;
-    }
-    return true;
+    if (a.cols != b.rows)
+        return Outcome::refused(kProductSizeMessage);
+    Messages said;
+    if (!multiplyMatrices(a, b, c, said))
+        return overflowed(std::move(said));
+    return Outcome{true, std::move(said)};
 }
 
 InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
+                            const AbortRetryIgnoreQuestion& askZeroDivision,
                             const std::function<void(const Fraction&)>& deltaComputed) {
     InverseOutcome out;
     numberState.overflow = false;
     if (!x.square()) {
-        ui().showMessage(kInverseNotSquareMessage);
+        out.messages.push_back(kInverseNotSquareMessage);
         return out;
     }
     const int n = x.rows;
@@ -347,12 +338,12 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
         return out;
     Matrix p = x;
     if (!expandCoefficient(p)) {
-        showOverflow();
+        out.messages.push_back(kOverflowMessage);
         return out;
     }
     Fraction delta = determinant(p);
     if (numberState.overflow) {
-        showOverflow();
+        out.messages.push_back(kOverflowMessage);
         return out;
     }
     out.hasDelta = true;
@@ -360,7 +351,7 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
     if (deltaComputed)
         deltaComputed(delta);
     if (delta.numerator == 0) {
-        ui().showMessage(n == 2 ? kDeltaZero2Message : kDeltaZeroMessage);
+        out.messages.push_back(n == 2 ? kDeltaZero2Message : kDeltaZeroMessage);
         return out;
     }
 
@@ -373,7 +364,7 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
     } else {
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) {
-                exactOverflow = false;
+                OverflowScope scope;
                 Exact cofactor = n == 3 ? minorDet3(p, i, j) : det3(minor4(p, i, j));
                 if ((i + j) % 2 == 1)
                     cofactor = -cofactor;
@@ -383,9 +374,9 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
     }
     work.rows = n;
     work.cols = n;
-    work.coefficient = divideFractions(One, delta);
+    work.coefficient = divideFractions(One, delta, askZeroDivision);
     if (numberState.overflow) {
-        showOverflow();
+        out.messages.push_back(kOverflowMessage);
         return out;
     }
     c = work;
@@ -397,62 +388,52 @@ InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
     return out;
 }
 
-bool powerMatrix(const Matrix& x, int n, bool expandFirst, Matrix& c) {
+Outcome powerMatrix(const Matrix& x, int n, bool expandFirst, Matrix& c) {
     numberState.overflow = false;
     if (x.empty() || n < 2)
-        return false;
-    if (!x.square()) {
-        ui().showMessage(kPowerNotSquareMessage);
-        return false;
-    }
+        return Outcome{};
+    if (!x.square())
+        return Outcome::refused(kPowerNotSquareMessage);
     Matrix p = x;
     Matrix q = x;
-    if (expandFirst && !expandCoefficient(p)) {
-        showOverflow();
-        return false;
-    }
+    if (expandFirst && !expandCoefficient(p))
+        return overflowed({});
     // The products are made in a scratch result, so that an overflow part way
     // leaves c as it was; a product out of range is kept in c.
+    Messages said;
     Matrix work = c;
     for (int i = 2; i <= n; ++i) {
-        bool inRange = multiplyMatrices(p, q, work);
-        if (numberState.overflow) {
-            showOverflow();
-            return false;
-        }
+        bool inRange = multiplyMatrices(p, q, work, said);
+        if (numberState.overflow)
+            return overflowed(std::move(said));
         if (!inRange) {
             c = work;
-            showOverflow();
-            return false;
+            return overflowed(std::move(said));
         }
         q = work;
     }
     c = work;
-    return true;
+    return Outcome{true, std::move(said)};
 }
 
-bool factorOut(Matrix& m, const Fraction& k) {
+Outcome factorOut(Matrix& m, const Fraction& k, const AbortRetryIgnoreQuestion& askZeroDivision) {
     numberState.overflow = false;
-    if (k.numerator == 0) {
-        ui().showMessage(kFactorZeroMessage);
-        return false;
-    }
+    if (k.numerator == 0)
+        return Outcome::refused(kFactorZeroMessage);
     Matrix work = m;
     expandCoefficient(work);  // the range does not matter here
     for (int i = 0; i < work.rows; ++i)
         for (int j = 0; j < work.cols; ++j)
-            work.at(i, j) = divideFractions(work.at(i, j), k);
+            work.at(i, j) = divideFractions(work.at(i, j), k, askZeroDivision);
     work.coefficient = k;
-    if (numberState.overflow) {
-        showOverflow();
-        return false;
-    }
+    if (numberState.overflow)
+        return overflowed({});
     m = work;
-    return true;
+    return Outcome::success();
 }
 
-bool enterCoefficient(Matrix& m, const Fraction& value) {
-    if (value.numerator == 0 && !ui().askYesNo(kConfirmCaption, kCoefficientZeroQuestion))
+bool enterCoefficient(Matrix& m, const Fraction& value, const YesNoQuestion& confirm) {
+    if (value.numerator == 0 && !(confirm && confirm(kConfirmCaption, kCoefficientZeroQuestion)))
         return false;
     m.coefficient = value;
     // A zero typed as "nothing usable" (0/0) is stored as a plain 0: a zero
@@ -466,24 +447,21 @@ void resetCoefficient(Matrix& m) {
     m.coefficient = One;
 }
 
-bool multiplyInCoefficient(Matrix& m) {
+Outcome multiplyInCoefficient(Matrix& m) {
     numberState.overflow = false;
     expandCoefficient(m);  // the range does not matter here
-    if (numberState.overflow) {
-        showOverflow();
-        return false;
-    }
-    return true;
+    if (numberState.overflow)
+        return overflowed({});
+    return Outcome::success();
 }
 
-bool swapMatrices(Matrix& a, Matrix& b) {
+Outcome swapMatrices(Matrix& a, Matrix& b) {
     Matrix t;
-    if (!copyMatrix(a, t))
-        return false;
-    if (!copyMatrix(b, a))
-        return false;
-    copyMatrix(t, b);
-    return true;
+    if (Outcome first = copyMatrix(a, t); !first.done)
+        return first;
+    if (Outcome second = copyMatrix(b, a); !second.done)
+        return second;
+    return copyMatrix(t, b);
 }
 
 void loadSystemMatrices(const EquationList& list, Matrix& a, Matrix& b) {

@@ -3,19 +3,24 @@
 // front of a bracket of exact fractions), the four program-wide matrices A, B,
 // C, D, and every operation the calculator performs on them.
 //
-// Each operation shows its own messages through ui() and reports success; the
-// window only decides what to redraw. Arithmetic never wraps: an operation
-// clears numberState.overflow before it starts, and when a value leaves 32
-// bits it shows kOverflowMessage and leaves its target exactly as it was. The
-// flag stays raised afterwards, so a caller can tell an overflow from a
-// failed range test (both show the same text).
+// Each operation hands back whether it did what was asked and its messages
+// for the student, in order (Outcome); the calculator shows them and decides
+// what to redraw. Questions (a division by zero, a zero coefficient) are asked
+// through callbacks the caller passes in. Arithmetic never wraps: an operation
+// clears numberState.overflow, the program's one overflow flag, before it
+// starts, and when a value leaves 32 bits it is refused with kOverflowMessage
+// and leaves its target exactly as it was. The flag stays raised afterwards,
+// so a caller can tell an overflow from a failed range test (both give the
+// same text).
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
+#include "platform/Dialogue.h"
 
 constexpr int kMatrixMaxSize = 4;   // rows and columns in use never exceed this
 constexpr int kMatrixCellRows = 5;  // the cells have the shape of five equation rows
@@ -67,9 +72,9 @@ int32_t cellLimit(int rows);
 void setIdentity(Matrix& m, int n);
 // Marks the matrix empty (rows = cols = 0); the cells are left as they are.
 void emptyMatrix(Matrix& m);
-// Copies the cells in use, the coefficient and the size. An empty source shows
-// kCopyEmptyMessage and leaves the target unchanged.
-bool copyMatrix(const Matrix& source, Matrix& target);
+// Copies the cells in use, the coefficient and the size. An empty source is
+// refused with kCopyEmptyMessage and leaves the target unchanged.
+Outcome copyMatrix(const Matrix& source, Matrix& target);
 // Multiplies the coefficient into every cell and sets it to 1; reports whether
 // every cell is within cellLimit, a zero counting as 0/1 (the matrix stays expanded either way).
 // Shows nothing and does not clear the overflow flag: on an overflow it raises the flag, returns
@@ -77,9 +82,9 @@ bool copyMatrix(const Matrix& source, Matrix& target);
 bool expandCoefficient(Matrix& m);
 // The product l × r into t, coefficients multiplied and then expanded; reports
 // the in-range flag of that expansion (t holds the expanded product also when
-// it is out of range). Shows nothing. On an overflow it raises the flag,
-// returns false and leaves t unchanged. t may be l or r.
-bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t);
+// it is out of range). The sums' messages go to `said`. On an overflow it
+// raises the flag, returns false and leaves t unchanged. t may be l or r.
+bool multiplyMatrices(const Matrix& l, const Matrix& r, Matrix& t, Messages& said);
 // The determinant of an expanded square matrix of 2, 3 or 4 rows (2 × 2 rule,
 // the cyclic-diagonal rule for 3 × 3, expansion along row 0 for 4 × 4). May
 // raise the overflow flag; the value is then meaningless. Shows nothing.
@@ -89,12 +94,12 @@ Fraction determinant(const Matrix& m);
 
 // c ← a + b and c ← a − b, both operands expanded into scratch copies first
 // (a and b are not changed); the result is not range-tested.
-bool addMatrices(const Matrix& a, const Matrix& b, Matrix& c);
-bool subtractMatrices(const Matrix& a, const Matrix& b, Matrix& c);
+Outcome addMatrices(const Matrix& a, const Matrix& b, Matrix& c);
+Outcome subtractMatrices(const Matrix& a, const Matrix& b, Matrix& c);
 // The calculator's product c ← a × b: a.cols must equal b.rows
-// (kProductSizeMessage, c unchanged). A product out of range shows
+// (kProductSizeMessage, c unchanged). A product out of range is refused with
 // kOverflowMessage and c holds that product; an overflow leaves c unchanged.
-bool productMatrices(const Matrix& a, const Matrix& b, Matrix& c);
+Outcome productMatrices(const Matrix& a, const Matrix& b, Matrix& c);
 
 struct InverseOutcome {
     bool success = false;
@@ -103,40 +108,48 @@ struct InverseOutcome {
     Fraction delta{1, 0, '/'};
     // d was emptied (after a successful 4 × 4 inverse): clear its picture.
     bool emptiedD = false;
+    // For the student, in order; a refusal's reason among them.
+    Messages messages;
 };
 // c ← the inverse of x as 1/⊿ × the adjugate: c's coefficient is 1/⊿ and its
 // cells are the cofactors of the expanded x. A square x of fewer than 2 rows
-// does nothing and shows nothing. A successful 4 × 4 inverse empties d.
+// does nothing and says nothing. A successful 4 × 4 inverse empties d.
 // `deltaComputed`, when given, is called with ⊿ as soon as it is known, before
-// any message about it, so that the window shows ⊿ while the message is up.
-InverseOutcome invertMatrix(const Matrix& x, Matrix& c, Matrix& d,
-                            const std::function<void(const Fraction&)>& deltaComputed = {});
+// any message about it is shown, so that the window shows ⊿ while the message
+// is up. A division by zero is asked through `askZeroDivision`.
+[[nodiscard]] InverseOutcome invertMatrix(
+    const Matrix& x, Matrix& c, Matrix& d, const AbortRetryIgnoreQuestion& askZeroDivision,
+    const std::function<void(const Fraction&)>& deltaComputed = {});
 
 // c ← xⁿ for n from 2 to 40, expanded. expandFirst: the power of A expands a
 // scratch copy of x first and range-tests it; the power of B does not. A
-// product out of range shows kOverflowMessage and c holds that product; an
-// overflow leaves c unchanged. A matrix that is not square shows
-// kPowerNotSquareMessage and c is unchanged; an empty x or an n below 2 does
-// nothing.
-bool powerMatrix(const Matrix& x, int n, bool expandFirst, Matrix& c);
+// product out of range is refused with kOverflowMessage and c holds that
+// product; an overflow leaves c unchanged. A matrix that is not square is
+// refused with kPowerNotSquareMessage and c is unchanged; an empty x or an n
+// below 2 does nothing and says nothing.
+Outcome powerMatrix(const Matrix& x, int n, bool expandFirst, Matrix& c);
 
-// Writes the matrix as k × cells with the same value: k = 0 shows
-// kFactorZeroMessage and changes nothing.
-bool factorOut(Matrix& m, const Fraction& k);
+// Writes the matrix as k × cells with the same value: k = 0 is refused with
+// kFactorZeroMessage and changes nothing. A division by zero is asked
+// through `askZeroDivision`.
+Outcome factorOut(Matrix& m, const Fraction& k, const AbortRetryIgnoreQuestion& askZeroDivision);
 
+// A question with Yes/No buttons under a caption: true for Yes.
+using YesNoQuestion = std::function<bool(const std::string& caption, const std::string& text)>;
 // The coefficient typed for A or B replaces the coefficient; the cells stay.
-// A zero coefficient is first confirmed with kCoefficientZeroQuestion under
-// kConfirmCaption; No leaves the matrix unchanged and returns false.
-bool enterCoefficient(Matrix& m, const Fraction& value);
+// A zero coefficient is first confirmed through `confirm` with
+// kCoefficientZeroQuestion under kConfirmCaption; No leaves the matrix
+// unchanged and returns false.
+bool enterCoefficient(Matrix& m, const Fraction& value, const YesNoQuestion& confirm);
 // The coefficient back to 1; the cells stay.
 void resetCoefficient(Matrix& m);
 // "係数×": expands the coefficient into the cells whatever the range, without
-// a message; only an overflow is reported (kOverflowMessage, m unchanged).
-bool multiplyInCoefficient(Matrix& m);
+// a message; only an overflow is refused (kOverflowMessage, m unchanged).
+Outcome multiplyInCoefficient(Matrix& m);
 
 // The calculator's swap: a into a scratch copy, b into a, the copy into b.
-// An empty a or b shows kCopyEmptyMessage and both stay as they were.
-bool swapMatrices(Matrix& a, Matrix& b);
+// An empty a or b is refused with kCopyEmptyMessage and both stay as they were.
+Outcome swapMatrices(Matrix& a, Matrix& b);
 
 // a ← the coefficients and b ← the constants of lines 1 … n of the drill's
 // equation list (n = list.unknownCount, 2 to 4), with their kinds.

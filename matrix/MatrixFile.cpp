@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "platform/Text.h"
-#include "platform/UiPort.h"
 
 namespace fs = std::filesystem;
 
@@ -145,38 +144,35 @@ std::string newMatrixFilePath(const std::string& progFolder, int rows, int cols)
     return folder + matrixFileName(rows, cols, number);
 }
 
-bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
-                    const std::string& description, std::string* writtenPath) {
+Outcome saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
+                       const std::string& description, std::string* writtenPath) {
     const int rows = gridRows(grid);
     const int cols = gridCols(grid);
     bool sizeOk = rows >= 1 && rows <= kMaxRows && cols >= 1 && cols <= kMaxFields;
     for (const auto& row : grid)
         sizeOk = sizeOk && static_cast<int>(row.size()) == cols;
     if (!sizeOk) {
-        ui().showMessage("行列の大きさが正しくないので保存できません");
-        return false;
+        return Outcome::refused("行列の大きさが正しくないので保存できません");
     }
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             if (grid[i][j].find_first_of(",\r\n") != std::string::npos) {
-                ui().showMessage("「,」や改行を含む成分は保存できません（" + std::to_string(i + 1) +
-                                 "行 " + std::to_string(j + 1) + "列）");
-                return false;
+                return Outcome::refused("「,」や改行を含む成分は保存できません（" +
+                                        std::to_string(i + 1) + "行 " + std::to_string(j + 1) +
+                                        "列）");
             }
         }
     }
     if (description.find_first_of("\r\n") != std::string::npos) {
-        ui().showMessage("説明文に改行があるので保存できません");
-        return false;
+        return Outcome::refused("説明文に改行があるので保存できません");
     }
     // The description is kept as the file will hold it: a typed look-alike
     // (〜 for ～) becomes its CP932 form.
     const std::string text = joinLinesCrLf(matrixFileLines(grid, toCp932Forms(description)));
     auto bytes = utf8ToCp932(text);
     if (!bytes) {
-        ui().showMessage("「" + firstCharacterWithoutCp932(text).value_or("") +
-                         "」はShift-JISで書けないので保存できません");
-        return false;
+        return Outcome::refused("「" + firstCharacterWithoutCp932(text).value_or("") +
+                                "」はShift-JISで書けないので保存できません");
     }
 
     // Every refusal names the file the student was saving.
@@ -185,24 +181,21 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
-        ui().showMessage(path + "に保存できませんでした（" + folder + "を作れません）");
-        return false;
+        return Outcome::refused(path + "に保存できませんでした（" + folder + "を作れません）");
     }
     path = newMatrixFilePath(progFolder, rows, cols);
     if (!writeFileAtomically(path, *bytes)) {
-        ui().showMessage(path + "に保存できませんでした");
-        return false;
+        return Outcome::refused(path + "に保存できませんでした");
     }
     if (writtenPath)
         *writtenPath = path;
-    return true;
+    return Outcome::success();
 }
 
-bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
+Outcome loadMatrixFile(const std::string& path, MatrixGrid& grid) {
     ReadResult read = readCp932Lines(path, kMaxMatrixFileBytes);
     if (read.status != ReadStatus::Ok) {
-        ui().showMessage(readFailureMessage(path, read.status, "行列のデータ"));
-        return false;
+        return Outcome::refused(readFailureMessage(path, read.status, "行列のデータ"));
     }
     // Empty lines at the end (a file edited by hand often has one) hold no
     // row; counted as rows they would change the shape of the matrix. A
@@ -214,21 +207,18 @@ bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
         lines.pop_back();
     const int rows = static_cast<int>(lines.size()) - 2;
     if (rows < 1) {
-        ui().showMessage(path + "には行列のデータがありません");
-        return false;
+        return Outcome::refused(path + "には行列のデータがありません");
     }
     if (rows > kMaxRows) {
-        ui().showMessage(path + "は行列が4行を超えているので読み込めません");
-        return false;
+        return Outcome::refused(path + "は行列が4行を超えているので読み込めません");
     }
     std::vector<std::string> fields;
     int cols = 0;
     for (int k = 2; k < static_cast<int>(lines.size()); ++k) {
         std::vector<std::string> pieces = splitFields(lines[k]);
         if (static_cast<int>(pieces.size()) > kMaxFields) {
-            ui().showMessage(path + "の" + std::to_string(k + 1) +
-                             "行目は成分が4つを超えているので読み込めません");
-            return false;
+            return Outcome::refused(path + "の" + std::to_string(k + 1) +
+                                    "行目は成分が4つを超えているので読み込めません");
         }
         cols = static_cast<int>(pieces.size());  // the last line's count decides
         fields.insert(fields.end(), pieces.begin(), pieces.end());
@@ -240,7 +230,7 @@ bool loadMatrixFile(const std::string& path, MatrixGrid& grid) {
             if (next < fields.size())
                 cell = fields[next++];
     grid = std::move(loaded);
-    return true;
+    return Outcome::success();
 }
 
 std::vector<MatrixSample> listMatrixSamples(const std::string& progFolder) {

@@ -33,16 +33,17 @@ std::string matrixFileName(int rows, int cols, int number);
 std::string newMatrixFilePath(const std::string& progFolder, int rows, int cols);
 
 // Saves the grid (1 to 4 rows and columns) as a new file, creating the DATA
-// folder when missing. Refuses with a message, writing nothing, a cell that
+// folder when missing. Refuses with a message (in the outcome; nothing is
+// shown here), writing nothing, a cell that
 // holds "," or a line end (it would not read back as the same grid), a
 // character that CP932 cannot hold so that it reads back the same (the message
 // names it; the description's look-alikes are first changed to their CP932
 // forms), or a write the system refuses. On success the path
 // written is stored in *writtenPath when given.
-bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
-                    const std::string& description, std::string* writtenPath = nullptr);
+Outcome saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
+                       const std::string& description, std::string* writtenPath = nullptr);
 
-// Reads the cell texts of a file into `grid` and returns true. Line 1 is
+// Reads the cell texts of a file into `grid`. Line 1 is
 // ignored; every line after line 2 is split at "," (empty pieces kept) and the
 // pieces fill the grid row by row in order; the grid has one row per line and
 // as many columns as the last line has pieces (cells left over stay empty).
@@ -52,7 +53,7 @@ bool saveMatrixFile(const std::string& progFolder, const MatrixGrid& grid,
 // Refuses with a message, leaving `grid` untouched: a missing file (the path
 // followed by "がありません"), an unreadable one, one that is not valid CP932,
 // one without rows, one with a line of more than 4 fields or more than 4 rows.
-bool loadMatrixFile(const std::string& path, MatrixGrid& grid);
+Outcome loadMatrixFile(const std::string& path, MatrixGrid& grid);
 
 struct MatrixSample {
     std::string fileName;     // name within the DATA folder

@@ -6,7 +6,6 @@
 #include <ctime>
 
 #include "arith/NumberText.h"
-#include "platform/UiPort.h"
 
 MatrixGrid makeGrid(int rows, int cols) {
     return MatrixGrid(static_cast<std::size_t>(std::max(rows, 0)),
@@ -34,18 +33,15 @@ void fillRandom(MatrixGrid& grid, int n) {
     }
 }
 
-bool fillIdentity(MatrixGrid& grid) {
+Outcome fillIdentity(MatrixGrid& grid) {
     const int n = gridRows(grid);
-    for (const auto& row : grid) {
-        if (static_cast<int>(row.size()) != n) {
-            ui().showMessage(kSquareGridMessage);
-            return false;
-        }
-    }
+    for (const auto& row : grid)
+        if (static_cast<int>(row.size()) != n)
+            return Outcome::refused(kSquareGridMessage);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             grid[i][j] = i == j ? "1" : "0";
-    return true;
+    return Outcome::success();
 }
 
 void clearGrid(MatrixGrid& grid) {
@@ -75,10 +71,8 @@ std::optional<CellRefusal> firstRefusedCell(const MatrixGrid& grid) {
 }
 
 std::optional<CellRefusal> storeGridInMatrix(const MatrixGrid& grid, Matrix& m) {
-    if (std::optional<CellRefusal> refused = firstRefusedCell(grid)) {
-        ui().showMessage(refused->message);
+    if (std::optional<CellRefusal> refused = firstRefusedCell(grid))
         return refused;
-    }
     m.rows = gridRows(grid);
     m.cols = gridCols(grid);
     m.coefficient = One;

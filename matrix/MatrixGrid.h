@@ -23,9 +23,9 @@ int gridCols(const MatrixGrid& grid);
 // seeded from the clock first, so two fills within the same second agree. A
 // negative n is taken as its absolute value.
 void fillRandom(MatrixGrid& grid, int n);
-// "1" on the diagonal and "0" elsewhere. A grid that is not square shows
-// kSquareGridMessage and is left unchanged.
-bool fillIdentity(MatrixGrid& grid);
+// "1" on the diagonal and "0" elsewhere. A grid that is not square is refused
+// with kSquareGridMessage and left unchanged.
+Outcome fillIdentity(MatrixGrid& grid);
 // Every cell "0".
 void clearGrid(MatrixGrid& grid);
 // Writes the stored cells of m over the top-left part of the grid as text
@@ -47,6 +47,7 @@ std::optional<CellRefusal> firstRefusedCell(const MatrixGrid& grid);
 // Stores the grid's texts as the cells of m (numerator "/" denominator, an
 // empty text as 0, full-width digits and signs as their ASCII forms); m takes
 // the grid's size and the coefficient 1. Only a grid whose every cell reads is
-// stored: otherwise the first refused cell's message is shown, m is left as
-// it was and that cell is returned, for the window to select it.
+// stored: otherwise m is left as it was and the first refused cell is
+// returned with its message, for the caller to tell the student and for the
+// window to select it. Shows nothing.
 std::optional<CellRefusal> storeGridInMatrix(const MatrixGrid& grid, Matrix& m);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/UiPort.h"
+
 std::string columnHeader(int column) {
     return "列 " + std::to_string(column);
 }
@@ -83,7 +85,9 @@ bool MatrixInput::identity(int k) {
 
 bool MatrixInput::fillIdentity() {
     MatrixGrid g = grid();
-    if (!::fillIdentity(g))
+    const Outcome filled = ::fillIdentity(g);
+    showMessages(filled.messages);
+    if (!filled.done)
         return false;
     for (int i = 0; i < rows_; ++i)
         for (int j = 0; j < cols_; ++j)
@@ -106,12 +110,17 @@ void MatrixInput::clear() {
 }
 
 std::optional<CellRefusal> MatrixInput::store() {
-    return storeGridInMatrix(grid(), targetIsA() ? m_.A : m_.B);
+    std::optional<CellRefusal> refused = storeGridInMatrix(grid(), targetIsA() ? m_.A : m_.B);
+    if (refused)
+        ui().showMessage(refused->message);
+    return refused;
 }
 
 bool MatrixInput::load(const std::string& path) {
     MatrixGrid loaded;
-    if (!loadMatrixFile(path, loaded))
+    const Outcome read = loadMatrixFile(path, loaded);
+    showMessages(read.messages);
+    if (!read.done)
         return false;
     // The counters follow the file with the refresh flag off, so the loaded
     // texts are not overwritten by the stored matrix.
@@ -137,7 +146,9 @@ bool MatrixInput::loadSample(const std::string& progFolder, int k) {
 
 bool MatrixInput::save(const std::string& progFolder, const std::string& description,
                        std::string* writtenPath) {
-    if (!saveMatrixFile(progFolder, grid(), description, writtenPath))
+    const Outcome saved = saveMatrixFile(progFolder, grid(), description, writtenPath);
+    showMessages(saved.messages);
+    if (!saved.done)
         return false;
     refreshSamples(progFolder);
     return true;

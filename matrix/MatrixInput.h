@@ -2,7 +2,8 @@
 // The matrix input window "行列データ入力" without its widgets: the target
 // matrix, the grid's texts and size, the refresh flag, and what each button
 // does to them. The window shows the grid and the counters as this model has
-// them and hands every edit of a cell back to it.
+// them and hands every edit of a cell back to it. The model tells the student
+// what the grid and the matrix files refuse, through the UI port.
 //
 // The grid keeps the texts of all 4 × 4 cells, of which the first rows × cols
 // show: a row taken away and added again comes back with its older text, as a
@@ -68,7 +69,7 @@ class MatrixInput {
 
     // loadMatrixFile: the file's cell texts and size, without the stored
     // cells written over them. A file that does not load leaves the grid as
-    // it was (the reader has said why).
+    // it was (the student has been told why).
     bool load(const std::string& path);
 
     // refreshSampleList: the description lines of the files in DATA.

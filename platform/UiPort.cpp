@@ -53,6 +53,15 @@ UiPort& installedUi() {
     return forwarding;
 }
 
+void showMessages(const Messages& messages) {
+    for (const std::string& text : messages)
+        ui().showMessage(text);
+}
+
+void askAbortRetryIgnoreBox(const std::string& caption, const std::string& text) {
+    ui().askAbortRetryIgnore(caption, text);
+}
+
 QuietUi::QuietUi() : previous_(ui()) {
     setUi(nullptr);
 }

@@ -5,11 +5,7 @@
 
 #include <string>
 
-enum class Answer { Yes, No, Cancel, Abort, Retry, Ignore };
-
-// Modal results of the special-solution choice.
-constexpr int kChoiceNoSolution = 3;  // "解なし"
-constexpr int kChoiceInfinitely = 8;  // "解は無数にある"
+#include "platform/Dialogue.h"
 
 class UiPort {
   public:
@@ -37,6 +33,13 @@ void setUi(UiPort* port);
 // object made once for the whole program (the drill), which then talks
 // through whatever port the program or a test has installed.
 UiPort& installedUi();
+
+// Shows the messages one after another, in their order, through the
+// installed port.
+void showMessages(const Messages& messages);
+// The installed port's Abort/Retry/Ignore box, in the form the arithmetic
+// takes its division-by-zero question in (the answer is not used).
+void askAbortRetryIgnoreBox(const std::string& caption, const std::string& text);
 
 // While one lives, the silent port is installed: a caller that works
 // something out aside (a check, a reason) keeps the readers' own messages off

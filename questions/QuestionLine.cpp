@@ -82,7 +82,10 @@ std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
     ParsedQuestion parsed;
     parsed.rows.resize(parts.size());
     for (int i = 0; i < n; ++i) {
-        if (!parseEquationLine(parts[i], parsed.rows[i], n))
+        Messages said;
+        const bool read = parseEquationLine(parts[i], parsed.rows[i], n, said);
+        showMessages(said);
+        if (!read)
             return std::nullopt;
         if (!namesOnlyItsUnknowns(parts[i], n))
             return std::nullopt;
@@ -134,7 +137,8 @@ std::string questionLineProblem(const std::string& line) {
     std::string reason;
     for (int i = 0; i < n && reason.empty(); ++i) {
         EquationRow row;
-        if (!parseEquationLine(parts[i], row, n))
+        Messages unshown;  // the reason below says what is wrong
+        if (!parseEquationLine(parts[i], row, n, unshown))
             reason =
                 std::to_string(i + 1) + "番目の式：" + parseErrorReason(numberState.parseError);
     }

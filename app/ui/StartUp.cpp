@@ -23,6 +23,7 @@
 #include "matrix/ui/TfrmInput.h"
 #include "matrix/ui/TfrmKeisan.h"
 #include "platform/Paths.h"
+#include "platform/UiPort.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtHelp.h"
 #include "questions/ui/TfrmDebug.h"
@@ -290,6 +291,7 @@ void createHiddenWindows() {
     frmKeisan = new TfrmKeisan(frmMain);
     frmInput = new TfrmInput(frmMain);
     frmDentaku = new TfrmDentaku(frmMain);
+    frmDentaku->tell = showMessages;
     QObject::connect(frmDentaku, &QObject::destroyed, [] { frmDentaku = nullptr; });
     frmSetsumei = new TfrmSetsumei(frmMain);
     connectCalculator();

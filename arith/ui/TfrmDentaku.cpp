@@ -118,6 +118,11 @@ TfrmDentaku::TfrmDentaku(QWidget* parent) : QDialog(parent) {
     connect(btnCancel, &QPushButton::clicked, this, &TfrmDentaku::btnCancelClick);
 }
 
+void TfrmDentaku::say(const Outcome& outcome) {
+    if (tell && !outcome.messages.empty())
+        tell(outcome.messages);
+}
+
 void TfrmDentaku::showText() {
     pnlNumber->setText(QString::fromStdString(panel.text));
 }
@@ -133,7 +138,7 @@ bool TfrmDentaku::typeCharacter(char c) {
     if (c >= '0' && c <= '9')
         panel.typeDigit(c - '0');
     else if (c == '-')
-        panel.typeMinus();
+        say(panel.typeMinus());
     else if (c == '.')
         panel.typeDecimal();
     else if (c == '/')
@@ -199,7 +204,7 @@ void TfrmDentaku::btnDecimalClick() {
 }
 
 void TfrmDentaku::btnMinusClick() {
-    panel.typeMinus();
+    say(panel.typeMinus());
     showText();
 }
 
@@ -215,12 +220,17 @@ void TfrmDentaku::btnClearClick() {
 
 void TfrmDentaku::btnSeishoClick() {
     // Each fair copy replaces the one before.
-    if (panel.fairCopy())
+    const Outcome copied = panel.fairCopy();
+    say(copied);
+    if (copied.done)
         imgSample->showPicture(fairCopyPicture(keypadValue));
 }
 
 void TfrmDentaku::btnOkClick() {
-    const int result = panel.ok();
+    Messages said;
+    const int result = panel.ok(said);
+    if (tell && !said.empty())
+        tell(said);
     if (result != kKeypadStaysOpen)
         done(result);
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "arith/Keypad.h"
@@ -41,6 +42,10 @@ class TfrmDentaku : public QDialog {
     // The number being typed (UTF-8), as the panel shows it.
     const std::string& text() const { return panel.text; }
 
+    // Tells the student what the panel refused (a misplaced minus, a number
+    // written wrongly). Wired at start-up to the UI port.
+    std::function<void(const Messages&)> tell;
+
     QLabel* pnlNumber;
     QPushButton* btnDigit[10];  // btn0 … btn9
     QPushButton* btnDecimal;
@@ -70,6 +75,8 @@ class TfrmDentaku : public QDialog {
     void FormShow();
     // Shows the panel's text after a button changed it.
     void showText();
+    // Tells the student what an outcome has to say.
+    void say(const Outcome& outcome);
 
     void btnDigitClick(int digit);
     void btnDecimalClick();

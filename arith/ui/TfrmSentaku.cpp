@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/UiPort.h"
+#include "platform/Dialogue.h"
 
 TfrmSentaku* frmSentaku = nullptr;
 

@@ -14,8 +14,9 @@ EquationList fourUnknowns() {
     EquationList list;
     list.unknownCount = 4;
     const char* lines[] = {"2x-3y+4z-5w=12", "1/2x+y-z+w=3/4", "x+2/3y+z-3w=-7", "-x+y+5z+w=0"};
+    Messages said;
     for (int i = 0; i < 4; ++i)
-        parseEquationLine(lines[i], list.rows[i + 1], 4);
+        parseEquationLine(lines[i], list.rows[i + 1], 4, said);
     return list;
 }
 
@@ -26,7 +27,7 @@ void BM_ExecuteStepAdd(benchmark::State& state) {
     sel.row1Text = "1";
     sel.row2Text = "2";
     for (auto _ : state) {
-        StepOutcome out = executeStep(list, sel, 1, '+', 2);
+        StepOutcome out = executeStep(list, sel, 1, '+', 2, {});
         benchmark::DoNotOptimize(out);
     }
 }
@@ -41,7 +42,7 @@ void BM_ExecuteStepMultiplyByFraction(benchmark::State& state) {
     sel.secondIsRow = false;
     sel.numberText = "-3分の2";
     for (auto _ : state) {
-        StepOutcome out = executeStep(list, sel, 2, '*', 0);
+        StepOutcome out = executeStep(list, sel, 2, '*', 0, {});
         benchmark::DoNotOptimize(out);
     }
 }
@@ -61,10 +62,10 @@ void BM_ExecuteStepCompound(benchmark::State& state) {
         sel.compoundRun = true;
         sel.secondIsRow = false;
         sel.lastRowLine = 3;
-        StepOutcome first = executeStep(list, sel, 28, '*', 0);
+        StepOutcome first = executeStep(list, sel, 28, '*', 0, {});
         sel.compoundRun = false;
         sel.secondIsRow = true;
-        StepOutcome second = executeStep(list, sel, 1, '-', 0);
+        StepOutcome second = executeStep(list, sel, 1, '-', 0, {});
         benchmark::DoNotOptimize(first);
         benchmark::DoNotOptimize(second);
     }
@@ -74,8 +75,9 @@ BENCHMARK(BM_ExecuteStepCompound);
 void BM_ParseEquationLine(benchmark::State& state) {
     EquationRow row;
     const std::string line = "2x-3/4y+1.25z-12345w=-6789";
+    Messages said;
     for (auto _ : state) {
-        bool ok = parseEquationLine(line, row, 4);
+        bool ok = parseEquationLine(line, row, 4, said);
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(row);
     }

@@ -140,6 +140,7 @@ struct ArithOracleTest : ::testing::Test {
 TEST_F(ArithOracleTest, FourOperationsAgreeWithExactArithmetic) {
     Random rnd(20240611);
     int mismatches = 0, overflows = 0, checked = 0;
+    Messages said;
     for (int i = 0; i < 200000; ++i) {
         Fraction a = rnd.fraction(rnd.chance(20) ? '|' : 'x');
         Fraction b = rnd.fraction();
@@ -152,10 +153,10 @@ TEST_F(ArithOracleTest, FourOperationsAgreeWithExactArithmetic) {
                      : op == '*' ? Q(qa * qb)
                                  : Q(qa / qb);
         numberState.overflow = false;
-        Fraction r = op == '+'   ? addFractions(a, b)
-                     : op == '-' ? subtractFractions(a, b)
+        Fraction r = op == '+'   ? addFractions(a, b, said)
+                     : op == '-' ? subtractFractions(a, b, said)
                      : op == '*' ? multiplyFractions(a, b)
-                                 : divideFractions(a, b);
+                                 : divideFractions(a, b, askAbortRetryIgnoreBox);
         ++checked;
         char kind = (op == '*' || op == '/') && a.kind == '|' ? '/' : a.kind;
         bool ok;
@@ -173,6 +174,7 @@ TEST_F(ArithOracleTest, FourOperationsAgreeWithExactArithmetic) {
     EXPECT_EQ(mismatches, 0);
     EXPECT_GT(overflows, 10000);  // the sizes do reach past 32 bits
     EXPECT_GT(checked, 190000);
+    EXPECT_TRUE(said.empty());
     EXPECT_TRUE(ui.log.empty());
 }
 
@@ -191,7 +193,8 @@ TEST_F(ArithOracleTest, GcdAndLcmAgreeWithExactArithmetic) {
         bool ok = fits(g) ? mpz_class(got) == g && !numberState.overflow : numberState.overflow;
         l = mpz_class(a) * mpz_class(b) / g;
         numberState.overflow = false;
-        int32_t gotL = lcm(a, b);
+        Messages said;
+        int32_t gotL = lcm(a, b, said);
         ok = ok && (fits(l) ? mpz_class(gotL) == l && !numberState.overflow : numberState.overflow);
         if (!ok && ++mismatches <= 10)
             ADD_FAILURE() << a << ", " << b;
@@ -206,8 +209,9 @@ TEST_F(ArithOracleTest, PanelTextsReadTheirExactValue) {
     int mismatches = 0;
     for (int i = 0; i < 20000; ++i) {
         auto [t, value] = rnd.panelText();
-        Fraction f = parseKeypadNumber(t);
-        bool ok = f.denominator > 0 && exact(f) == value;
+        const PanelNumber read = readKeypadNumber(t);
+        const Fraction f = read.value;
+        bool ok = !read.refused && f.denominator > 0 && exact(f) == value;
         // A fraction typed with 分の keeps the digits it was typed with.
         auto mark = t.find("分の");
         if (mark != std::string::npos) {
@@ -289,7 +293,8 @@ TEST_F(ArithOracleTest, EquationLinesReadTheirExactCoefficients) {
             continue;
 
         EquationRow row;
-        bool ok = parseEquationLine(line, row, uc) && row.count == uc + 2 &&
+        Messages said;
+        bool ok = parseEquationLine(line, row, uc, said) && said.empty() && row.count == uc + 2 &&
                   numberState.hasDecimalPoint == (line.find('.') != std::string::npos) &&
                   row.terms[uc].kind == '=';
         for (int k = 0; ok && k < uc; ++k)
@@ -322,6 +327,15 @@ struct Sequence {
     void fail(const std::string& what) {
         if (++mismatches <= 10)
             ADD_FAILURE() << what << " at " << where.str();
+    }
+
+    // The engine as the drill runs it: what it hands back is shown through
+    // the port, in order.
+    StepOutcome executeStep(EquationList& l, const StepSelection& s, int firstRow, char op,
+                            int secondRow) {
+        StepOutcome out = ::executeStep(l, s, firstRow, op, secondRow, askAbortRetryIgnoreBox);
+        showMessages(out.messages);
+        return out;
     }
 
     void setUp(int uc, Block& block) {

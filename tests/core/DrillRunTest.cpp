@@ -633,7 +633,8 @@ TEST_F(DrillTest, DecimalFormIsKeptWithTheQuestion) {
     ASSERT_NE(answerOn(pic(1)), nullptr);
     EXPECT_TRUE(answerOn(pic(1))->hasDecimalPoint);
     EquationRow elsewhere;
-    ASSERT_TRUE(parseEquationLine("x+y=3", elsewhere, 2));
+    Messages said;
+    ASSERT_TRUE(parseEquationLine("x+y=3", elsewhere, 2, said));
     ASSERT_FALSE(numberState.hasDecimalPoint);
 
     press("r1 + r2 run r1 / 2 run r2 - r1 run r2 * m 1 run");

@@ -55,9 +55,20 @@ struct EngineTest : ::testing::Test {
     void load(const Texts& lines) {
         list.clear();
         list.unknownCount = static_cast<int>(lines.size());
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            ASSERT_TRUE(parseEquationLine(lines[i], list.rows[i + 1], list.unknownCount))
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            Messages said;
+            ASSERT_TRUE(parseEquationLine(lines[i], list.rows[i + 1], list.unknownCount, said))
                 << lines[i];
+            showMessages(said);
+        }
+    }
+    // The engine as the drill runs it: what it hands back is shown through
+    // the port, in order, and a division by zero is asked there.
+    StepOutcome executeStep(EquationList& l, const StepSelection& s, int firstRow, char op,
+                            int secondRow) {
+        StepOutcome out = ::executeStep(l, s, firstRow, op, secondRow, askAbortRetryIgnoreBox);
+        showMessages(out.messages);
+        return out;
     }
     void write(int line, const Texts& terms) {
         EquationRow& r = list.rows[line];

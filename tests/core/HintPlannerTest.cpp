@@ -405,6 +405,15 @@ class HintPlannerTest : public ::testing::TestWithParam<PlanCase> {
         return true;
     }
 
+    // The engine as the drill runs it: what it hands back is shown through
+    // the port, in order.
+    StepOutcome executeStep(EquationList& l, const StepSelection& s, int firstRow, char op,
+                            int secondRow) {
+        StepOutcome out = ::executeStep(l, s, firstRow, op, secondRow, askAbortRetryIgnoreBox);
+        showMessages(out.messages);
+        return out;
+    }
+
     // Runs one operation from step `current` as the drill does: a compound
     // operation first scales into the scratch row, then adds or subtracts it.
     bool run(int current, const HintOp& op) {

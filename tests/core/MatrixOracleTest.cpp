@@ -80,6 +80,17 @@ struct MatrixOracleTest : ::testing::Test {
 
     void SetUp() override { numberState = {}; }
 
+    // An operation as the calculator runs it: what it hands back is shown
+    // through the port, in order.
+    static bool did(const Outcome& out) {
+        showMessages(out.messages);
+        return out.done;
+    }
+    static InverseOutcome shown(InverseOutcome out) {
+        showMessages(out.messages);
+        return out;
+    }
+
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
     // A random reduced fraction with |numerator| and denominator below the limit.
@@ -134,7 +145,7 @@ TEST_F(MatrixOracleTest, DeterminantsAndInversesAreExactOrRefused) {
         Matrix d;
         setIdentity(d, 2);
         ui.clear();
-        InverseOutcome out = invertMatrix(x, c, d);
+        InverseOutcome out = shown(invertMatrix(x, c, d, askAbortRetryIgnoreBox));
         SCOPED_TRACE(round);
 
         if (!inRange(value, cellLimit(n))) {
@@ -215,7 +226,7 @@ TEST_F(MatrixOracleTest, PowersAreExactOrStopAtTheFirstPowerOutOfRange) {
         setIdentity(c, 1);
         const Matrix cBefore = c;
         ui.clear();
-        const bool ok = powerMatrix(x, power, expandFirst, c);
+        const bool ok = did(powerMatrix(x, power, expandFirst, c));
         SCOPED_TRACE(round);
 
         if (expandFirst && !inRange(value, limit)) {

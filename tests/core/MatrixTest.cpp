@@ -77,6 +77,21 @@ struct MatrixTest : ::testing::Test {
         matrices = {};
     }
     std::vector<std::string> messages() const { return ui.messages(); }
+
+    // An operation as the calculator runs it: what it hands back is shown
+    // through the port, in order; whether it did its work is returned.
+    static bool did(const Outcome& out) {
+        showMessages(out.messages);
+        return out.done;
+    }
+    static InverseOutcome shown(InverseOutcome out) {
+        showMessages(out.messages);
+        return out;
+    }
+    // The calculator's Yes/No question, asked through the port.
+    static bool confirm(const std::string& caption, const std::string& text) {
+        return ::ui().askYesNo(caption, text);
+    }
 };
 
 TEST_F(MatrixTest, RangeLimitsDependOnRowCount) {
@@ -120,12 +135,12 @@ TEST_F(MatrixTest, IdentityEmptyAndCopy) {
 
     // Copying an empty C shows the message and keeps A.
     Matrix before = matrices.A;
-    EXPECT_FALSE(copyMatrix(matrices.C, matrices.A));
+    EXPECT_FALSE(did(copyMatrix(matrices.C, matrices.A)));
     EXPECT_EQ(messages(), std::vector<std::string>{kCopyEmptyMessage});
     EXPECT_TRUE(sameMatrix(matrices.A, before));
 
     matrices.B = mat({{fr(1, 2), fr(3)}}, fr(-5, 7));
-    EXPECT_TRUE(copyMatrix(matrices.B, matrices.D));
+    EXPECT_TRUE(did(copyMatrix(matrices.B, matrices.D)));
     EXPECT_TRUE(sameMatrix(matrices.D, matrices.B));
 
     emptyMatrix(matrices.D);
@@ -136,12 +151,12 @@ TEST_F(MatrixTest, SumAndDifferenceExpandButAreNotRangeTested) {
     Matrix a = mat({{fr(999), fr(1, 999)}});
     Matrix b = mat({{fr(999), fr(1, 998)}});
     Matrix c;
-    ASSERT_TRUE(addMatrices(a, b, c));
+    ASSERT_TRUE(did(addMatrices(a, b, c)));
     expectMatrix(c, {{fr(1998), fr(1997, 997002)}});
 
     a = mat({{fr(1), fr(2)}, {fr(3), fr(4)}}, fr(2));
     b = mat({{fr(1), fr(1)}, {fr(1), fr(1)}}, fr(1, 2));
-    ASSERT_TRUE(subtractMatrices(a, b, c));
+    ASSERT_TRUE(did(subtractMatrices(a, b, c)));
     expectMatrix(c, {{fr(3, 2), fr(7, 2)}, {fr(11, 2), fr(15, 2)}});
     EXPECT_EQ(a.coefficient.numerator, 2);  // the operands themselves are not expanded
     EXPECT_TRUE(ui.log.empty());
@@ -152,15 +167,15 @@ TEST_F(MatrixTest, SumAndDifferenceRefusalsKeepC) {
     const Matrix before = c;
     Matrix a2x2 = mat({{One, One}, {One, One}});
     Matrix a2x3 = mat({{One, One, One}, {One, One, One}});
-    EXPECT_FALSE(addMatrices(a2x2, a2x3, c));
-    EXPECT_FALSE(subtractMatrices(a2x2, a2x3, c));
+    EXPECT_FALSE(did(addMatrices(a2x2, a2x3, c)));
+    EXPECT_FALSE(did(subtractMatrices(a2x2, a2x3, c)));
     // An operand over the range after expansion.
     Matrix big = mat({{fr(500), One}, {One, One}}, fr(2));
-    EXPECT_FALSE(addMatrices(a2x2, big, c));
+    EXPECT_FALSE(did(addMatrices(a2x2, big, c)));
     // A sum that leaves 32 bits.
     // An operand whose expansion leaves 32 bits.
     Matrix huge = mat({{fr(65536), One}, {One, One}}, fr(65536));
-    EXPECT_FALSE(addMatrices(a2x2, huge, c));
+    EXPECT_FALSE(did(addMatrices(a2x2, huge, c)));
     EXPECT_TRUE(numberState.overflow);
     EXPECT_EQ(messages(), (std::vector<std::string>{kAddSizeMessage, kSubtractSizeMessage,
                                                     kOverflowMessage, kOverflowMessage}));
@@ -171,12 +186,12 @@ TEST_F(MatrixTest, Product) {
     Matrix a = mat({{fr(1), fr(2), fr(3)}, {fr(4), fr(5), fr(6)}}, fr(1, 2));
     Matrix b = mat({{fr(1), Zero}, {Zero, fr(1)}, {fr(1), fr(1)}}, fr(2));
     Matrix c;
-    ASSERT_TRUE(productMatrices(a, b, c));
+    ASSERT_TRUE(did(productMatrices(a, b, c)));
     expectMatrix(c, {{fr(4), fr(5)}, {fr(10), fr(11)}});
 
     // 2 × 3 times 2 × 3: the size message, C unchanged.
     const Matrix before = c;
-    EXPECT_FALSE(productMatrices(a, a, c));
+    EXPECT_FALSE(did(productMatrices(a, a, c)));
     EXPECT_EQ(messages(), std::vector<std::string>{kProductSizeMessage});
     EXPECT_TRUE(sameMatrix(c, before));
 }
@@ -184,14 +199,14 @@ TEST_F(MatrixTest, Product) {
 TEST_F(MatrixTest, ProductOutOfRangeKeepsTheProductButAnOverflowKeepsC) {
     Matrix a = mat({{fr(40), Zero}, {Zero, fr(40)}});
     Matrix c = mat({{fr(7)}});
-    EXPECT_FALSE(productMatrices(a, a, c));
+    EXPECT_FALSE(did(productMatrices(a, a, c)));
     EXPECT_FALSE(numberState.overflow);
     expectMatrix(c, {{fr(1600), Zero}, {Zero, fr(1600)}});
 
     Matrix p = primeDenominators();
     ASSERT_TRUE(expandCoefficient(p));
     Matrix before = c;
-    EXPECT_FALSE(productMatrices(p, p, c));
+    EXPECT_FALSE(did(productMatrices(p, p, c)));
     EXPECT_TRUE(numberState.overflow);
     EXPECT_TRUE(sameMatrix(c, before));
     EXPECT_EQ(messages(), (std::vector<std::string>{kOverflowMessage, kOverflowMessage}));
@@ -213,7 +228,8 @@ TEST_F(MatrixTest, DeterminantRules) {
 
 TEST_F(MatrixTest, InverseOfTwoByTwo) {
     matrices.A = mat({{fr(1), fr(2)}, {fr(3), fr(4)}});
-    InverseOutcome out = invertMatrix(matrices.A, matrices.C, matrices.D);
+    InverseOutcome out =
+        shown(invertMatrix(matrices.A, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     ASSERT_TRUE(out.success);
     EXPECT_TRUE(out.hasDelta);
     EXPECT_EQ(out.delta.numerator, -2);
@@ -221,7 +237,7 @@ TEST_F(MatrixTest, InverseOfTwoByTwo) {
 
     // The inverse is computed from the expanded matrix.
     matrices.A = mat({{One, Zero}, {Zero, One}}, fr(2));
-    out = invertMatrix(matrices.A, matrices.C, matrices.D);
+    out = shown(invertMatrix(matrices.A, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     ASSERT_TRUE(out.success);
     EXPECT_EQ(out.delta.numerator, 4);
     expectMatrix(matrices.C, {{fr(2), Zero}, {Zero, fr(2)}}, fr(1, 4));
@@ -237,20 +253,23 @@ TEST_F(MatrixTest, InverseRefusalsKeepC) {
     Matrix oneByOne = mat({{fr(5)}});
     Matrix outOfRange = mat({{fr(1000), Zero}, {Zero, One}});
 
-    InverseOutcome out = invertMatrix(singular2, matrices.C, matrices.D);
+    InverseOutcome out =
+        shown(invertMatrix(singular2, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_FALSE(out.success);
     EXPECT_TRUE(out.hasDelta);  // ⊿ = 0 is still shown
     EXPECT_EQ(out.delta.numerator, 0);
-    out = invertMatrix(singular3, matrices.C, matrices.D);
+    out = shown(invertMatrix(singular3, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_TRUE(out.hasDelta);
     EXPECT_EQ(out.delta.numerator, 0);
-    out = invertMatrix(notSquare, matrices.C, matrices.D);
+    out = shown(invertMatrix(notSquare, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_FALSE(out.hasDelta);
-    out = invertMatrix(oneByOne, matrices.C, matrices.D);  // nothing at all
+    out = shown(
+        invertMatrix(oneByOne, matrices.C, matrices.D, askAbortRetryIgnoreBox));  // nothing at all
     EXPECT_FALSE(out.success || out.hasDelta);
-    out = invertMatrix(outOfRange, matrices.C, matrices.D);
+    out = shown(invertMatrix(outOfRange, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_FALSE(out.success || out.hasDelta);
-    out = invertMatrix(primeDenominators(), matrices.C, matrices.D);  // ⊿ leaves 32 bits
+    out = shown(invertMatrix(primeDenominators(), matrices.C, matrices.D,
+                             askAbortRetryIgnoreBox));  // ⊿ leaves 32 bits
     EXPECT_FALSE(out.success || out.hasDelta);
     EXPECT_TRUE(numberState.overflow);
 
@@ -267,7 +286,7 @@ TEST_F(MatrixTest, SingularFractionMatricesAreNotMistakenForOverflow) {
     auto q2 = [](int d) { return Fraction{d, 2, '/'}; };
     Matrix m3 =
         mat({{q(997), q(991), q(983)}, {q2(997), q2(991), q2(983)}, {q(953), q(947), q(941)}});
-    InverseOutcome out = invertMatrix(m3, matrices.C, matrices.D);
+    InverseOutcome out = shown(invertMatrix(m3, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_TRUE(out.hasDelta);
     EXPECT_EQ(out.delta.numerator, 0);
     EXPECT_FALSE(numberState.overflow);
@@ -277,7 +296,7 @@ TEST_F(MatrixTest, SingularFractionMatricesAreNotMistakenForOverflow) {
                      {q(97), q(89), q(83), q(79)},
                      {q(71), q(73), q(67), q(61)},
                      {fr(1), fr(2), fr(3), fr(5)}});
-    out = invertMatrix(m4, matrices.C, matrices.D);
+    out = shown(invertMatrix(m4, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     EXPECT_TRUE(out.hasDelta);
     EXPECT_EQ(out.delta.numerator, 0);
     EXPECT_FALSE(numberState.overflow);
@@ -286,7 +305,8 @@ TEST_F(MatrixTest, SingularFractionMatricesAreNotMistakenForOverflow) {
 TEST_F(MatrixTest, OnlyAFourByFourInverseEmptiesD) {
     setIdentity(matrices.D, 2);
     matrices.A = mat({{fr(2), fr(1), Zero}, {Zero, fr(1), Zero}, {fr(1), Zero, fr(1)}});
-    InverseOutcome out = invertMatrix(matrices.A, matrices.C, matrices.D);
+    InverseOutcome out =
+        shown(invertMatrix(matrices.A, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     ASSERT_TRUE(out.success);
     EXPECT_FALSE(out.emptiedD);
     EXPECT_EQ(matrices.D.rows, 2);
@@ -295,7 +315,7 @@ TEST_F(MatrixTest, OnlyAFourByFourInverseEmptiesD) {
 
     setIdentity(matrices.A, 4);
     matrices.A.at(0, 3) = fr(3);
-    out = invertMatrix(matrices.A, matrices.C, matrices.D);
+    out = shown(invertMatrix(matrices.A, matrices.C, matrices.D, askAbortRetryIgnoreBox));
     ASSERT_TRUE(out.success);
     EXPECT_TRUE(out.emptiedD);
     EXPECT_TRUE(matrices.D.empty());
@@ -306,14 +326,14 @@ TEST_F(MatrixTest, OnlyAFourByFourInverseEmptiesD) {
 TEST_F(MatrixTest, Powers) {
     Matrix a = mat({{One, One}, {Zero, One}});
     Matrix c;
-    ASSERT_TRUE(powerMatrix(a, 40, true, c));
+    ASSERT_TRUE(did(powerMatrix(a, 40, true, c)));
     expectMatrix(c, {{One, fr(40)}, {Zero, One}});
 
     // The power of B keeps its coefficient in the scratch copy; the value is the same.
     Matrix b = mat({{One, Zero}, {fr(1, 2), One}}, fr(2));
-    ASSERT_TRUE(powerMatrix(b, 3, false, c));
+    ASSERT_TRUE(did(powerMatrix(b, 3, false, c)));
     expectMatrix(c, {{fr(8), Zero}, {fr(12), fr(8)}});
-    ASSERT_TRUE(powerMatrix(b, 3, true, c));
+    ASSERT_TRUE(did(powerMatrix(b, 3, true, c)));
     expectMatrix(c, {{fr(8), Zero}, {fr(12), fr(8)}});
     EXPECT_TRUE(ui.log.empty());
 }
@@ -321,11 +341,11 @@ TEST_F(MatrixTest, Powers) {
 TEST_F(MatrixTest, PowerOutOfRangeStopsWithTheFailedProductInC) {
     Matrix two = mat({{fr(2), Zero}, {Zero, fr(2)}});
     Matrix c;
-    ASSERT_TRUE(powerMatrix(two, 9, true, c));
+    ASSERT_TRUE(did(powerMatrix(two, 9, true, c)));
     expectMatrix(c, {{fr(512), Zero}, {Zero, fr(512)}});
-    EXPECT_FALSE(powerMatrix(two, 10, true, c));
+    EXPECT_FALSE(did(powerMatrix(two, 10, true, c)));
     expectMatrix(c, {{fr(1024), Zero}, {Zero, fr(1024)}});
-    EXPECT_FALSE(powerMatrix(two, 40, true, c));  // stops at the tenth power too
+    EXPECT_FALSE(did(powerMatrix(two, 40, true, c)));  // stops at the tenth power too
     expectMatrix(c, {{fr(1024), Zero}, {Zero, fr(1024)}});
     EXPECT_EQ(messages(), (std::vector<std::string>{kOverflowMessage, kOverflowMessage}));
 }
@@ -333,51 +353,51 @@ TEST_F(MatrixTest, PowerOutOfRangeStopsWithTheFailedProductInC) {
 TEST_F(MatrixTest, PowerRefusalsKeepC) {
     Matrix c = mat({{fr(9)}});
     const Matrix before = c;
-    EXPECT_FALSE(powerMatrix(mat({{One, One, One}, {One, One, One}}), 2, true, c));
+    EXPECT_FALSE(did(powerMatrix(mat({{One, One, One}, {One, One, One}}), 2, true, c)));
     // A is expanded and range-tested first; B is not.
     Matrix big = mat({{fr(500), Zero}, {Zero, One}}, fr(2));
-    EXPECT_FALSE(powerMatrix(big, 2, true, c));
+    EXPECT_FALSE(did(powerMatrix(big, 2, true, c)));
     EXPECT_TRUE(sameMatrix(c, before));
     // A product that leaves 32 bits: C is not left holding any part of it.
-    EXPECT_FALSE(powerMatrix(primeDenominators(), 2, true, c));
+    EXPECT_FALSE(did(powerMatrix(primeDenominators(), 2, true, c)));
     EXPECT_TRUE(numberState.overflow);
     EXPECT_TRUE(sameMatrix(c, before));
     EXPECT_EQ(messages(), (std::vector<std::string>{kPowerNotSquareMessage, kOverflowMessage,
                                                     kOverflowMessage}));
 
     // B's own coefficient is not range-tested before the first product.
-    EXPECT_FALSE(powerMatrix(big, 2, false, c));
+    EXPECT_FALSE(did(powerMatrix(big, 2, false, c)));
     expectMatrix(c, {{fr(1000000), Zero}, {Zero, fr(4)}});
 }
 
 TEST_F(MatrixTest, FactoringOut) {
     Matrix m = mat({{fr(2), fr(4)}, {fr(6), fr(8)}});
     Matrix m3 = m;
-    ASSERT_TRUE(factorOut(m, fr(2)));
+    ASSERT_TRUE(did(factorOut(m, fr(2), askAbortRetryIgnoreBox)));
     expectMatrix(m, {{fr(1), fr(2)}, {fr(3), fr(4)}}, fr(2));
-    ASSERT_TRUE(factorOut(m3, fr(3)));
+    ASSERT_TRUE(did(factorOut(m3, fr(3), askAbortRetryIgnoreBox)));
     expectMatrix(m3, {{fr(2, 3), fr(4, 3)}, {fr(2), fr(8, 3)}}, fr(3));
     // The coefficient already there is multiplied in first.
-    ASSERT_TRUE(factorOut(m3, fr(-1, 3)));
+    ASSERT_TRUE(did(factorOut(m3, fr(-1, 3), askAbortRetryIgnoreBox)));
     expectMatrix(m3, {{fr(-6), fr(-12)}, {fr(-18), fr(-24)}}, fr(-1, 3));
 
     const Matrix before = m;
-    EXPECT_FALSE(factorOut(m, Zero));
+    EXPECT_FALSE(did(factorOut(m, Zero, askAbortRetryIgnoreBox)));
     EXPECT_TRUE(sameMatrix(m, before));
     EXPECT_EQ(messages(), std::vector<std::string>{kFactorZeroMessage});
 }
 
 TEST_F(MatrixTest, CoefficientInputResetAndMultiply) {
     Matrix m = mat({{fr(3), fr(1, 2)}});
-    ASSERT_TRUE(enterCoefficient(m, fr(-2, 3)));
+    ASSERT_TRUE(enterCoefficient(m, fr(-2, 3), confirm));
     expectMatrix(m, {{fr(3), fr(1, 2)}}, fr(-2, 3));
     EXPECT_TRUE(ui.log.empty());
 
     // A zero is confirmed first; No keeps the matrix.
     ui.answers = {Answer::No, Answer::Yes};
-    EXPECT_FALSE(enterCoefficient(m, Zero));
+    EXPECT_FALSE(enterCoefficient(m, Zero, confirm));
     EXPECT_EQ(m.coefficient.numerator, -2);
-    EXPECT_TRUE(enterCoefficient(m, Fraction{0, 0, '/'}));
+    EXPECT_TRUE(enterCoefficient(m, Fraction{0, 0, '/'}, confirm));
     EXPECT_EQ(m.coefficient.numerator, 0);
     EXPECT_EQ(m.coefficient.denominator, 1);
     ASSERT_EQ(ui.log.size(), 2u);
@@ -390,11 +410,11 @@ TEST_F(MatrixTest, CoefficientInputResetAndMultiply) {
 
     // "係数×" ignores the range without a message, but refuses an overflow.
     Matrix big = mat({{fr(999), One}}, fr(10));
-    ASSERT_TRUE(multiplyInCoefficient(big));
+    ASSERT_TRUE(did(multiplyInCoefficient(big)));
     expectMatrix(big, {{fr(9990), fr(10)}});
     Matrix huge = mat({{fr(65536), One}}, fr(65536));
     const Matrix before = huge;
-    EXPECT_FALSE(multiplyInCoefficient(huge));
+    EXPECT_FALSE(did(multiplyInCoefficient(huge)));
     EXPECT_TRUE(sameMatrix(huge, before));
     EXPECT_EQ(messages(), std::vector<std::string>{kOverflowMessage});
 }
@@ -403,14 +423,14 @@ TEST_F(MatrixTest, Swap) {
     matrices.A = mat({{fr(1), fr(2)}}, fr(3));
     matrices.B = mat({{fr(4)}, {fr(5)}});
     Matrix a = matrices.A, b = matrices.B;
-    ASSERT_TRUE(swapMatrices(matrices.A, matrices.B));
+    ASSERT_TRUE(did(swapMatrices(matrices.A, matrices.B)));
     EXPECT_TRUE(sameMatrix(matrices.A, b));
     EXPECT_TRUE(sameMatrix(matrices.B, a));
 
     // An empty B: the message, and both stay as they were.
     emptyMatrix(matrices.B);
     Matrix keptA = matrices.A;
-    EXPECT_FALSE(swapMatrices(matrices.A, matrices.B));
+    EXPECT_FALSE(did(swapMatrices(matrices.A, matrices.B)));
     EXPECT_TRUE(sameMatrix(matrices.A, keptA));
     EXPECT_TRUE(matrices.B.empty());
     EXPECT_EQ(messages(), std::vector<std::string>{kCopyEmptyMessage});

@@ -29,6 +29,34 @@ struct NumberTextTest : ::testing::Test {
         return out;
     }
     bool ok = false;
+
+    // The readers as their callers use them: what a reader has to say about a
+    // text is shown through the port, in order.
+    Fraction parseNumber(const std::string& text, std::size_t& pos) {
+        Messages said;
+        const Fraction f = ::parseNumber(text, pos, said);
+        showMessages(said);
+        return f;
+    }
+    bool parseEquationLine(const std::string& text, EquationRow& r, int unknowns) {
+        Messages said;
+        const bool read = ::parseEquationLine(text, r, unknowns, said);
+        showMessages(said);
+        return read;
+    }
+    PanelNumber readKeypadNumber(const std::string& text) {
+        const PanelNumber n = ::readKeypadNumber(text);
+        if (n.refused)
+            ui.showMessage(n.message);
+        return n;
+    }
+    Fraction parseKeypadNumber(const std::string& text) { return readKeypadNumber(text).value; }
+    Fraction parseSlashNumber(const std::string& text) {
+        const PanelNumber n = ::readSlashNumber(text);
+        if (n.refused)
+            ui.showMessage(n.message);
+        return n.value;
+    }
 };
 
 using Texts = std::vector<std::string>;

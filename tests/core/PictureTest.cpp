@@ -260,7 +260,8 @@ namespace {
 
 EquationRow row(const char* text, int unknowns) {
     EquationRow r;
-    EXPECT_TRUE(parseEquationLine(text, r, unknowns)) << text;
+    Messages said;
+    EXPECT_TRUE(parseEquationLine(text, r, unknowns, said)) << text;
     return r;
 }
 

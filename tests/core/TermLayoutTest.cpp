@@ -35,7 +35,8 @@ struct TermLayoutTest : ::testing::Test {
 
     EquationRow parsed(const std::string& line, int unknowns = 2) {
         EquationRow r;
-        EXPECT_TRUE(parseEquationLine(line, r, unknowns)) << line;
+        Messages said;
+        EXPECT_TRUE(parseEquationLine(line, r, unknowns, said)) << line;
         return r;
     }
     Texts pieces(const EquationRow& r, bool decimal = false) {

@@ -254,7 +254,8 @@ class EquationTypesetTest : public ::testing::TestWithParam<EquationCase> {
 TEST_P(EquationTypesetTest, TermsTogetherOnOneBaseline) {
     const EquationCase& c = GetParam();
     EquationRow row;
-    ASSERT_TRUE(parseEquationLine(c.text, row, c.unknowns));
+    Messages said;
+    ASSERT_TRUE(parseEquationLine(c.text, row, c.unknowns, said));
     const EquationLayout line = layoutEquation(row, false);
     ASSERT_FALSE(line.pieces.empty());
     for (std::size_t k = 0; k < line.pieces.size(); ++k) {

@@ -21,6 +21,20 @@
 
 namespace {
 
+// A panel text read as the windows read it: a refused text's message is
+// shown through the port.
+Fraction panelValue(const std::string& text, bool slash) {
+    const PanelNumber n = slash ? readSlashNumber(text) : readKeypadNumber(text);
+    if (n.refused)
+        ui().showMessage(n.message);
+    return n.value;
+}
+
+// What the keypad window shows of a button's outcome.
+void shown(const Outcome& out) {
+    showMessages(out.messages);
+}
+
 bool digitsOnly(const std::string& s) {
     for (char c : s)
         if (c < '0' || c > '9')
@@ -151,7 +165,7 @@ void checkReader(const std::string& typed, bool slash, FuzzUi& ui) {
     const std::string text = typedAsAscii(typed);
     const Reading exact = readExactly(text, mark, !slash);
     ui.messages = 0;
-    const Fraction f = slash ? parseSlashNumber(typed) : parseKeypadNumber(typed);
+    const Fraction f = panelValue(typed, slash);
     const std::string what = (slash ? "cell text \"" : "keypad text \"") + typed + "\"";
     FUZZ_CHECK((slash ? slashTextValid(typed) : keypadTextValid(typed)) == exact.grammatical,
                what + ": grammar");
@@ -177,11 +191,11 @@ void checkReader(const std::string& typed, bool slash, FuzzUi& ui) {
 void checkWrittenBack(const Q& v, FuzzUi& ui) {
     ui.messages = 0;
     if (auto typed = keypadText(v)) {
-        const Fraction f = parseKeypadNumber(*typed);
+        const Fraction f = panelValue(*typed, false);
         FUZZ_CHECK(f.denominator != 0 && exactValue(f) == v && ui.messages == 0,
                    "the keypad text \"" + *typed + "\" does not read as " + show(v));
         const std::string cell = formatFraction(f);
-        const Fraction g = parseSlashNumber(cell);
+        const Fraction g = panelValue(cell, true);
         FUZZ_CHECK(g.denominator != 0 && exactValue(g) == v && ui.messages == 0,
                    "the cell text \"" + cell + "\" does not read as " + show(v));
     }
@@ -196,7 +210,7 @@ void pressButtons(const std::string& bytes, FuzzUi& ui) {
                 panel.typeDecimal();
                 break;
             case 11:
-                panel.typeMinus();
+                shown(panel.typeMinus());
                 break;
             case 12:
                 panel.typeBunsu();
@@ -208,7 +222,9 @@ void pressButtons(const std::string& bytes, FuzzUi& ui) {
                 ui.messages = 0;
                 const std::string text = panel.text;
                 const Reading exact = readExactly(text, "分の", true);
-                const int result = panel.ok();
+                Messages said;
+                const int result = panel.ok(said);
+                showMessages(said);
                 if (text.empty()) {
                     FUZZ_CHECK(result == kKeypadCancelled, "OK on an empty panel");
                 } else if (result == kKeypadStaysOpen) {
@@ -228,7 +244,7 @@ void pressButtons(const std::string& bytes, FuzzUi& ui) {
                 break;
             }
             case 15:
-                panel.fairCopy();
+                shown(panel.fairCopy());
                 break;
             default:
                 panel.typeDigit(b % 10);
@@ -246,7 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     checkReader(text, true, ui);
     for (bool slash : {false, true}) {
         ui.messages = 0;
-        const Fraction f = slash ? parseSlashNumber(text) : parseKeypadNumber(text);
+        const Fraction f = panelValue(text, slash);
         if (f.denominator != 0 && ui.messages == 0)
             checkWrittenBack(exactValue(f), ui);
     }

@@ -23,6 +23,21 @@ namespace {
 
 FuzzUi* fuzzUi = nullptr;
 
+// An operation as the calculator and the input model run it: what it hands
+// back is shown through the port; whether it did its work is returned.
+bool did(const Outcome& out) {
+    showMessages(out.messages);
+    return out.done;
+}
+
+// The input model's store: a refused cell's message is shown.
+std::optional<CellRefusal> storeShown(const MatrixGrid& grid, Matrix& m) {
+    std::optional<CellRefusal> refused = storeGridInMatrix(grid, m);
+    if (refused)
+        ui().showMessage(refused->message);
+    return refused;
+}
+
 QMatrix valueOf(const Matrix& m) {
     FUZZ_CHECK(m.rows >= 1 && m.rows <= kMatrixMaxSize && m.cols >= 1 && m.cols <= kMatrixMaxSize,
                "a matrix of " + std::to_string(m.rows) + " x " + std::to_string(m.cols));
@@ -75,10 +90,10 @@ const std::string& progFolder() {
 // Saves the grid as a new file in DATA and reads that file back.
 MatrixGrid savedAndRead(const MatrixGrid& grid) {
     std::string written;
-    FUZZ_CHECK(saveMatrixFile(progFolder(), grid, "説明", &written),
+    FUZZ_CHECK(did(saveMatrixFile(progFolder(), grid, "説明", &written)),
                "a grid read from a file cannot be saved: " + fuzzUi->lastMessage);
     MatrixGrid back;
-    FUZZ_CHECK(loadMatrixFile(written, back),
+    FUZZ_CHECK(did(loadMatrixFile(written, back)),
                "a saved file cannot be read: " + fuzzUi->lastMessage);
     ::unlink(written.c_str());
     return back;
@@ -96,7 +111,7 @@ void checkResultSaved(const Matrix& result) {
     FUZZ_CHECK(back == grid, "a result's grid reads back changed");
     Matrix stored;
     fuzzUi->messages = 0;
-    storeGridInMatrix(back, stored);
+    storeShown(back, stored);
     if (fuzzUi->messages == 0)
         FUZZ_CHECK(valueOf(stored) == valueOf(plain), "a result saved reads back other values");
 }
@@ -104,13 +119,15 @@ void checkResultSaved(const Matrix& result) {
 void checkOperations(const Matrix& a, const Fraction& k) {
     // A2: A with a coefficient; B: A2 transposed, so that A x B always exists.
     Matrix a2 = a;
-    enterCoefficient(a2, k);
+    enterCoefficient(a2, k, [](const std::string& caption, const std::string& text) {
+        return ui().askYesNo(caption, text);
+    });
     const Matrix b = transposed(a2);
     const QMatrix va = valueOf(a), va2 = valueOf(a2), vb = valueOf(b);
 
     for (bool subtract : {false, true}) {
         Matrix c = previousResult();
-        const bool ok = subtract ? subtractMatrices(a, a2, c) : addMatrices(a, a2, c);
+        const bool ok = did(subtract ? subtractMatrices(a, a2, c) : addMatrices(a, a2, c));
         if (ok) {
             QMatrix want = va;
             for (std::size_t i = 0; i < want.size(); ++i)
@@ -128,7 +145,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
 
     {
         Matrix c = previousResult();
-        const bool ok = productMatrices(a, b, c);
+        const bool ok = did(productMatrices(a, b, c));
         if (ok || !numberState.overflow) {
             // Accepted, or out of the calculator's range: c holds the product.
             FUZZ_CHECK(valueOf(c) == exactProduct(va, vb), "A x B is wrong");
@@ -142,7 +159,8 @@ void checkOperations(const Matrix& a, const Fraction& k) {
     {
         Matrix c = previousResult();
         Matrix d = previousResult();
-        const InverseOutcome out = invertMatrix(a2, c, d);
+        const InverseOutcome out = invertMatrix(a2, c, d, askAbortRetryIgnoreBox);
+        showMessages(out.messages);
         if (out.hasDelta)
             FUZZ_CHECK(exactValue(out.delta) == exactDeterminant(va2), "the determinant is wrong");
         if (out.success) {
@@ -165,7 +183,7 @@ void checkOperations(const Matrix& a, const Fraction& k) {
             const Matrix& x = expandFirst ? a : a2;
             const QMatrix& vx = expandFirst ? va : va2;
             Matrix c = previousResult();
-            const bool ok = powerMatrix(x, n, expandFirst, c);
+            const bool ok = did(powerMatrix(x, n, expandFirst, c));
             if (sameMatrix(c, previousResult())) {
                 FUZZ_CHECK(!ok, "a power said done and left C as it was");
                 continue;
@@ -185,14 +203,14 @@ void checkOperations(const Matrix& a, const Fraction& k) {
     {
         Matrix m = a2;
         const Fraction by = a.at(0, 0);
-        if (factorOut(m, by)) {
+        if (did(factorOut(m, by, askAbortRetryIgnoreBox))) {
             FUZZ_CHECK(valueOf(m) == va2 && exactValue(m.coefficient) == exactValue(by),
                        "factoring out changed the value");
         } else {
             FUZZ_CHECK(sameMatrix(m, a2), "a refused factoring changed the matrix");
         }
         m = a2;
-        if (multiplyInCoefficient(m))
+        if (did(multiplyInCoefficient(m)))
             FUZZ_CHECK(valueOf(m) == va2 && exactValue(m.coefficient) == 1,
                        "multiplying the coefficient in changed the value");
         else
@@ -211,7 +229,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const MatrixGrid untouched = {{"untouched"}};
     MatrixGrid grid = untouched;
     ui.messages = 0;
-    if (!loadMatrixFile(path, grid)) {
+    if (!did(loadMatrixFile(path, grid))) {
         FUZZ_CHECK(ui.messages == 1 && grid == untouched, "a refused file changed the grid");
         return 0;
     }
@@ -227,7 +245,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // A cell that does not read stores nothing; the student corrects it (here
     // to 0) and presses OK again, until the grid is stored.
     MatrixGrid corrected = grid;
-    while (const std::optional<CellRefusal> refused = storeGridInMatrix(corrected, a)) {
+    while (const std::optional<CellRefusal> refused = storeShown(corrected, a)) {
         FUZZ_CHECK(a.empty(), "a grid with a cell that does not read was stored");
         corrected[refused->row][refused->col] = "0";
     }

@@ -19,6 +19,7 @@ class DentakuTest : public WindowTest {
         WindowTest::SetUp();
         keypadValue = Fraction{7, 5, '/'};
         dlg = new TfrmDentaku();
+        dlg->tell = showMessages;  // as start-up wires it
     }
     void TearDown() override {
         delete dlg;
