@@ -145,7 +145,9 @@ bool Drill::loadQuestion(int unit, int number) {
     std::string line = validUnit(unit) ? questionBank.question(unit, number) : std::string();
     drillState.lstExt = splitQuestionLine(line);
     drillState.hasDecimalPoint = false;
-    std::optional<ParsedQuestion> parsed = parseQuestionLine(line);
+    Messages said;
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line, said);
+    tell(said);
     if (!parsed) {
         say(line + kInvalidQuestionLineSuffix);
         return false;

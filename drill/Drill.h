@@ -217,6 +217,10 @@ class Drill {
     void stopBlink();
     // Notifies, then shows the message.
     void say(const std::string& text);
+    // Shows the engine's messages, in order, through the drill's port.
+    void tell(const Messages& messages);
+    // The division-by-zero question, asked through the drill's port.
+    AbortRetryIgnoreQuestion zeroDivisionQuestion();
     // Moves the scroll position (never above the top) and raises a request.
     void scrollTo(int position);
 

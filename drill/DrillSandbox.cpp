@@ -10,15 +10,12 @@ DrillSandbox::DrillSandbox(WorksheetLayout layout, QuestionBank bank)
       drill(equationList, drillState, entryState, worksheetLayout, worksheetPictures, questionBank,
             paths, *this),
       numbers_(std::exchange(numberState, NumberState{})),
-      keypad_(keypadValue),
-      ui_(ui()) {
+      keypad_(keypadValue) {
     setUpScratchRow(equationList);
     worksheetPictures.resize(worksheetLayout.imageCount);
-    setUi(this);
 }
 
 DrillSandbox::~DrillSandbox() {
-    setUi(&ui_);
     keypadValue = keypad_;
     numberState = numbers_;
 }

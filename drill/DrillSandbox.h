@@ -3,10 +3,10 @@
 // worksheet, the equation list, the drill and entry state, a copy of the
 // question tables), which no window watches and whose messages go to the
 // sandbox instead of the student. While it lives the arithmetic's
-// program-wide values (the number readers' state, the keypad's value, the
-// UI port the arithmetic reports through) are fresh ones too, and when it
-// ends they are as they were. The generator's check and the answer key work
-// questions through the drill's own members this way.
+// program-wide values (the number readers' state, the keypad's value) are
+// fresh ones too, and when it ends they are as they were. The generator's
+// check and the answer key work questions through the drill's own members
+// this way.
 
 #include <string>
 #include <vector>
@@ -69,7 +69,6 @@ class DrillSandbox final : public UiPort {
   private:
     NumberState numbers_;
     Fraction keypad_;
-    UiPort& ui_;
 };
 
 // The drill panel's width on a screen 800 pixels wide, where the worksheet

@@ -73,8 +73,8 @@ bool Drill::runCompoundStage() {
     drillState.compoundRun = true;
     entryState.lastRowLine = entryState.row2Line;
     StepOutcome out = executeStep(equationList, selection(drillState.curStep), kScratchStep,
-                                  entryState.secondOp, 0, askAbortRetryIgnoreBox);
-    showMessages(out.messages);
+                                  entryState.secondOp, 0, zeroDivisionQuestion());
+    tell(out.messages);
     drillState.compoundRun = false;
     if (!out.accepted) {
         correctEntry(false);
@@ -274,8 +274,8 @@ void Drill::btnJikkouClick() {
     ++drillState.curStep;
     StepOutcome out =
         executeStep(equationList, selection(drillState.curStep), entryState.row1Line,
-                    entryState.pendingOp, entryState.row2Line, askAbortRetryIgnoreBox);
-    showMessages(out.messages);
+                    entryState.pendingOp, entryState.row2Line, zeroDivisionQuestion());
+    tell(out.messages);
     if (!out.accepted) {
         // Refused by the engine, an overflow included: nothing was written.
         correctEntry(true);

@@ -91,6 +91,17 @@ void Drill::say(const std::string& text) {
     ui().showMessage(text);
 }
 
+void Drill::tell(const Messages& messages) {
+    for (const std::string& text : messages)
+        ui().showMessage(text);
+}
+
+AbortRetryIgnoreQuestion Drill::zeroDivisionQuestion() {
+    return [this](const std::string& caption, const std::string& text) {
+        ui().askAbortRetryIgnore(caption, text);
+    };
+}
+
 void Drill::scrollTo(int position) {
     drillState.scrollPos = position < 0 ? 0 : position;
     ++drillState.scrollRequests;

@@ -72,6 +72,13 @@ bool namesOnlyItsUnknowns(const std::string& equation, int unknownCount) {
 }
 
 std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
+    Messages said;
+    std::optional<ParsedQuestion> parsed = parseQuestionLine(line, said);
+    showMessages(said);
+    return parsed;
+}
+
+std::optional<ParsedQuestion> parseQuestionLine(const std::string& line, Messages& said) {
     const std::vector<std::string> parts = splitQuestionLine(line);
     const int n = static_cast<int>(parts.size());
     if (n < kMinEquations || n > kMaxEquations)
@@ -82,10 +89,7 @@ std::optional<ParsedQuestion> parseQuestionLine(const std::string& line) {
     ParsedQuestion parsed;
     parsed.rows.resize(parts.size());
     for (int i = 0; i < n; ++i) {
-        Messages said;
-        const bool read = parseEquationLine(parts[i], parsed.rows[i], n, said);
-        showMessages(said);
-        if (!read)
+        if (!parseEquationLine(parts[i], parsed.rows[i], n, said))
             return std::nullopt;
         if (!namesOnlyItsUnknowns(parts[i], n))
             return std::nullopt;

@@ -33,6 +33,9 @@ struct ParsedQuestion {
 // after any message of the equation reader; the caller then shows the line
 // followed by kInvalidQuestionLineSuffix.
 std::optional<ParsedQuestion> parseQuestionLine(const std::string& line);
+// The same, handing the number reader's messages back in `said` instead of
+// showing them.
+std::optional<ParsedQuestion> parseQuestionLine(const std::string& line, Messages& said);
 
 // The same for a check or a preview, which must leave the question on the
 // worksheet alone: the number state of the last parse (its error code and
