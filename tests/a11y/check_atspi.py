@@ -181,11 +181,14 @@ def check_calculator(app, start):
     check(description(nodes, "行列Ｃ（演算結果）") == "Ａ×Ｂ　［1, 0］［0, 1］",
           "行列Ｃ says the product: " + str(description(nodes, "行列Ｃ（演算結果）")))
     press(nodes["ＡたすＢ"])
+    # The picture and the operator between A and B change together, but a
+    # screen reader hears of each on its own: wait until both have arrived.
     nodes = wait_for(window, lambda n: n if description(n, "行列Ｃ（演算結果）") ==
-                     "Ａ＋Ｂ　［2, 0］［0, 2］" else None, timeout=5)
-    check(nodes is not None, "after ＡたすＢ 行列Ｃ says the sum: " +
-          str(description(named(window), "行列Ｃ（演算結果）")))
-    check(nodes is not None and "たす" in nodes, "the operator is read 「たす」")
+                     "Ａ＋Ｂ　［2, 0］［0, 2］" and "たす" in n else None, timeout=5)
+    now = nodes if nodes is not None else named(window)
+    check(description(now, "行列Ｃ（演算結果）") == "Ａ＋Ｂ　［2, 0］［0, 2］",
+          "after ＡたすＢ 行列Ｃ says the sum: " + str(description(now, "行列Ｃ（演算結果）")))
+    check("たす" in now, "the operator is read 「たす」")
     check(press(named(window)["閉じる"]), "press 「閉じる」")
     check(wait_closed(app, "行列の学習"), "the calculator closes")
 
