@@ -5,15 +5,9 @@
 #include "arith/Keypad.h"
 
 DrillSandbox::DrillSandbox(WorksheetLayout layout, QuestionBank bank)
-    : worksheetLayout(std::move(layout)),
-      questionBank(std::move(bank)),
-      drill(equationList, drillState, entryState, worksheetLayout, worksheetPictures, questionBank,
-            paths, *this),
+    : OwnDrill(*this, std::move(layout), std::move(bank)),
       numbers_(std::exchange(numberState, NumberState{})),
-      keypad_(keypadValue) {
-    setUpScratchRow(equationList);
-    worksheetPictures.resize(worksheetLayout.imageCount);
-}
+      keypad_(keypadValue) {}
 
 DrillSandbox::~DrillSandbox() {
     keypadValue = keypad_;

@@ -13,15 +13,14 @@
 
 #include "arith/Equation.h"
 #include "arith/Fraction.h"
-#include "drill/Drill.h"
-#include "drill/DrillState.h"
 #include "drill/HintPlanner.h"
-#include "drill/WorksheetPictures.h"
-#include "platform/Paths.h"
+#include "drill/OwnDrill.h"
 #include "platform/UiPort.h"
 #include "questions/QuestionBank.h"
 
-class DrillSandbox final : public UiPort {
+// The sandbox is the port of its own drill (OwnDrill: its state and the
+// drill over it; its empty paths record nothing).
+class DrillSandbox final : public UiPort, public OwnDrill {
   public:
     // The worksheet laid out as `layout`; the question tables are `bank`'s.
     DrillSandbox(WorksheetLayout layout, QuestionBank bank);
@@ -54,17 +53,6 @@ class DrillSandbox final : public UiPort {
     }
     int chooseSpecialSolution() override;
     void terminate(int) override {}
-
-    // The sandbox's own state and the drill over it, in that order: the drill
-    // is made after the state it works on.
-    DrillState drillState;
-    EntryState entryState;
-    EquationList equationList;
-    WorksheetPictures worksheetPictures;
-    WorksheetLayout worksheetLayout;
-    QuestionBank questionBank;
-    Paths paths;  // empty: the sandbox records nothing
-    Drill drill;
 
   private:
     NumberState numbers_;

@@ -16,26 +16,24 @@
 #include "arith/NumberText.h"
 #include "drill/Drill.h"
 #include "drill/Keys.h"
+#include "drill/OwnDrill.h"
 #include "platform/Paths.h"
 #include "questions/QuestionBank.h"
 #include "records/RecordFile.h"
 #include "tests/support/ScriptedUi.h"
 
-class DrillTest : public ::testing::Test {
-  protected:
+// The scripted port comes before the drill that talks through it.
+struct ScriptedUiFirst {
     ScriptedUi ui;
+};
+
+class DrillTest : public ::testing::Test, protected ScriptedUiFirst, protected OwnDrill {
+  protected:
+    // A fresh drill on fresh state for every test. The state carries the
+    // names of the program-wide instances, so a test reads as the program does.
+    DrillTest() : OwnDrill(ui, computeWorksheetLayout(1024, 768, 200)) {}
+
     std::filesystem::path recDir;
-    // A fresh drill on fresh state for every test. The names are those of
-    // the program-wide instances, so a test reads as the program does.
-    EquationList equationList;
-    DrillState drillState;
-    EntryState entryState;
-    WorksheetLayout worksheetLayout;
-    WorksheetPictures worksheetPictures;
-    QuestionBank questionBank;
-    Paths paths;
-    Drill drill{equationList,      drillState,   entryState, worksheetLayout,
-                worksheetPictures, questionBank, paths,      ui};
 
     void SetUp() override {
         numberState = {};

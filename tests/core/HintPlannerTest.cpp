@@ -331,20 +331,14 @@ std::string describe(const HintOp& op) {
     return hintOperationText(op);
 }
 
-class HintPlannerTest : public ::testing::TestWithParam<PlanCase> {
+// A drill of its own, whose judgement tells when a plan has ended.
+class HintPlannerTest : public ::testing::TestWithParam<PlanCase>,
+                        protected ScriptedUiFirst,
+                        protected OwnDrill {
   protected:
-    ScriptedUi ui;
+    HintPlannerTest() : OwnDrill(ui, computeWorksheetLayout(1024, 768, 200)) {}
+
     std::mt19937 rnd{12345};
-    // A drill of its own, whose judgement tells when a plan has ended.
-    EquationList equationList;
-    DrillState drillState;
-    EntryState entryState;
-    WorksheetLayout worksheetLayout;
-    WorksheetPictures worksheetPictures;
-    QuestionBank questionBank;
-    Paths paths;
-    Drill drill{equationList,      drillState,   entryState, worksheetLayout,
-                worksheetPictures, questionBank, paths,      ui};
 
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rnd); }
 

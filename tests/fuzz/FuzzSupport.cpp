@@ -108,10 +108,6 @@ bool sameSolutionSet(const QMatrix& a, const QMatrix& b) {
     return ra == rb;
 }
 
-FuzzDrill::FuzzDrill(UiPort& port)
-    : drill(equationList, drillState, entryState, worksheetLayout, worksheetPictures, questionBank,
-            paths, port) {
-    setUpScratchRow(equationList);
+FuzzDrill::FuzzDrill(UiPort& port) : OwnDrill(port, computeWorksheetLayout(1024, 768, 200)) {
     paths.recFolder = scratchFolder();
-    drill.setupWorksheet(1024, 768, 200);
 }

@@ -10,12 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "arith/Equation.h"
 #include "arith/Fraction.h"
-#include "drill/Drill.h"
-#include "platform/Paths.h"
+#include "drill/OwnDrill.h"
 #include "platform/UiPort.h"
-#include "questions/QuestionBank.h"
 #include "tests/support/ExactOracle.h"
 
 // Stops the fuzzer with a message when a property does not hold; libFuzzer
@@ -59,16 +56,8 @@ const std::string& scratchFolder();
 // A drill on state of its own, made fresh for each input: the worksheet of a
 // 1024 × 768 screen, the engine's scratch row, and the record file in the
 // scratch folder.
-struct FuzzDrill {
+struct FuzzDrill : OwnDrill {
     explicit FuzzDrill(UiPort& port);
-    EquationList equationList;
-    DrillState drillState;
-    EntryState entryState;
-    WorksheetLayout worksheetLayout;
-    WorksheetPictures worksheetPictures;
-    QuestionBank questionBank;
-    Paths paths;
-    Drill drill;
 };
 // Writes bytes to a file as they are (no conversion).
 void writeRawFile(const std::string& path, std::string_view bytes);
