@@ -33,10 +33,6 @@ void Drill::setObserver(std::function<void()> observer) {
     observer_ = std::move(observer);
 }
 
-const std::function<void()>& Drill::observer() const {
-    return observer_;
-}
-
 void Drill::notifyDrillChanged() {
     ++generation_;
     if (observer_)
@@ -53,10 +49,6 @@ const DrillState& Drill::state() const {
 
 const EquationList& Drill::equations() const {
     return equationList;
-}
-
-const QuestionBank& Drill::bank() const {
-    return questionBank;
 }
 
 bool Drill::questionSolved() const {

@@ -51,14 +51,12 @@ class Drill {
     const WorksheetLayout& sheetLayout() const;
     const DrillState& state() const;
     const EquationList& equations() const;
-    const QuestionBank& bank() const;
 
     // Change notification. Every operation ends by notifying, and notifies
     // before it shows a message or asks something, so the windows repaint
     // what has been drawn before a modal box covers them. The observer must
     // only read.
     void setObserver(std::function<void()> observer);
-    const std::function<void()>& observer() const;
     void notifyDrillChanged();
     // Raised on every notification.
     unsigned generation() const;

@@ -10,7 +10,6 @@ DrillView Drill::view() const {
     v.numberGroupEnabled = numberGroupEnabled();
     v.numberGroupColour = v.numberGroupEnabled ? kRgbTeal : kRgbGrey;
     v.operationGroupColour = kRgbTeal;
-    v.grbKaiOverImage = worksheetLayout.answerOverImage;
     v.generation = generation_;
     return v;
 }

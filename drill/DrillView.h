@@ -17,7 +17,7 @@ struct DrillView {
     const DrillState& state;
     // What is composed: pnlNumber (numberText), lblMess (opLabel), btnJikkou.
     const EntryState& entry;
-    const WorksheetLayout& layout;
+    const WorksheetLayout& layout;  // where the pictures and the answer group (grbKai) sit
     const WorksheetPictures& pictures;
 
     // Worked out from the state.
@@ -25,6 +25,5 @@ struct DrillView {
     bool numberGroupEnabled = false;         // grbNumber and its keys
     Rgb numberGroupColour = kRgbGrey;        // teal when enabled, grey when not
     Rgb operationGroupColour = kRgbTeal;     // grbSousa: never disabled
-    int grbKaiOverImage = 0;                 // grbKai is shown over this picture
     unsigned generation = 0;                 // raised on every change notification
 };

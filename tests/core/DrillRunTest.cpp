@@ -396,7 +396,7 @@ TEST_F(DrillTest, UniqueSolutionOnTheLastPictureGoesToTheAnswerGroup) {
     EXPECT_EQ(drillState.solvedCode, 4);
     DrillView v = drill.view();
     EXPECT_TRUE(v.state.grbKaiVisible);
-    EXPECT_EQ(v.grbKaiOverImage, 20);
+    EXPECT_EQ(v.layout.answerOverImage, 20);
     const EquationsItem* answer = answerOn(worksheetPictures.imgBOXX);
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->colour, kRgbBlue);
